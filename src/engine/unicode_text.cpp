@@ -1,0 +1,1 @@
+#include "engine/unicode_text.h"

@@ -1,0 +1,103 @@
+// RenameViewModel: the one state object behind the main window.
+//
+// It owns the list of files and the rule configuration, derives the live
+// preview and the count of files that would change, takes in files and
+// folders, applies the rename and holds the result alert's state.
+//
+// Change notification: every write of one of the five stored properties calls
+// every observer once, before the new value is stored (an observer that reads
+// the property sees the old value), also when the new value equals the old one.
+//
+// Thread: the UI thread only. Not copyable, not movable (observers refer to it).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/file_item.h"
+#include "model/file_url.h"
+#include "model/rename_config.h"
+
+namespace vellumix {
+
+// A registration of one observer. Destroying (or resetting) it unsubscribes.
+// Move-only; it may outlive the view model it came from.
+class Subscription {
+public:
+    Subscription() = default;
+    explicit Subscription(std::function<void()> unsubscribe);
+    Subscription(Subscription&& other) noexcept;
+    Subscription& operator=(Subscription&& other) noexcept;
+    Subscription(const Subscription&) = delete;
+    Subscription& operator=(const Subscription&) = delete;
+    ~Subscription();
+
+    // Unsubscribes now; afterwards the handle is empty.
+    void reset();
+
+private:
+    std::function<void()> unsubscribe_;
+};
+
+class RenameViewModel {
+public:
+    RenameViewModel();
+    ~RenameViewModel();
+    RenameViewModel(const RenameViewModel&) = delete;
+    RenameViewModel& operator=(const RenameViewModel&) = delete;
+
+    // objectWillChange: `observer` runs once for every write of a stored property,
+    // before the new value is stored. Destroying the Subscription unsubscribes.
+    [[nodiscard]] Subscription onWillChange(std::function<void()> observer);
+
+    const std::vector<FileItem>& files() const;
+    void setFiles(std::vector<FileItem> files);
+    // Removes the items at `positions` (0-based, any order; out-of-range and
+    // repeated positions are ignored) in one edit with one notification.
+    void removeFiles(const std::vector<std::size_t>& positions);
+
+    const RenameConfig& config() const;
+    void setConfig(RenameConfig config);
+
+    const std::string& alertMessage() const;
+    void setAlertMessage(std::string message);
+
+    bool showAlert() const;
+    void setShowAlert(bool show);
+
+    bool isProcessing() const;
+    void setIsProcessing(bool processing);
+
+    // Derived on every read: the engine's preview of files() under config()
+    // (empty without asking the engine when there are no files).
+    std::vector<FileItem> previewFiles() const;
+    // The number of items of previewFiles() whose status is changed.
+    std::int64_t changedCount() const;
+
+    // Appends the URLs not yet listed, sorted by file name, as pending items;
+    // one notification, also when nothing is added.
+    void addFiles(const std::vector<FileUrl>& urls);
+    // Lists `folder` shallowly (no hidden entries, no directories) and adds its
+    // files. A folder that cannot be listed changes nothing and notifies nobody.
+    void addFolder(const FileUrl& folder);
+    // Renames on disk every file whose name changes, rebuilds the list and
+    // raises the result alert.
+    void applyRename();
+
+private:
+    struct Observers;
+    void willChange();
+
+    std::vector<FileItem> files_;
+    RenameConfig config_;
+    std::string alertMessage_;
+    bool showAlert_ = false;
+    bool isProcessing_ = false;
+    std::shared_ptr<Observers> observers_;
+};
+
+}  // namespace vellumix

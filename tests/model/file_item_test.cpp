@@ -1,0 +1,56 @@
+#include "model/file_item.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <unordered_set>
+
+#include "model/rename_config.h"
+
+namespace vellumix {
+namespace {
+
+TEST(FileItemTest, NewItemIsPendingWithEmptyNewNameAndFreshId) {
+    const FileItem a(FileUrl("/x/report.pdf"));
+    const FileItem b(FileUrl("/x/report.pdf"));
+    EXPECT_EQ(a.newName, "");
+    EXPECT_EQ(a.status, FileItem::Status::pending);
+    EXPECT_EQ(a.currentName(), "report.pdf");
+    EXPECT_NE(a.id, b.id);
+    EXPECT_EQ(a.url, b.url);
+}
+
+TEST(UuidTest, IsRandomVersion4InCanonicalForm) {
+    const std::regex form("[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}");
+    std::unordered_set<Uuid> seen;
+    for (int i = 0; i < 10000; ++i) {
+        const Uuid uuid;
+        ASSERT_TRUE(std::regex_match(uuid.toString(), form)) << uuid.toString();
+        ASSERT_TRUE(seen.insert(uuid).second) << "repeated " << uuid.toString();
+    }
+    const Uuid copy = *seen.begin();
+    EXPECT_EQ(copy, *seen.begin());
+}
+
+TEST(RenameConfigTest, StartsWithTheApplicationDefaults) {
+    const RenameConfig config;
+    EXPECT_EQ(config.rule, RenameRule::addPrefix);
+    EXPECT_EQ(config.text, "");
+    EXPECT_EQ(config.findText, "");
+    EXPECT_EQ(config.replaceText, "");
+    EXPECT_FALSE(config.caseSensitive);
+    EXPECT_EQ(config.caseOption, CaseOption::lowercase);
+    EXPECT_EQ(config.numberStart, 1);
+    EXPECT_EQ(config.numberStep, 1);
+    EXPECT_EQ(config.numberPadding, 2);
+    EXPECT_EQ(config.numberPosition, InsertPosition::suffix);
+    EXPECT_EQ(config.numberSeparator, "_");
+    EXPECT_EQ(config.dateFormat, "yyyy-MM-dd");
+    EXPECT_EQ(config.datePosition, InsertPosition::suffix);
+    EXPECT_EQ(config.dateSeparator, "_");
+    EXPECT_EQ(config.removeFrom, 0);
+    EXPECT_EQ(config.removeCount, 1);
+}
+
+}  // namespace
+}  // namespace vellumix

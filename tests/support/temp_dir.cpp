@@ -1,0 +1,65 @@
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <system_error>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vellumix::testing {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vellumix-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    // Restore write permission a test may have taken away, then remove everything.
+    for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+        if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
+            ::chmod(it->path().c_str(), 0700);
+        }
+    }
+    ::chmod(path_.c_str(), 0700);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempDir::pathOf(std::string_view name) const {
+    return path_ + "/" + std::string(name);
+}
+
+FileUrl TempDir::write(std::string_view name, std::string_view contents) const {
+    const std::string path = pathOf(name);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << contents;
+    if (!out) ADD_FAILURE() << "cannot write " << path;
+    return FileUrl(path);
+}
+
+FileUrl TempDir::makeDir(std::string_view name) const {
+    const std::string path = pathOf(name);
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (error) ADD_FAILURE() << "cannot create " << path << ": " << error.message();
+    return FileUrl(path + "/");
+}
+
+std::string TempDir::read(std::string_view name) const {
+    std::ifstream in(pathOf(name), std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+bool TempDir::exists(std::string_view name) const {
+    struct stat info {};
+    return ::lstat(pathOf(name).c_str(), &info) == 0;
+}
+
+}  // namespace vellumix::testing

@@ -1,0 +1,37 @@
+// TempDir: a fresh, empty temporary folder for one test, removed with all its
+// contents when the test ends. Tests act on real files in it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/file_url.h"
+
+namespace vellumix::testing {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // The folder's absolute path, without a trailing "/".
+    const std::string& path() const { return path_; }
+    // The absolute path of `name` inside the folder.
+    std::string pathOf(std::string_view name) const;
+    FileUrl urlOf(std::string_view name) const { return FileUrl(pathOf(name)); }
+
+    // Creates (or overwrites) the file `name` with `contents`; returns its URL.
+    FileUrl write(std::string_view name, std::string_view contents = {}) const;
+    // Creates the subfolder `name`; returns its path with a trailing "/".
+    FileUrl makeDir(std::string_view name) const;
+    // The contents of the file `name`, or nothing when it cannot be read.
+    std::string read(std::string_view name) const;
+    bool exists(std::string_view name) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace vellumix::testing
