@@ -1,0 +1,37 @@
+// NameComputer: one rule, prepared once, applied to many names.
+//
+// Building the rule's expensive parts (the compiled regular expression, the
+// date text, the normalised find text) once and applying them to every file of
+// a preview gives exactly the names that computing each file on its own would
+// give; no user can tell the difference. Internal to the engine.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/rename_config.h"
+
+namespace vellumix::detail {
+
+class NameComputer {
+public:
+    // `now` is the clock reading of the date rule.
+    NameComputer(const RenameConfig& config, std::chrono::system_clock::time_point now);
+    ~NameComputer();
+    NameComputer(const NameComputer&) = delete;
+    NameComputer& operator=(const NameComputer&) = delete;
+
+    // The complete new name of the file named `currentName` (its last path
+    // component) at list position `index`.
+    std::string nameFor(std::string_view currentName, std::int64_t index) const;
+
+private:
+    struct Prepared;
+    RenameConfig config_;
+    std::unique_ptr<Prepared> prepared_;
+};
+
+}  // namespace vellumix::detail
