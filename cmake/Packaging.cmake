@@ -1,0 +1,22 @@
+# `cpack -G DEB` in the build folder makes a Debian package of the program.
+# Its library dependencies are worked out by dpkg-shlibdeps.
+set(CPACK_PACKAGE_NAME vellumix)
+set(CPACK_PACKAGE_VENDOR "The Vellumix developers")
+set(CPACK_PACKAGE_CONTACT "The Vellumix developers <hello@vellumix.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Batch file renamer with a live preview")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vellumix renames many files at once: add a prefix, suffix, number or date,\n\
+find and replace (also with regular expressions), change the letter case, remove\n\
+characters or clean up separators, with a live preview of every new name. A\n\
+rename never replaces an existing file.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://vellumix.org")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Icons for the file and folder rows and the buttons.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme | hicolor-icon-theme")
+include(CPack)
