@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Prints the measured medians next to their targets, from the files that
+# scripts/bench writes. Usage: bench/summarize.sh RESULTS_DIR
+set -euo pipefail
+out=$1
+
+printf '%-44s %12s %10s  %s\n' "what" "median" "target" "met"
+awk '
+    BEGIN {
+        target["preview/addPrefix"] = 40
+        target["preview/replace"] = 80
+        target["preview/regexReplace"] = 150
+        target["preview/caseChange"] = 120
+        target["preview/caseChange.titleCase"] = 120
+        target["preview/cleanUp"] = 120
+        target["preview/addDate"] = 250
+        target["addFiles/new"] = 150
+    }
+    $1 ~ /_median$/ {
+        name = $1; sub(/_median$/, "", name)
+        key = name; sub(/\/(ascii|unicode)?\/?[0-9]+$/, "", key)
+        if (!(key in target) || name !~ /100000$/) next
+        ms = $2; if ($3 == "us") ms /= 1000; if ($3 == "ns") ms /= 1e6; if ($3 == "s") ms *= 1000
+        printf "%-44s %9.1f ms %7d ms  %s\n", name, ms, target[key], ms <= target[key] ? "yes" : "NO"
+    }' "$out/benchmarks.txt"
+awk '/rename\/(applyRename|engine|renameat2Loop)\/[0-9]+_median/ {
+        name = $1; sub(/_median$/, "", name); printf "%-44s %9.1f ms\n", name, $2 }' \
+    "$out/benchmarks.txt"
+grep -E "peak RSS with the list" "$out/peak_rss.txt" | sed 's/^/view model, 100,000 files: /'
+sed -n '/^Batch rename/,$p' "$out/compare_rename.txt"
