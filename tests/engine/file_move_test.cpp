@@ -133,14 +133,5 @@ TEST(FileMoveTest, FailureSentences) {
     }
 }
 
-TEST(FileMoveTest, TooLongANameIsReportedAsSuch) {
-    TempDir dir;
-    dir.write("a.txt", "A");
-    const std::string longName(300, 'x');
-    const int error = moveWithoutReplacing(dir.pathOf("a.txt"), dir.pathOf(longName));
-    EXPECT_EQ(moveFailureText(error, "a.txt", longName), "The new name is too long.");
-    EXPECT_EQ(dir.read("a.txt"), "A");
-}
-
 }  // namespace
 }  // namespace vellumix::detail

@@ -412,20 +412,6 @@ TEST(ApplyRenameTest, MovedItemsTakeTheirNewUrlsAndFailedOnesKeepTheirs) {
     EXPECT_EQ(model.previewFiles()[0].newName, "xxa.txt");
 }
 
-TEST(ApplyRenameTest, ResultTextListsEveryFailureWithoutATrailingLineFeed) {
-    TempDir dir;
-    RenameViewModel model;
-    model.addFiles({dir.write("a.txt"), dir.write("b.txt"), dir.write("c.txt")});
-    dir.write("xa.txt");
-    dir.write("xc.txt");
-    model.setConfig(prefixConfig("x"));
-    model.applyRename();
-    EXPECT_EQ(model.alertMessage(),
-              "\u2705 1 renamed.\n\u274C 2 error(s):\n"
-              "\u2022 a.txt: \u201Cxa.txt\u201D already exists.\n"
-              "\u2022 c.txt: \u201Cxc.txt\u201D already exists.");
-}
-
 TEST(ApplyRenameTest, FolderItemKeepsItsTrailingSlash) {
     TempDir dir;
     RenameViewModel model;
