@@ -1,6 +1,9 @@
 // Preview of a whole list and the batch rename on disk.
 
+#include <algorithm>
 #include <chrono>
+#include <exception>
+#include <thread>
 #include <utility>
 
 #include "engine/file_move.h"
@@ -18,24 +21,73 @@ bool selectedForMove(const FileItem& item, const std::string& currentName) {
            detail::isValidUtf8(currentName);
 }
 
-}  // namespace
+// Lists shorter than twice this are previewed on the calling thread alone:
+// starting a thread costs about as much as computing a few hundred names.
+constexpr std::size_t kMinFilesPerThread = 4096;
+constexpr std::size_t kMaxPreviewThreads = 8;
 
-std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
-                                            const RenameConfig& config) {
-    std::vector<FileItem> result;
-    if (files.empty()) return result;
-    result.reserve(files.size());
-    // One rule, prepared once with one clock reading, for the whole list: every
-    // file of one preview gets the same date.
-    const detail::NameComputer computer(config, std::chrono::system_clock::now());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        FileItem& item = result.emplace_back(files[i]);
-        const std::string currentName = item.currentName();
+// Fills in newName and status of items[begin, end), whose positions in the
+// list are their indexes.
+void previewRange(const detail::NameComputer& computer, std::vector<FileItem>& items,
+                  std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+        FileItem& item = items[i];
+        const std::string_view currentName = lastPathComponent(item.url.path());
         item.newName = computer.nameFor(currentName, static_cast<std::int64_t>(i));
         // Byte-equal names are the common case and need no normalisation.
         const bool same =
             item.newName == currentName || detail::canonicallyEqual(item.newName, currentName);
         item.status = same ? FileItem::Status::unchanged : FileItem::Status::changed;
+    }
+}
+
+}  // namespace
+
+std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
+                                            const RenameConfig& config) {
+    if (files.empty()) return {};
+    // The copies keep each item's id and url; newName and status are replaced.
+    std::vector<FileItem> result(files);
+    // One rule, prepared once with one clock reading, for the whole list: every
+    // file of one preview gets the same date.
+    const detail::NameComputer computer(config, std::chrono::system_clock::now());
+
+    // Each file's name depends only on the rule, its own name and its position,
+    // so a long list is cut into consecutive parts computed side by side; the
+    // result is the same item for item.
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t parts =
+        std::min({cores, kMaxPreviewThreads, result.size() / kMinFilesPerThread});
+    if (parts <= 1) {
+        previewRange(computer, result, 0, result.size());
+        return result;
+    }
+    const auto partBegin = [&](std::size_t part) { return result.size() * part / parts; };
+    std::vector<std::exception_ptr> failures(parts);
+    const auto runPart = [&](std::size_t part) {
+        try {
+            previewRange(computer, result, partBegin(part), partBegin(part + 1));
+        } catch (...) {
+            failures[part] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> helpers;
+    helpers.reserve(parts - 1);
+    std::size_t started = 1;  // part 0 is this thread's
+    for (; started < parts; ++started) {
+        try {
+            helpers.emplace_back(runPart, started);
+        } catch (...) {
+            break;  // no thread to be had: this thread does the remaining parts
+        }
+    }
+    runPart(0);
+    for (std::size_t part = started; part < parts; ++part)
+        runPart(part);
+    for (std::thread& helper : helpers)
+        helper.join();
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) std::rethrow_exception(failure);
     }
     return result;
 }
