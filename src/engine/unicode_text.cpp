@@ -306,34 +306,52 @@ std::size_t firstGraphemeEnd(std::string_view utf8) {
     return end;
 }
 
-std::string toLowerFull(std::string_view utf8) {
-    std::string out;
+void appendLowerFull(std::string& out, std::string_view utf8) {
+    const std::size_t at = out.size();
     if (isAscii(utf8)) {
-        out.resize(utf8.size());
+        out.resize(at + utf8.size());
         for (std::size_t i = 0; i < utf8.size(); ++i)
-            out[i] = asciiLower(utf8[i]);
-        return out;
+            out[at + i] = asciiLower(utf8[i]);
+        return;
     }
-    out.reserve(utf8.size());
+    out.reserve(at + utf8.size());
     icu::StringByteSink<std::string> sink(&out);
     UErrorCode status = U_ZERO_ERROR;
     icu::CaseMap::utf8ToLower("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
-    return U_SUCCESS(status) ? out : std::string(utf8);
+    if (U_FAILURE(status)) {  // the text as it came, as if it had no case
+        out.resize(at);
+        out.append(utf8);
+    }
+}
+
+void appendUpperFull(std::string& out, std::string_view utf8) {
+    const std::size_t at = out.size();
+    if (isAscii(utf8)) {
+        out.resize(at + utf8.size());
+        for (std::size_t i = 0; i < utf8.size(); ++i)
+            out[at + i] = asciiUpper(utf8[i]);
+        return;
+    }
+    out.reserve(at + utf8.size() + 8);
+    icu::StringByteSink<std::string> sink(&out);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::CaseMap::utf8ToUpper("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
+    if (U_FAILURE(status)) {  // the text as it came, as if it had no case
+        out.resize(at);
+        out.append(utf8);
+    }
+}
+
+std::string toLowerFull(std::string_view utf8) {
+    std::string out;
+    appendLowerFull(out, utf8);
+    return out;
 }
 
 std::string toUpperFull(std::string_view utf8) {
     std::string out;
-    if (isAscii(utf8)) {
-        out.resize(utf8.size());
-        for (std::size_t i = 0; i < utf8.size(); ++i)
-            out[i] = asciiUpper(utf8[i]);
-        return out;
-    }
-    out.reserve(utf8.size() + 8);
-    icu::StringByteSink<std::string> sink(&out);
-    UErrorCode status = U_ZERO_ERROR;
-    icu::CaseMap::utf8ToUpper("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
-    return U_SUCCESS(status) ? out : std::string(utf8);
+    appendUpperFull(out, utf8);
+    return out;
 }
 
 }  // namespace vellumix::detail

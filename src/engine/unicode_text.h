@@ -65,5 +65,8 @@ std::size_t firstGraphemeEnd(std::string_view utf8);
 // ASCII-only texts take a byte-wise fast path with the same result.
 std::string toLowerFull(std::string_view utf8);
 std::string toUpperFull(std::string_view utf8);
+// The same mappings appended to `out`, without a string of their own.
+void appendLowerFull(std::string& out, std::string_view utf8);
+void appendUpperFull(std::string& out, std::string_view utf8);
 
 }  // namespace vellumix::detail
