@@ -169,9 +169,11 @@ void registerAll() {
     const std::size_t many = scaled(100000);
     const std::size_t renames = scaled(10000);
     const auto add = [](const std::string& name, auto function, std::size_t count) {
-        benchmark::RegisterBenchmark(name.c_str(), [function, count](benchmark::State& state) {
-            function(state, count);
-        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(
+            name.c_str(), [function, count](benchmark::State& state) { function(state, count); })
+            ->Unit(benchmark::kMillisecond)
+            ->MeasureProcessCPUTime()  // CPU: all threads of the process
+            ->UseRealTime();           // the time a user waits
     };
     add("addFiles/new/" + std::to_string(many), addFilesNew, many);
     add("addFiles/alreadyListed/" + std::to_string(many), addFilesListed, many);
