@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <iterator>
 #include <thread>
 #include <utility>
 
@@ -26,12 +27,12 @@ bool selectedForMove(const FileItem& item, const std::string& currentName) {
 constexpr std::size_t kMinFilesPerThread = 4096;
 constexpr std::size_t kMaxPreviewThreads = 8;
 
-// Fills in newName and status of items[begin, end), whose positions in the
-// list are their indexes.
-void previewRange(const detail::NameComputer& computer, std::vector<FileItem>& items,
-                  std::size_t begin, std::size_t end) {
+// Appends to `out` the previewed copies of files[begin, end), whose positions
+// in the list are their indexes: same id and url, newName and status filled in.
+void previewRange(const detail::NameComputer& computer, const std::vector<FileItem>& files,
+                  std::size_t begin, std::size_t end, std::vector<FileItem>& out) {
     for (std::size_t i = begin; i < end; ++i) {
-        FileItem& item = items[i];
+        FileItem& item = out.emplace_back(files[i]);
         const std::string_view currentName = lastPathComponent(item.url.path());
         item.newName = computer.nameFor(currentName, static_cast<std::int64_t>(i));
         // Byte-equal names are the common case and need no normalisation.
@@ -45,28 +46,33 @@ void previewRange(const detail::NameComputer& computer, std::vector<FileItem>& i
 
 std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
                                             const RenameConfig& config) {
-    if (files.empty()) return {};
-    // The copies keep each item's id and url; newName and status are replaced.
-    std::vector<FileItem> result(files);
+    std::vector<FileItem> result;
+    if (files.empty()) return result;
+    result.reserve(files.size());
     // One rule, prepared once with one clock reading, for the whole list: every
     // file of one preview gets the same date.
     const detail::NameComputer computer(config, std::chrono::system_clock::now());
 
     // Each file's name depends only on the rule, its own name and its position,
-    // so a long list is cut into consecutive parts computed side by side; the
-    // result is the same item for item.
+    // so a long list is cut into consecutive parts previewed side by side (the
+    // copying of the items included) and joined in order: the result is the
+    // same item for item.
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t parts =
-        std::min({cores, kMaxPreviewThreads, result.size() / kMinFilesPerThread});
+        std::min({cores, kMaxPreviewThreads, files.size() / kMinFilesPerThread});
     if (parts <= 1) {
-        previewRange(computer, result, 0, result.size());
+        previewRange(computer, files, 0, files.size(), result);
         return result;
     }
-    const auto partBegin = [&](std::size_t part) { return result.size() * part / parts; };
+    const auto partBegin = [&](std::size_t part) { return files.size() * part / parts; };
+    // Part 0 goes straight into the result; the others into lists of their own.
+    std::vector<std::vector<FileItem>> partItems(parts);
     std::vector<std::exception_ptr> failures(parts);
     const auto runPart = [&](std::size_t part) {
         try {
-            previewRange(computer, result, partBegin(part), partBegin(part + 1));
+            std::vector<FileItem>& out = part == 0 ? result : partItems[part];
+            out.reserve(partBegin(part + 1) - partBegin(part));
+            previewRange(computer, files, partBegin(part), partBegin(part + 1), out);
         } catch (...) {
             failures[part] = std::current_exception();
         }
@@ -88,6 +94,10 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
         helper.join();
     for (const std::exception_ptr& failure : failures) {
         if (failure) std::rethrow_exception(failure);
+    }
+    for (std::size_t part = 1; part < parts; ++part) {
+        result.insert(result.end(), std::make_move_iterator(partItems[part].begin()),
+                      std::make_move_iterator(partItems[part].end()));
     }
     return result;
 }
