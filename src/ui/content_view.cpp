@@ -14,6 +14,7 @@
 #include "ui/divider.h"
 #include "ui/file_list_view.h"
 #include "ui/palette_colors.h"
+#include "ui/prominent_button.h"
 #include "ui/rule_panel.h"
 #include "ui/stat_badge.h"
 #include "ui/symbol_icons.h"
@@ -153,9 +154,8 @@ QWidget* ContentView::buildToolbar() {
     addFolder_->setObjectName(QStringLiteral("addFolderButton"));
     clear_ = new QPushButton(tr("Clear"), toolbar);
     clear_->setObjectName(QStringLiteral("clearButton"));
-    rename_ = new QPushButton(toolbar);
+    rename_ = new ProminentButton(toolbar);
     rename_->setObjectName(QStringLiteral("renameButton"));
-    rename_->setDefault(true);
     for (QPushButton* button : {addFiles_, addFolder_, clear_, rename_}) {
         button->setAutoDefault(false);
         button->setIconSize(QSize(16, 16));
@@ -214,6 +214,7 @@ void ContentView::syncAlert() {
         alert->setObjectName(QStringLiteral("resultAlert"));
         alert->setAttribute(Qt::WA_DeleteOnClose);
         alert->setWindowTitle(tr("Result"));
+        alert->setIconPixmap(applicationIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
         alert->setTextFormat(Qt::PlainText);
         alert->setText(QString::fromStdString(vm.alertMessage()));
         QPushButton* ok = alert->addButton(tr("OK"), QMessageBox::AcceptRole);
@@ -243,10 +244,8 @@ void ContentView::applyColors() {
     setEnabledColor(*clear_, QPalette::ButtonText, red);
     clear_->setIcon(tintedSymbolIcon("trash", red, disabledText));
 
-    // The prominent button: filled with the accent colour.
+    // The prominent button draws its own accent fill.
     const QColor accentText = p.color(QPalette::Active, QPalette::HighlightedText);
-    setEnabledColor(*rename_, QPalette::Button, p.color(QPalette::Active, QPalette::Highlight));
-    setEnabledColor(*rename_, QPalette::ButtonText, accentText);
     rename_->setIcon(tintedSymbolIcon("checkmark.circle.fill", accentText, disabledText));
 }
 

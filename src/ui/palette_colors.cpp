@@ -7,7 +7,7 @@ namespace vellumix::ui {
 namespace {
 
 // Opacity of each foreground level over its background.
-constexpr double kLevelOpacity[] = {1.0, 0.62, 0.42, 0.12};
+constexpr double kLevelOpacity[] = {1.0, 0.62, 0.42, 0.09};
 
 }  // namespace
 

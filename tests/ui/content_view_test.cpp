@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,6 +22,8 @@
 #include "ui/content_view.h"
 #include "ui/drop_zone.h"
 #include "ui/file_list_view.h"
+#include "ui/palette_colors.h"
+#include "ui/preview_table_model.h"
 #include "ui/rule_panel.h"
 #include "ui/stat_badge.h"
 #include "ui_test_support.h"
@@ -256,6 +259,40 @@ private slots:
         settle();
         QCOMPARE(w.notifications, 0);
         QVERIFY(w.vm().files().empty());
+    }
+
+    // A palette change (the desktop switching to dark) recolours what the
+    // window colours itself: texts, the red Clear button, the new names.
+    void coloursFollowThePalette() {
+        Sandbox files;
+        Window w;
+        w.add({files.write("a.txt")});
+        w.configure([](RenameConfig& c) { c.text = "x_"; });
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            dark.setColor(role, QColor(0x2a, 0x2a, 0x2a));
+        }
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            dark.setColor(role, QColor(0xee, 0xee, 0xee));
+        }
+        QApplication::setPalette(dark);
+        settle();
+
+        const QColor red = vellumix::ui::systemColor(dark, vellumix::ui::SystemColor::red);
+        QCOMPARE(w.view.clearButton()->palette().color(QPalette::ButtonText), red);
+        QVERIFY(red != vellumix::ui::systemColor(light, vellumix::ui::SystemColor::red));
+        auto* title = w.view.findChild<QLabel*>("appTitle");
+        QCOMPARE(title->palette().color(QPalette::WindowText).rgb(),
+                 QColor(0xee, 0xee, 0xee).rgb());
+        const QModelIndex newName = w.view.fileList()->model()->index(0, 1);
+        QCOMPARE(newName.data(Qt::ForegroundRole).value<QColor>().rgb(),
+                 QColor(0xee, 0xee, 0xee).rgb());
+        QApplication::setPalette(light);
+        settle();
+        QCOMPARE(title->palette().color(QPalette::WindowText).rgb(),
+                 light.color(QPalette::WindowText).rgb());
     }
 
     void sideColumnStaysBetween280And340() {
