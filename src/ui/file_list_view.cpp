@@ -23,6 +23,7 @@
 #include "ui/preview_delegates.h"
 #include "ui/preview_table_model.h"
 #include "ui/view_model_snapshot.h"
+#include "viewmodel/folder_listing.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix::ui {
@@ -31,27 +32,6 @@ namespace {
 
 constexpr int kStatusColumnWidth = 90;
 constexpr int kIconSize = 16;
-
-// The entries directly inside `folder` whose names do not begin with a dot;
-// directories (not following symbolic links) end with "/". Nothing when the
-// folder cannot be listed.
-std::optional<std::vector<FileUrl>> listVisibleFiles(const FileUrl& folder) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::directory_iterator it(fs::path(folder.path()), error);
-    if (error) return std::nullopt;
-    std::vector<FileUrl> entries;
-    for (; it != fs::directory_iterator(); it.increment(error)) {
-        if (error) return std::nullopt;
-        const std::string name = it->path().filename().native();
-        if (name.empty() || name.front() == '.') continue;
-        std::error_code statusError;
-        const bool directory = it->symlink_status(statusError).type() == fs::file_type::directory;
-        entries.push_back(folder.appendingPathComponent(directory ? name + "/" : name));
-    }
-    if (error) return std::nullopt;
-    return entries;
-}
 
 void acceptAsCopy(QDropEvent* event) {
     // Adding to the list copies nothing, but "copy" is the action that never
@@ -239,14 +219,10 @@ void FileListView::addPath(const std::string& path) {
         vm.addFiles({FileUrl(path)});
         return;
     }
+    // The same shallow listing as "Add Folder": visible files only. A folder
+    // that cannot be listed is skipped without a message.
     const FileUrl folder(path.back() == '/' ? path : path + "/");
-    std::optional<std::vector<FileUrl>> entries = listVisibleFiles(folder);
-    if (!entries) return;
-    std::vector<FileUrl> files;
-    for (FileUrl& entry : *entries) {
-        if (!entry.hasDirectoryPath()) files.push_back(std::move(entry));
-    }
-    vm.addFiles(files);
+    if (std::optional<std::vector<FileUrl>> files = listVisibleFiles(folder)) vm.addFiles(*files);
 }
 
 void FileListView::dragEnterEvent(QDragEnterEvent* event) {
