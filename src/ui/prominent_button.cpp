@@ -2,8 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <algorithm>
 #include <QStyleOptionButton>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/palette_colors.h"
 
@@ -23,8 +24,10 @@ ProminentButton::ProminentButton(QWidget* parent) : QPushButton(parent) {
 
 QSize ProminentButton::sizeHint() const {
     QSize size = QPushButton::sizeHint();
-    const int content = fontMetrics().horizontalAdvance(text()) +
-                        (icon().isNull() ? 0 : iconSize().width() + kIconTextGap);
+    // Fractional text widths, rounded up, so that the text never needs eliding.
+    const int content =
+        static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) +
+        (icon().isNull() ? 0 : iconSize().width() + kIconTextGap);
     size.setWidth(std::max(size.width(), content + 2 * kPaddingX));
     return size;
 }
@@ -43,7 +46,7 @@ void ProminentButton::paintEvent(QPaintEvent*) {
         fill = fill.lighter(108);
     }
     const QColor ink = enabled ? p.color(QPalette::Active, QPalette::HighlightedText)
-                                : p.color(QPalette::Disabled, QPalette::ButtonText);
+                               : p.color(QPalette::Disabled, QPalette::ButtonText);
 
     const QRectF frame = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     QPainterPath path;
@@ -59,13 +62,13 @@ void ProminentButton::paintEvent(QPaintEvent*) {
     }
 
     // The icon and the text, centred together.
-    const QFontMetrics metrics = fontMetrics();
+    const QFontMetricsF metrics(font());
     const QSize iconSize = icon().isNull() ? QSize() : this->iconSize();
     const int gap = icon().isNull() ? 0 : kIconTextGap;
     const int available = width() - 2 * kPaddingX - iconSize.width() - gap;
-    const QString shown = metrics.elidedText(text(), Qt::ElideRight, std::max(0, available));
-    const int contentWidth = iconSize.width() + gap + metrics.horizontalAdvance(shown);
-    int x = (width() - contentWidth) / 2;
+    const QString shown = metrics.elidedText(text(), Qt::ElideRight, std::max(0, available) + 0.5);
+    const qreal contentWidth = iconSize.width() + gap + metrics.horizontalAdvance(shown);
+    int x = static_cast<int>((width() - contentWidth) / 2);
     if (!icon().isNull()) {
         const QPixmap pixmap =
             icon().pixmap(iconSize, devicePixelRatioF(), enabled ? QIcon::Normal : QIcon::Disabled);
