@@ -23,4 +23,8 @@ for program in vellumix_bench_rename vellumix_bench_rename_floor; do
     renamed=$(find "$folder" -maxdepth 1 -name 'x_photo_*' | wc -l)
     [ "$renamed" -eq 100 ] || { echo "$program renamed $renamed of 100 files" >&2; exit 1; }
 done
+if [ -x "$bin/vellumix_bench_gui" ]; then
+    QT_QPA_PLATFORM=offscreen "$bin/vellumix_bench_gui" 200 2 >/dev/null 2>&1 ||
+        { echo "vellumix_bench_gui failed" >&2; exit 1; }
+fi
 echo "benchmark smoke run: $(grep -c '^[a-zA-Z]' "$log") benchmarks ran"

@@ -28,3 +28,15 @@ awk '/rename\/(applyRename|engine|renameat2Loop)\/[0-9]+_median/ {
     "$out/benchmarks.txt"
 grep -E "peak RSS with the list" "$out/peak_rss.txt" | sed 's/^/view model, 100,000 files: /'
 sed -n '/^Batch rename/,$p' "$out/compare_rename.txt"
+for count in 10000 100000; do
+    [ -f "$out/gui_$count.txt" ] || continue
+    target=$([ "$count" = 10000 ] && echo 16 || echo 150)
+    awk -v count="$count" -v target="$target" '/table model refreshed/ {
+        ms = $7; printf "%-44s %9.1f ms %7d ms  %s\n", "window: edit -> table, " count " files", ms, target, ms <= target ? "yes" : "NO" }' \
+        "$out/gui_$count.txt"
+done
+if [ -f "$out/gui_100000.txt" ]; then
+    awk '/peak RSS, window with the files/ {
+        mib = $(NF-1); printf "%-44s %8.1f MiB %6d MiB  %s\n", "window: peak RSS, 100000 files", mib, 150, mib <= 150 ? "yes" : "NO" }' \
+        "$out/gui_100000.txt"
+fi
