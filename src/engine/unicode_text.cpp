@@ -128,6 +128,15 @@ std::string toNfc(std::string_view utf8) {
     return U_SUCCESS(status) ? out : std::string(utf8);
 }
 
+bool isNfc(std::string_view utf8) {
+    if (isAscii(utf8) || !isValidUtf8(utf8)) return true;
+    const icu::Normalizer2* normalizer = nfcNormalizer();
+    if (normalizer == nullptr) return true;
+    UErrorCode status = U_ZERO_ERROR;
+    const bool normalized = normalizer->isNormalizedUTF8(piece(utf8), status);
+    return normalized && U_SUCCESS(status);  // when unsure, false: toNfc decides
+}
+
 bool canonicallyEqual(std::string_view a, std::string_view b) {
     if (a == b) return true;
     if (isAscii(a) && isAscii(b)) return false;

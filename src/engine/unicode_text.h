@@ -29,6 +29,10 @@ std::string toUtf8(const icu::UnicodeString& utf16);
 // UTF-8 is returned byte for byte, unchanged.
 std::string toNfc(std::string_view utf8);
 
+// True when toNfc(utf8) returns `utf8` itself (it is in NFC, or it is not
+// valid UTF-8), answered without a copy. False only when toNfc may differ.
+bool isNfc(std::string_view utf8);
+
 // Canonical equivalence, case-sensitive: "é" precomposed equals "e" + U+0301.
 // Byte-equal texts are equal at once; texts that are not valid UTF-8 are equal
 // only when their bytes are.

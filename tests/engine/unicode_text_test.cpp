@@ -163,6 +163,9 @@ TEST(UnicodeText, CanonicalEqualityAgreesWithComparingNfcForms) {
     for (const Row& row : rows) {
         EXPECT_EQ(canonicallyEqual(row.a, row.b), row.equal) << row.name;
         EXPECT_EQ(canonicallyEqual(row.b, row.a), row.equal) << row.name << " (swapped)";
+        for (const std::string& text : {row.a, row.b}) {
+            EXPECT_EQ(isNfc(text), toNfc(text) == text) << row.name << ": is " << text << " NFC";
+        }
         if (isValidUtf8(row.a) && isValidUtf8(row.b)) {
             EXPECT_EQ(toNfc(row.a) == toNfc(row.b), row.equal) << row.name << " (NFC forms)";
         }
