@@ -2,12 +2,14 @@
 // The floor of the side-by-side rename comparison: list FOLDER (no hidden
 // entries, no subfolders) and move each file to PREFIX + its name in the same
 // folder with renameat2(RENAME_NOREPLACE) on absolute paths, the call the
-// engine makes. Nothing else. Exits 1 when a rename fails.
+// engine makes, in the same order (by name). Nothing else. Exits 1 when a
+// rename fails.
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <stdio.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
         names.emplace_back(entry->d_name);
     }
     ::closedir(listing);
+    std::sort(names.begin(), names.end());
 
     int status = 0;
     std::string from = folder;

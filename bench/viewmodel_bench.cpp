@@ -134,7 +134,8 @@ void engineRename(benchmark::State& state, std::size_t count) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
 }
 
-// The floor: the same renames (absolute paths, never replacing) as a bare loop.
+// The floor: the same renames (absolute paths, never replacing, in the same
+// order) as a bare loop.
 void renameat2Loop(benchmark::State& state, std::size_t count) {
     const std::string folder = benchFolder("renameat2-loop", true);
     for (auto _ : state) {
@@ -148,6 +149,7 @@ void renameat2Loop(benchmark::State& state, std::size_t count) {
                                folder + "/" + std::string(kPrefix) + entry->d_name);
         }
         ::closedir(listing);
+        std::sort(moves.begin(), moves.end());  // the order of the list: by name
         state.ResumeTiming();
         std::size_t failed = 0;
         for (const auto& [from, to] : moves) {

@@ -35,9 +35,11 @@ void previewRange(const detail::NameComputer& computer, const std::vector<FileIt
         FileItem& item = out.emplace_back(files[i]);
         const std::string_view currentName = lastPathComponent(item.url.path());
         item.newName = computer.nameFor(currentName, static_cast<std::int64_t>(i));
-        // Byte-equal names are the common case and need no normalisation.
-        const bool same =
-            item.newName == currentName || detail::canonicallyEqual(item.newName, currentName);
+        // Byte-equal names are the common case and need no normalisation. A
+        // name that is not UTF-8 computes to itself, so names that differ are
+        // both well-formed (the computer never makes an ill-formed name).
+        const bool same = item.newName == currentName ||
+                          detail::canonicallyEqualWellFormed(item.newName, currentName);
         item.status = same ? FileItem::Status::unchanged : FileItem::Status::changed;
     }
 }

@@ -139,8 +139,13 @@ bool isNfc(std::string_view utf8) {
 
 bool canonicallyEqual(std::string_view a, std::string_view b) {
     if (a == b) return true;
-    if (isAscii(a) && isAscii(b)) return false;
     if (!isValidUtf8(a) || !isValidUtf8(b)) return false;
+    return canonicallyEqualWellFormed(a, b);
+}
+
+bool canonicallyEqualWellFormed(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    if (isAscii(a) && isAscii(b)) return false;
     const icu::Normalizer2* normalizer = nfcNormalizer();
     if (normalizer == nullptr) return false;  // no data: only byte-equal texts are equal
     // Each text has exactly one NFC form, so two different texts that are both

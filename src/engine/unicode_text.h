@@ -37,6 +37,9 @@ bool isNfc(std::string_view utf8);
 // Byte-equal texts are equal at once; texts that are not valid UTF-8 are equal
 // only when their bytes are.
 bool canonicallyEqual(std::string_view a, std::string_view b);
+// The same for texts known to be well-formed UTF-8, without checking them again.
+// REQUIRES: isValidUtf8(a) && isValidUtf8(b).
+bool canonicallyEqualWellFormed(std::string_view a, std::string_view b);
 
 // `bytes` itself when it is well-formed UTF-8; otherwise a copy in which each
 // ill-formed sequence has become U+FFFD. The result is always well-formed UTF-8.

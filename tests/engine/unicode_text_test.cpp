@@ -167,6 +167,7 @@ TEST(UnicodeText, CanonicalEqualityAgreesWithComparingNfcForms) {
             EXPECT_EQ(isNfc(text), toNfc(text) == text) << row.name << ": is " << text << " NFC";
         }
         if (isValidUtf8(row.a) && isValidUtf8(row.b)) {
+            EXPECT_EQ(canonicallyEqualWellFormed(row.a, row.b), row.equal) << row.name;
             EXPECT_EQ(toNfc(row.a) == toNfc(row.b), row.equal) << row.name << " (NFC forms)";
         }
     }
