@@ -17,17 +17,18 @@ awk '
         target["addFiles/new"] = 150
     }
     $1 ~ /_median$/ {
-        name = $1; sub(/_median$/, "", name)
+        name = $1; sub(/_median$/, "", name); sub(/\/process_time\/real_time$/, "", name)
         key = name; sub(/\/(ascii|unicode)?\/?[0-9]+$/, "", key)
         if (!(key in target) || name !~ /100000$/) next
         ms = $2; if ($3 == "us") ms /= 1000; if ($3 == "ns") ms /= 1e6; if ($3 == "s") ms *= 1000
         printf "%-44s %9.1f ms %7d ms  %s\n", name, ms, target[key], ms <= target[key] ? "yes" : "NO"
     }' "$out/benchmarks.txt"
-awk '/rename\/(applyRename|engine|renameat2Loop)\/[0-9]+_median/ {
-        name = $1; sub(/_median$/, "", name); printf "%-44s %9.1f ms\n", name, $2 }' \
+awk '/^(addFolder|addFiles\/alreadyListed|rename)\/.*_median/ {
+        name = $1; sub(/_median$/, "", name); sub(/\/process_time\/real_time$/, "", name)
+        printf "%-44s %9.1f ms\n", name, $2 }' \
     "$out/benchmarks.txt"
-grep -E "peak RSS with the list" "$out/peak_rss.txt" | sed 's/^/view model, 100,000 files: /'
-sed -n '/^Batch rename/,$p' "$out/compare_rename.txt"
+grep -E "peak RSS with the list" "$out/peak_rss.txt" | sed 's/^/view model, 100,000 files, /'
+grep -E "^  vellumix /" "$out/compare_rename.txt" | sed 's/^  /batch rename, 10,000 files: /'
 for count in 10000 100000; do
     [ -f "$out/gui_$count.txt" ] || continue
     target=$([ "$count" = 10000 ] && echo 16 || echo 150)
