@@ -1,5 +1,7 @@
 #include "model/file_url.h"
 
+#include <string.h>
+
 #include <utility>
 
 namespace vellumix {
@@ -15,8 +17,12 @@ ComponentSpan lastComponentSpan(std::string_view path) {
     std::size_t end = path.size();
     while (end > 1 && path[end - 1] == '/')
         --end;
-    const std::size_t slash = path.rfind('/', end == 0 ? 0 : end - 1);
-    std::size_t begin = slash == std::string_view::npos ? 0 : slash + 1;
+    // The last "/" before `end` (memrchr scans backwards a word at a time).
+    const void* slash = ::memrchr(path.data(), '/', end);
+    std::size_t begin =
+        slash == nullptr
+            ? 0
+            : static_cast<std::size_t>(static_cast<const char*>(slash) - path.data()) + 1;
     if (begin >= end) begin = 0;  // the root "/" is its own last component
     return {begin, end};
 }
