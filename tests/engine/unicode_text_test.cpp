@@ -194,5 +194,26 @@ TEST(UnicodeText, AsciiCleanUpAndTitleCaseFastPathsAgreeWithGeneralPaths) {
     }
 }
 
+TEST(UnicodeText, ReplaceKeepsCaseSettingsApartAcrossNames) {
+    // The comparison forms of letters are remembered from name to name, for
+    // each case setting on its own; many distinct letters must not confuse them.
+    const LiteralReplacer ignoringCase("\xC3\x89", "x", false);  // find "É"
+    const LiteralReplacer matchingCase("\xC3\x89", "x", true);
+    const std::string text = "\xC3\xA9\xC3\x89 e\xCC\x81";  // "éÉ é" (the last decomposed)
+    const auto check = [&](const char* when) {
+        EXPECT_EQ(ignoringCase.apply(text), "xx x") << when;
+        EXPECT_EQ(matchingCase.apply(text), "\xC3\xA9x e\xCC\x81") << when;
+    };
+    check("first");
+    for (char32_t c = 0xC0; c < 0x2000; ++c) {  // thousands of distinct letters
+        const std::string letter = toUtf8(icu::UnicodeString(static_cast<UChar32>(c)));
+        (void)ignoringCase.apply(letter + "a");
+        (void)matchingCase.apply(letter + "a");
+    }
+    check("after many letters");
+    EXPECT_EQ(matchingCase.apply(text), "\xC3\xA9x e\xCC\x81") << "case-sensitive first";
+    EXPECT_EQ(ignoringCase.apply(text), "xx x") << "then ignoring case";
+}
+
 }  // namespace
 }  // namespace vellumix::detail
