@@ -15,6 +15,8 @@
 // VELLUMIX_PROPERTY_SEED picks the seed (default below) and
 // VELLUMIX_PROPERTY_CASES the number of cases per test. A failing case prints
 // the seed and count that replay it alone.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,6 +33,7 @@
 #include <vector>
 
 #include "engine/rename_engine.h"
+#include "engine/unicode_text.h"
 #include "folder_state.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
@@ -48,7 +51,7 @@ using testing::readFolderState;
 using testing::TempDir;
 
 constexpr std::uint64_t kDefaultSeed = 20250314;
-constexpr std::int64_t kDefaultCases = 1500;
+constexpr std::int64_t kDefaultCases = 2000;
 
 std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
     const char* value = std::getenv(name);
@@ -253,9 +256,10 @@ std::string describe(const RenameConfig& c) {
     return out;
 }
 
-// A case's folders: the files go into root/d1/d2/d3/work, beside an empty
-// subfolder work/sub; the three folders above leave room for "../" in new names
-// without ever leaving the temporary root.
+// The folders the cases run in: the files go into root/d1/d2/d3/work, beside an
+// empty subfolder work/sub; the three folders above leave room for "../" in new
+// names without ever leaving the temporary root. The folders are made once per
+// test and emptied of files after every case.
 struct CaseFolder {
     TempDir root;
     std::string work;
@@ -265,6 +269,20 @@ struct CaseFolder {
         work = root.path() + "/d1/d2/d3/work";
         sub = work + "/sub";
         std::filesystem::create_directories(sub);
+    }
+
+    // Removes what a case left: every entry below the root except the folders
+    // made above.
+    void empty() const {
+        const FolderState state = readFolderState(root.path());
+        for (const auto& [path, data] : state.files)
+            ::unlink(path.c_str());
+        for (const auto& path : state.others)
+            ::unlink(path.c_str());
+        for (auto it = state.folders.rbegin(); it != state.folders.rend(); ++it) {
+            const bool made = *it == work || *it == sub || work.rfind(*it + "/", 0) == 0;
+            if (!made) ::rmdir(it->c_str());
+        }
     }
 
     // Makes one file per name, each with its own contents; returns the URLs.
@@ -345,15 +363,17 @@ std::string describeItems(const std::vector<FileItem>& items) {
     return out;
 }
 
+// The items a rename acts on: previewed as changed to a non-empty name. A name
+// that is not UTF-8 is never renamed, whatever the list says.
 bool selectedForMoving(const FileItem& item) {
-    return item.status == FileItem::Status::changed && !item.newName.empty();
+    return item.status == FileItem::Status::changed && !item.newName.empty() &&
+           detail::isValidUtf8(item.currentName());
 }
 
 // One case through the view model: addFiles, a random configuration, applyRename.
 // Returns what went wrong, or "" when the case holds.
-std::string runViewModelCase(std::uint64_t caseSeed, Totals& totals) {
+std::string runViewModelCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
     Random random(caseSeed);
-    const CaseFolder folder;
     const std::vector<std::string> names = randomNames(random);
     std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed);
     std::shuffle(urls.begin(), urls.end(), std::mt19937_64(caseSeed));
@@ -471,9 +491,8 @@ std::string randomNewName(Random& random, const std::vector<std::string>& names,
 
 // One case straight through RenameEngine::rename with a random mapping of old
 // names to new ones and random statuses.
-std::string runEngineCase(std::uint64_t caseSeed, Totals& totals) {
+std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
     Random random(caseSeed);
-    const CaseFolder folder;
     const std::vector<std::string> names = randomNames(random);
     const std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed);
     const FolderState before = readFolderState(folder.root.path());
@@ -575,9 +594,11 @@ void runProperty(const char* what, RunCase runCase) {
     const auto cases = static_cast<std::int64_t>(
         environmentNumber("VELLUMIX_PROPERTY_CASES", static_cast<std::uint64_t>(kDefaultCases)));
     Totals totals;
+    const CaseFolder folder;
     for (std::int64_t k = 0; k < cases; ++k) {
         const std::uint64_t caseSeed = seed + static_cast<std::uint64_t>(k);
-        const std::string problems = runCase(caseSeed, totals);
+        const std::string problems = runCase(folder, caseSeed, totals);
+        folder.empty();
         ++totals.cases;
         if (!problems.empty()) {
             ADD_FAILURE() << what << ": case " << k << " of seed " << seed
