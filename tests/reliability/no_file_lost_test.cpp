@@ -370,36 +370,25 @@ bool selectedForMoving(const FileItem& item) {
            detail::isValidUtf8(item.currentName());
 }
 
-// One case through the view model: addFiles, a random configuration, applyRename.
-// Returns what went wrong, or "" when the case holds.
-std::string runViewModelCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
-    Random random(caseSeed);
-    const std::vector<std::string> names = randomNames(random);
-    std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed);
-    std::shuffle(urls.begin(), urls.end(), std::mt19937_64(caseSeed));
-    const FolderState before = readFolderState(folder.root.path());
-
-    RenameViewModel model;
-    model.addFiles(urls);
-    model.setConfig(randomConfig(random));
-    const std::vector<FileItem> preview = model.previewFiles();
-    model.applyRename();
-    const FolderState after = readFolderState(folder.root.path());
-
+// Checks one applyRename of `model`: `before` and `preview` were read just
+// before it, `after` just after. Returns what went wrong, or "".
+std::string checkApplyRename(const CaseFolder& folder, const FolderState& before,
+                             const std::vector<FileItem>& preview, const RenameViewModel& model,
+                             const FolderState& after, Totals& totals) {
     std::string problems = folder.checkNothingLost(before, after);
-    if (preview.size() != names.size()) problems += "the preview lost items\n";
-
     std::int64_t moved = 0;
     std::int64_t stayed = 0;
     std::int64_t skipped = 0;
     for (std::size_t i = 0; i < preview.size(); ++i) {
         const FileItem& item = preview[i];
-        const std::string contents = before.files.count(item.url.path()) != 0
-                                         ? before.files.at(item.url.path())
-                                         : std::string("\x01missing");
-        const Outcome outcome = outcomeOf(after, contents, item.url, item.newName);
+        const auto was = before.files.find(item.url.path());
         const std::string where =
             "[" + std::to_string(i) + "] '" + escapedBytes(item.currentName()) + "' ";
+        if (was == before.files.end()) {
+            problems += where + "was not on disk before the rename\n";
+            continue;
+        }
+        const Outcome outcome = outcomeOf(after, was->second, item.url, item.newName);
         if (!selectedForMoving(item)) {
             ++skipped;
             if (outcome != Outcome::stayed) problems += where + "was not to move but did\n";
@@ -445,7 +434,6 @@ std::string runViewModelCase(const CaseFolder& folder, std::uint64_t caseSeed, T
         }
     }
 
-    totals.files += static_cast<std::int64_t>(names.size());
     totals.moved += moved;
     totals.refused += stayed;
     totals.skipped += skipped;
@@ -453,6 +441,31 @@ std::string runViewModelCase(const CaseFolder& folder, std::uint64_t caseSeed, T
     return problems + "configuration: " + describe(model.config()) + "\npreview:\n" +
            describeItems(preview) + "alert: " + escapedBytes(message) + "\nbefore:\n" +
            before.describe() + "after:\n" + after.describe();
+}
+
+// One case through the view model: addFiles, a random configuration, and
+// applyRename twice (the second time on the rebuilt list, as a user who presses
+// the button again). Returns what went wrong, or "" when the case holds.
+std::string runViewModelCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
+    Random random(caseSeed);
+    const std::vector<std::string> names = randomNames(random);
+    std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed);
+    std::shuffle(urls.begin(), urls.end(), std::mt19937_64(caseSeed));
+    totals.files += static_cast<std::int64_t>(names.size());
+
+    RenameViewModel model;
+    model.addFiles(urls);
+    model.setConfig(randomConfig(random));
+    if (model.files().size() != names.size()) return "addFiles lost items\n";
+    for (const char* round : {"first rename: ", "second rename: "}) {
+        const FolderState before = readFolderState(folder.root.path());
+        const std::vector<FileItem> preview = model.previewFiles();
+        model.applyRename();
+        const FolderState after = readFolderState(folder.root.path());
+        std::string problems = checkApplyRename(folder, before, preview, model, after, totals);
+        if (!problems.empty()) return round + problems;
+    }
+    return {};
 }
 
 // New names no rule would give: other items' names (chains, swaps, cycles),
