@@ -1,8 +1,109 @@
+// The six case styles. Lower- and upper-casing are the full Unicode default
+// case mapping (ICU root locale); words are counted as described per style.
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include <unicode/utf8.h>
+
 #include "engine/rename_engine.h"
+#include "engine/unicode_text.h"
+#include "engine/word_case.h"
 
 namespace vellumix {
+namespace detail {
+namespace {
 
-// Placeholder until case conversion lands.
-std::string RenameEngine::applyCase(CaseOption, std::string_view text) { return std::string(text); }
+// `word` with its first user-perceived character ending at byte `firstEnd`.
+std::string capitaliseAt(std::string_view word, std::size_t firstEnd) {
+    std::string out = toUpperFull(word.substr(0, firstEnd));
+    out += toLowerFull(word.substr(firstEnd));
+    return out;
+}
+
+// Alphanumeric words: the maximal runs of code points of general category
+// L, M or N, in text order. Every other code point separates and is dropped.
+std::vector<std::string_view> alphanumericWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    std::int32_t wordStart = -1;
+    for (std::int32_t i = 0; i < length;) {
+        const std::int32_t at = i;
+        UChar32 c;
+        U8_NEXT(s, i, length, c);
+        const bool inWord = c >= 0 && isAlphanumeric(c);
+        if (inWord && wordStart < 0) wordStart = at;
+        if (!inWord && wordStart >= 0) {
+            words.push_back(text.substr(wordStart, at - wordStart));
+            wordStart = -1;
+        }
+    }
+    if (wordStart >= 0) words.push_back(text.substr(wordStart));
+    return words;
+}
+
+std::string joinLowered(const std::vector<std::string_view>& words, char joiner) {
+    std::string out;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) out += joiner;
+        out += toLowerFull(words[i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string capitalise(std::string_view word) {
+    return capitaliseAt(word, firstGraphemeEnd(word));
+}
+
+std::string capitaliseSpaceWords(std::string_view text) {
+    const std::vector<std::size_t> bounds = graphemeBoundaries(text);
+    const std::size_t count = bounds.size() - 1;  // user-perceived characters
+    std::string out;
+    std::size_t wordStart = 0;  // the character that begins the current word
+    for (std::size_t i = 0; i <= count; ++i) {
+        const bool cut = i == count || (bounds[i + 1] - bounds[i] == 1 && text[bounds[i]] == ' ');
+        if (!cut) continue;
+        if (i > wordStart) {
+            if (!out.empty()) out += ' ';
+            out += capitaliseAt(text.substr(bounds[wordStart], bounds[i] - bounds[wordStart]),
+                                bounds[wordStart + 1] - bounds[wordStart]);
+        }
+        wordStart = i + 1;
+    }
+    return out;
+}
+
+}  // namespace detail
+
+// Text that is not well-formed UTF-8 comes back unchanged: no style can tell
+// its characters apart.
+std::string RenameEngine::applyCase(CaseOption option, std::string_view text) {
+    if (!detail::isValidUtf8(text)) return std::string(text);
+    switch (option) {
+        case CaseOption::lowercase:
+            return detail::toLowerFull(text);
+        case CaseOption::uppercase:
+            return detail::toUpperFull(text);
+        case CaseOption::titleCase:
+            return detail::capitaliseSpaceWords(text);
+        case CaseOption::camelCase: {
+            const std::vector<std::string_view> words = detail::alphanumericWords(text);
+            if (words.empty()) return std::string(text);
+            std::string out = detail::toLowerFull(words.front());
+            for (std::size_t i = 1; i < words.size(); ++i)
+                out += detail::capitalise(words[i]);
+            return out;
+        }
+        case CaseOption::snakeCase:
+            return detail::joinLowered(detail::alphanumericWords(text), '_');
+        case CaseOption::kebabCase:
+            return detail::joinLowered(detail::alphanumericWords(text), '-');
+    }
+    return std::string(text);
+}
 
 }  // namespace vellumix

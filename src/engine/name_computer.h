@@ -4,6 +4,13 @@
 // date text, the normalised find text) once and applying them to every file of
 // a preview gives exactly the names that computing each file on its own would
 // give; no user can tell the difference. Internal to the engine.
+//
+// A name that is not well-formed UTF-8 is returned unchanged. Texts of the
+// configuration that are not well-formed UTF-8 are read with U+FFFD for each
+// ill-formed sequence, so a well-formed name always computes to a well-formed
+// name that ends with the name's own extension part.
+//
+// Immutable once built: nameFor() may be called from several threads at once.
 #pragma once
 
 #include <chrono>
@@ -18,7 +25,8 @@ namespace vellumix::detail {
 
 class NameComputer {
 public:
-    // `now` is the clock reading of the date rule.
+    // `now` is the clock reading of the date rule; the date text is formatted
+    // here, once, so every name of one preview gets the same date.
     NameComputer(const RenameConfig& config, std::chrono::system_clock::time_point now);
     ~NameComputer();
     NameComputer(const NameComputer&) = delete;

@@ -1,6 +1,14 @@
 #include "engine/unicode_text.h"
 
+#include <memory>
+
+#include <unicode/brkiter.h>
+#include <unicode/casemap.h>
+#include <unicode/locid.h>
 #include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/uniset.h>
+#include <unicode/utext.h>
 #include <unicode/utf8.h>
 
 namespace vellumix::detail {
@@ -10,6 +18,46 @@ const icu::Normalizer2* nfcNormalizer() {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* normalizer = icu::Normalizer2::getNFCInstance(status);
     return U_SUCCESS(status) ? normalizer : nullptr;
+}
+
+// This thread's character break iterator, cloned once from a shared prototype
+// (an iterator holds its text, so threads must not share one). Null when ICU
+// has no break data.
+icu::BreakIterator* characterBreaks() {
+    static const std::unique_ptr<icu::BreakIterator> prototype =
+        []() -> std::unique_ptr<icu::BreakIterator> {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::BreakIterator> iterator(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+        if (U_FAILURE(status)) return nullptr;
+        return iterator;
+    }();
+    thread_local const std::unique_ptr<icu::BreakIterator> local(prototype ? prototype->clone()
+                                                                           : nullptr);
+    return local.get();
+}
+
+// A frozen set built once from a property pattern: a frozen set answers
+// contains() from lookup tables, faster than a property query. Empty when ICU
+// lacks the data.
+const icu::UnicodeSet* frozenSet(const char16_t* pattern) {
+    UErrorCode status = U_ZERO_ERROR;
+    auto* set = new icu::UnicodeSet(icu::UnicodeString(pattern), status);
+    if (U_FAILURE(status)) set->clear();
+    set->freeze();
+    return set;  // lives as long as the program
+}
+
+icu::StringPiece piece(std::string_view utf8) {
+    return icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size()));
+}
+
+// ASCII-only.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
 }
 
 }  // namespace
@@ -35,7 +83,7 @@ bool isAscii(std::string_view bytes) {
 }
 
 icu::UnicodeString toUtf16(std::string_view utf8) {
-    return icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())));
+    return icu::UnicodeString::fromUTF8(piece(utf8));
 }
 
 std::string toUtf8(const icu::UnicodeString& utf16) {
@@ -63,6 +111,187 @@ bool canonicallyEqual(std::string_view a, std::string_view b) {
     if (isAscii(a) && isAscii(b)) return false;
     if (!isValidUtf8(a) || !isValidUtf8(b)) return false;
     return toNfc(a) == toNfc(b);
+}
+
+std::string toWellFormedUtf8(std::string_view bytes) {
+    return isValidUtf8(bytes) ? std::string(bytes) : toUtf8(toUtf16(bytes));
+}
+
+bool isAlphanumeric(UChar32 c) {
+    return (U_GET_GC_MASK(c) & (U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK)) != 0;
+}
+
+bool isWhiteSpace(UChar32 c) {
+    static const icu::UnicodeSet* const whiteSpace = frozenSet(u"[:White_Space:]");
+    return whiteSpace->contains(c);
+}
+
+bool isHorizontalSpace(UChar32 c) {
+    return c == '\t' || u_charType(c) == U_SPACE_SEPARATOR;
+}
+
+namespace {
+
+// Segmenting into user-perceived characters. Where one code point of grapheme
+// break class Other, Control, CR or LF meets another (except CR then LF), the
+// rules always put a boundary, and no rule looks back across it. So a text is
+// cut at such definite boundaries into pieces that segment independently: a
+// piece of one code point is one character, and only longer pieces (those with
+// marks, joiners, emoji modifiers, flags, Hangul jamo, ...) go through ICU's
+// break iterator. Latin, Cyrillic, CJK and most other text never needs it.
+
+enum class BreakKind { other, control, cr, lf, special };
+
+BreakKind breakKind(UChar32 c) {
+    if (c < 0x80) {
+        if (c == '\r') return BreakKind::cr;
+        if (c == '\n') return BreakKind::lf;
+        return c < 0x20 || c == 0x7F ? BreakKind::control : BreakKind::other;
+    }
+    // CR and LF are ASCII; every other class besides Other and Control is special.
+    static const icu::UnicodeSet* const other = frozenSet(u"[:Grapheme_Cluster_Break=Other:]");
+    static const icu::UnicodeSet* const control = frozenSet(u"[:Grapheme_Cluster_Break=Control:]");
+    if (other->contains(c)) return BreakKind::other;
+    return control->contains(c) ? BreakKind::control : BreakKind::special;
+}
+
+// Control characters, CR and LF: a boundary on either side of them (but CR LF).
+bool isBreakAlways(BreakKind kind) {
+    return kind == BreakKind::control || kind == BreakKind::cr || kind == BreakKind::lf;
+}
+
+bool definiteBoundary(BreakKind before, BreakKind after) {
+    if (before == BreakKind::cr && after == BreakKind::lf) return false;
+    if (isBreakAlways(before) || isBreakAlways(after)) return true;
+    return before == BreakKind::other && after == BreakKind::other;
+}
+
+// The byte offset at which the piece that begins at `begin` ends, and whether
+// it holds more than one code point.
+struct Piece {
+    std::size_t end;
+    bool single;
+};
+
+Piece pieceAt(std::string_view utf8, std::size_t begin) {
+    const auto* s = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    const auto length = static_cast<std::int32_t>(utf8.size());
+    auto i = static_cast<std::int32_t>(begin);
+    UChar32 c;
+    U8_NEXT_UNSAFE(s, i, c);
+    BreakKind kind = breakKind(c);
+    bool single = true;
+    while (i < length) {
+        std::int32_t next = i;
+        U8_NEXT_UNSAFE(s, next, c);
+        const BreakKind nextKind = breakKind(c);
+        if (definiteBoundary(kind, nextKind)) break;
+        kind = nextKind;
+        single = false;
+        i = next;
+    }
+    return {static_cast<std::size_t>(i), single};
+}
+
+// This thread's break iterator set on `piece` (through `text`, which the caller
+// closes); null when there is none.
+icu::BreakIterator* breaksOver(std::string_view piece, UText& text) {
+    icu::BreakIterator* breaks = characterBreaks();
+    UErrorCode status = U_ZERO_ERROR;
+    // A UTF-8 UText counts in bytes, so the iterator's offsets are byte offsets.
+    utext_openUTF8(&text, piece.data(), static_cast<std::int64_t>(piece.size()), &status);
+    if (breaks != nullptr) breaks->setText(&text, status);
+    return U_SUCCESS(status) ? breaks : nullptr;
+}
+
+// Appends the boundaries of the piece utf8[begin, end) except `end` itself.
+void appendPieceBoundaries(std::string_view utf8, std::size_t begin, std::size_t end,
+                           std::vector<std::size_t>& boundaries) {
+    const std::string_view piece = utf8.substr(begin, end - begin);
+    UText text = UTEXT_INITIALIZER;
+    if (icu::BreakIterator* breaks = breaksOver(piece, text)) {
+        for (std::int32_t at = breaks->first(); at != icu::BreakIterator::DONE;
+             at = breaks->next()) {
+            if (static_cast<std::size_t>(at) < piece.size()) {
+                boundaries.push_back(begin + static_cast<std::size_t>(at));
+            }
+        }
+    } else {
+        boundaries.push_back(begin);  // no break data (a broken ICU installation)
+    }
+    utext_close(&text);
+}
+
+}  // namespace
+
+std::vector<std::size_t> graphemeBoundaries(std::string_view utf8) {
+    std::vector<std::size_t> boundaries;
+    boundaries.reserve(utf8.size() + 1);
+    if (isAscii(utf8)) {  // ASCII-only: every byte stands alone except the pair "\r\n"
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            if (i == 0 || utf8[i - 1] != '\r' || utf8[i] != '\n') boundaries.push_back(i);
+        }
+        boundaries.push_back(utf8.size());
+        return boundaries;
+    }
+    for (std::size_t begin = 0; begin < utf8.size();) {
+        const Piece piece = pieceAt(utf8, begin);
+        if (piece.single) {
+            boundaries.push_back(begin);
+        } else {
+            appendPieceBoundaries(utf8, begin, piece.end, boundaries);
+        }
+        begin = piece.end;
+    }
+    boundaries.push_back(utf8.size());
+    return boundaries;
+}
+
+std::size_t firstGraphemeEnd(std::string_view utf8) {
+    if (utf8.empty()) return 0;
+    if (utf8.size() == 1 || static_cast<unsigned char>(utf8[1]) < 0x80) {  // ASCII-only
+        return utf8[0] == '\r' && utf8.size() > 1 && utf8[1] == '\n' ? 2 : 1;
+    }
+    const Piece piece = pieceAt(utf8, 0);
+    if (piece.single) return piece.end;
+    UText text = UTEXT_INITIALIZER;
+    std::size_t end = piece.end;
+    if (icu::BreakIterator* breaks = breaksOver(utf8.substr(0, piece.end), text)) {
+        const std::int32_t at = breaks->following(0);
+        if (at != icu::BreakIterator::DONE) end = static_cast<std::size_t>(at);
+    }
+    utext_close(&text);
+    return end;
+}
+
+std::string toLowerFull(std::string_view utf8) {
+    std::string out;
+    if (isAscii(utf8)) {
+        out.resize(utf8.size());
+        for (std::size_t i = 0; i < utf8.size(); ++i)
+            out[i] = asciiLower(utf8[i]);
+        return out;
+    }
+    out.reserve(utf8.size());
+    icu::StringByteSink<std::string> sink(&out);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::CaseMap::utf8ToLower("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
+    return U_SUCCESS(status) ? out : std::string(utf8);
+}
+
+std::string toUpperFull(std::string_view utf8) {
+    std::string out;
+    if (isAscii(utf8)) {
+        out.resize(utf8.size());
+        for (std::size_t i = 0; i < utf8.size(); ++i)
+            out[i] = asciiUpper(utf8[i]);
+        return out;
+    }
+    out.reserve(utf8.size() + 8);
+    icu::StringByteSink<std::string> sink(&out);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::CaseMap::utf8ToUpper("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
+    return U_SUCCESS(status) ? out : std::string(utf8);
 }
 
 }  // namespace vellumix::detail

@@ -3,9 +3,12 @@
 // All are pure and thread-safe.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include <unicode/umachine.h>
 #include <unicode/unistr.h>
 
 namespace vellumix::detail {
@@ -30,5 +33,37 @@ std::string toNfc(std::string_view utf8);
 // Byte-equal texts are equal at once; texts that are not valid UTF-8 are equal
 // only when their bytes are.
 bool canonicallyEqual(std::string_view a, std::string_view b);
+
+// `bytes` itself when it is well-formed UTF-8; otherwise a copy in which each
+// ill-formed sequence has become U+FFFD. The result is always well-formed UTF-8.
+std::string toWellFormedUtf8(std::string_view bytes);
+
+// Code points. Alphanumeric: general category L (letters), M (marks) or N (numbers).
+bool isAlphanumeric(UChar32 c);
+
+// Code points. White space as ICU's regular expressions match "\s": the
+// Unicode White_Space property (tab, line breaks, Zs, U+0085, U+2028, U+2029).
+bool isWhiteSpace(UChar32 c);
+
+// Code points. The trimming set: general category Zs and the tab (no line breaks).
+bool isHorizontalSpace(UChar32 c);
+
+// User-perceived characters (extended grapheme clusters) of well-formed UTF-8:
+// the byte offsets at which they begin, followed by the text's size. "" gives
+// {0}; "e\u0301x" gives {0, 3, 4}. Exactly ICU's character break iterator,
+// which however sees only the pieces of text around marks, joiners, emoji
+// sequences and the like; plain letters, digits and punctuation of any script
+// are counted one by one without it.
+std::vector<std::size_t> graphemeBoundaries(std::string_view utf8);
+
+// User-perceived characters: the byte offset at which the first one ends (0
+// for "").
+std::size_t firstGraphemeEnd(std::string_view utf8);
+
+// Full Unicode default case mapping of well-formed UTF-8, independent of any
+// locale (ICU's root locale): one character may become several ("ß" -> "SS").
+// ASCII-only texts take a byte-wise fast path with the same result.
+std::string toLowerFull(std::string_view utf8);
+std::string toUpperFull(std::string_view utf8);
 
 }  // namespace vellumix::detail

@@ -1,69 +1,234 @@
 #include "viewmodel/rename_view_model.h"
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "engine/rename_engine.h"
+#include "engine/unicode_text.h"
+#include "viewmodel/folder_listing.h"
+#include "viewmodel/result_text.h"
 
 namespace vellumix {
+namespace {
 
-// Placeholder until the view model lands.
+// The new items for the URLs of `urls` that `listed` does not hold yet, sorted
+// by file name. URLs are the same when their texts are equal. The set of listed
+// URLs is not extended during the walk, so a URL given twice passes twice.
+std::vector<FileItem> itemsToAdd(const std::vector<FileItem>& listed,
+                                 const std::vector<FileUrl>& urls) {
+    std::unordered_set<std::string_view> present;
+    present.reserve(listed.size());
+    for (const FileItem& item : listed)
+        present.insert(item.url.path());
+
+    struct Kept {
+        std::string key;  // the NFC form of the file name
+        const FileUrl* url;
+    };
+    std::vector<Kept> kept;
+    kept.reserve(urls.size());
+    for (const FileUrl& url : urls) {
+        if (!present.contains(url.path())) {
+            kept.push_back({detail::toNfc(url.lastPathComponent()), &url});
+        }
+    }
+    // std::string compares bytes as unsigned char, and UTF-8 byte order is the
+    // order of Unicode scalar values: case-sensitive, digit by digit, no locale.
+    // Stable, so equal names keep the order in which they were given.
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const Kept& a, const Kept& b) { return a.key < b.key; });
+
+    std::vector<FileItem> items;
+    items.reserve(kept.size());
+    for (const Kept& k : kept)
+        items.emplace_back(*k.url);
+    return items;
+}
+
+// Where an item moved by the batch rename now stands: its folder plus the new
+// name. A directory URL keeps its trailing "/".
+FileUrl movedUrl(const FileItem& item) {
+    FileUrl url = item.url.deletingLastPathComponent().appendingPathComponent(item.newName);
+    return item.url.hasDirectoryPath() ? url.appendingPathComponent("") : url;
+}
+
+}  // namespace
+
+// Observers live in slots shared with any notification in progress, so that a
+// slot unsubscribed during a notification is skipped from then on and an
+// observer that unsubscribes itself is not destroyed while it runs.
 struct RenameViewModel::Observers {
-    std::vector<std::function<void()>> list;
+    struct Slot {
+        std::function<void()> observer;
+        bool active = true;
+    };
+    std::vector<std::shared_ptr<Slot>> slots;
+
+    void remove(const Slot* key) {
+        const auto it = std::find_if(slots.begin(), slots.end(),
+                                     [key](const auto& slot) { return slot.get() == key; });
+        if (it == slots.end()) return;
+        (*it)->active = false;
+        slots.erase(it);
+    }
 };
 
-Subscription::Subscription(std::function<void()> unsubscribe) : unsubscribe_(std::move(unsubscribe)) {}
-Subscription::Subscription(Subscription&& other) noexcept : unsubscribe_(std::move(other.unsubscribe_)) {
-    other.unsubscribe_ = nullptr;
-}
+Subscription::Subscription(std::function<void()> unsubscribe)
+    : unsubscribe_(std::move(unsubscribe)) {}
+
+Subscription::Subscription(Subscription&& other) noexcept
+    : unsubscribe_(std::exchange(other.unsubscribe_, nullptr)) {}
+
 Subscription& Subscription::operator=(Subscription&& other) noexcept {
     if (this != &other) {
         reset();
-        unsubscribe_ = std::move(other.unsubscribe_);
-        other.unsubscribe_ = nullptr;
+        unsubscribe_ = std::exchange(other.unsubscribe_, nullptr);
     }
     return *this;
 }
-Subscription::~Subscription() { reset(); }
+
+Subscription::~Subscription() {
+    reset();
+}
+
 void Subscription::reset() {
     if (unsubscribe_) std::exchange(unsubscribe_, nullptr)();
 }
 
 RenameViewModel::RenameViewModel() : observers_(std::make_shared<Observers>()) {}
+
 RenameViewModel::~RenameViewModel() = default;
 
 Subscription RenameViewModel::onWillChange(std::function<void()> observer) {
-    observers_->list.push_back(std::move(observer));
-    return Subscription();
-}
-void RenameViewModel::willChange() {
-    for (auto& observer : observers_->list) observer();
+    if (!observer) return Subscription();
+    auto slot = std::make_shared<Observers::Slot>();
+    slot->observer = std::move(observer);
+    const Observers::Slot* key = slot.get();
+    observers_->slots.push_back(std::move(slot));
+    // The handle may outlive the view model: it holds the observers weakly.
+    return Subscription([weak = std::weak_ptr<Observers>(observers_), key] {
+        if (const auto observers = weak.lock()) observers->remove(key);
+    });
 }
 
-const std::vector<FileItem>& RenameViewModel::files() const { return files_; }
-void RenameViewModel::setFiles(std::vector<FileItem> files) { willChange(); files_ = std::move(files); }
-void RenameViewModel::removeFiles(const std::vector<std::size_t>&) { willChange(); }
-const RenameConfig& RenameViewModel::config() const { return config_; }
-void RenameViewModel::setConfig(RenameConfig config) { willChange(); config_ = std::move(config); }
-const std::string& RenameViewModel::alertMessage() const { return alertMessage_; }
-void RenameViewModel::setAlertMessage(std::string message) { willChange(); alertMessage_ = std::move(message); }
-bool RenameViewModel::showAlert() const { return showAlert_; }
-void RenameViewModel::setShowAlert(bool show) { willChange(); showAlert_ = show; }
-bool RenameViewModel::isProcessing() const { return isProcessing_; }
-void RenameViewModel::setIsProcessing(bool processing) { willChange(); isProcessing_ = processing; }
+void RenameViewModel::willChange() {
+    if (observers_->slots.empty()) return;
+    // A snapshot: observers may subscribe or unsubscribe while being notified.
+    const std::vector<std::shared_ptr<Observers::Slot>> snapshot = observers_->slots;
+    for (const auto& slot : snapshot) {
+        if (slot->active) slot->observer();
+    }
+}
+
+const std::vector<FileItem>& RenameViewModel::files() const {
+    return files_;
+}
+
+void RenameViewModel::setFiles(std::vector<FileItem> files) {
+    willChange();
+    files_ = std::move(files);
+}
+
+void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
+    std::vector<bool> doomed(files_.size(), false);
+    for (const std::size_t position : positions) {
+        if (position < doomed.size()) doomed[position] = true;
+    }
+    willChange();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        if (doomed[i]) continue;
+        if (kept != i) files_[kept] = std::move(files_[i]);
+        ++kept;
+    }
+    files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(kept), files_.end());
+}
+
+const RenameConfig& RenameViewModel::config() const {
+    return config_;
+}
+
+void RenameViewModel::setConfig(RenameConfig config) {
+    willChange();
+    config_ = std::move(config);
+}
+
+const std::string& RenameViewModel::alertMessage() const {
+    return alertMessage_;
+}
+
+void RenameViewModel::setAlertMessage(std::string message) {
+    willChange();
+    alertMessage_ = std::move(message);
+}
+
+bool RenameViewModel::showAlert() const {
+    return showAlert_;
+}
+
+void RenameViewModel::setShowAlert(bool show) {
+    willChange();
+    showAlert_ = show;
+}
+
+bool RenameViewModel::isProcessing() const {
+    return isProcessing_;
+}
+
+void RenameViewModel::setIsProcessing(bool processing) {
+    willChange();
+    isProcessing_ = processing;
+}
 
 std::vector<FileItem> RenameViewModel::previewFiles() const {
-    return files_.empty() ? std::vector<FileItem>{} : RenameEngine::preview(files_, config_);
+    if (files_.empty()) return {};
+    return RenameEngine::preview(files_, config_);
 }
+
 std::int64_t RenameViewModel::changedCount() const {
-    std::int64_t count = 0;
-    for (const auto& item : previewFiles()) count += item.status == FileItem::Status::changed;
-    return count;
+    const std::vector<FileItem> preview = previewFiles();
+    return static_cast<std::int64_t>(std::count_if(
+        preview.begin(), preview.end(),
+        [](const FileItem& item) { return item.status == FileItem::Status::changed; }));
 }
+
 void RenameViewModel::addFiles(const std::vector<FileUrl>& urls) {
+    std::vector<FileItem> added = itemsToAdd(files_, urls);
     willChange();
-    for (const auto& url : urls) files_.emplace_back(url);
+    files_.insert(files_.end(), std::make_move_iterator(added.begin()),
+                  std::make_move_iterator(added.end()));
 }
-void RenameViewModel::addFolder(const FileUrl&) {}
-void RenameViewModel::applyRename() {}
+
+void RenameViewModel::addFolder(const FileUrl& folder) {
+    std::optional<std::vector<FileUrl>> listed = listVisibleFiles(folder);
+    if (!listed) return;  // nothing changes, nobody is told
+    addFiles(*listed);
+}
+
+void RenameViewModel::applyRename() {
+    setIsProcessing(true);
+    const std::vector<FileItem> preview = previewFiles();
+    const RenameResult result = RenameEngine::rename(preview);
+    setIsProcessing(false);
+
+    // Items whose move succeeded stand at their new names; every other item,
+    // a failed one included, is still where it was on disk.
+    std::vector<FileItem> rebuilt;
+    rebuilt.reserve(preview.size());
+    auto nextMoved = result.moved.begin();
+    for (std::size_t i = 0; i < preview.size(); ++i) {
+        const bool moved = nextMoved != result.moved.end() && *nextMoved == i;
+        if (moved) ++nextMoved;
+        rebuilt.emplace_back(moved ? movedUrl(preview[i]) : preview[i].url);
+    }
+    setFiles(std::move(rebuilt));
+
+    setAlertMessage(detail::renameResultText(result));
+    setShowAlert(true);
+}
 
 }  // namespace vellumix

@@ -1,0 +1,71 @@
+#include "engine/character_rules.h"
+
+#include <cstddef>
+#include <vector>
+
+#include <unicode/utf8.h>
+
+#include "engine/unicode_text.h"
+#include "engine/word_case.h"
+
+namespace vellumix::detail {
+
+std::string removeCharacters(std::string_view text, std::int64_t from, std::int64_t count) {
+    const std::vector<std::size_t> bounds = graphemeBoundaries(text);
+    const auto characters = static_cast<std::int64_t>(bounds.size() - 1);
+    // Clamping before any arithmetic keeps every value within [0, characters].
+    const std::int64_t start = from < 0 ? 0 : (from > characters ? characters : from);
+    const std::int64_t room = characters - start;
+    const std::int64_t n = count < 0 ? 0 : (count > room ? room : count);
+    if (n < 1) return std::string(text);
+    std::string out(text.substr(0, bounds[start]));
+    out += text.substr(bounds[start + n]);
+    return out;
+}
+
+std::string cleanUp(std::string_view text) {
+    const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+
+    // Trim Zs and tabs at both ends ("_", "-" and "." count as spaces too,
+    // since they become spaces first).
+    const auto trimmed = [](UChar32 c) {
+        return c == '_' || c == '-' || c == '.' || isHorizontalSpace(c);
+    };
+    std::int32_t begin = 0;
+    while (begin < length) {
+        std::int32_t next = begin;
+        UChar32 c;
+        U8_NEXT_UNSAFE(s, next, c);
+        if (!trimmed(c)) break;
+        begin = next;
+    }
+    std::int32_t end = length;
+    while (end > begin) {
+        std::int32_t previous = end;
+        UChar32 c;
+        U8_PREV_UNSAFE(s, previous, c);
+        if (!trimmed(c)) break;
+        end = previous;
+    }
+
+    // Separators become spaces, and every run of white space becomes one space.
+    std::string spaced;
+    spaced.reserve(static_cast<std::size_t>(end - begin));
+    bool inRun = false;
+    for (std::int32_t i = begin; i < end;) {
+        const std::int32_t at = i;
+        UChar32 c;
+        U8_NEXT_UNSAFE(s, i, c);
+        if (c == '_' || c == '-' || c == '.' || isWhiteSpace(c)) {
+            if (!inRun) spaced += ' ';
+            inRun = true;
+        } else {
+            spaced.append(text, at, i - at);
+            inRun = false;
+        }
+    }
+    return capitaliseSpaceWords(spaced);
+}
+
+}  // namespace vellumix::detail

@@ -1,0 +1,157 @@
+#include "engine/literal_replace.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
+
+#include "engine/unicode_text.h"
+
+namespace vellumix::detail {
+namespace {
+
+const icu::Normalizer2* nfd() {
+    static const icu::Normalizer2* const instance = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2* normalizer = icu::Normalizer2::getNFDInstance(status);
+        return U_SUCCESS(status) ? normalizer : nullptr;
+    }();
+    return instance;
+}
+
+// ASCII-only: full case folding of an ASCII letter is its small letter.
+char asciiFold(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// The code point that is the whole of `chunk`, or -1 when it holds more.
+UChar32 loneCodePoint(std::string_view chunk) {
+    const auto* s = reinterpret_cast<const std::uint8_t*>(chunk.data());
+    std::int32_t i = 0;
+    UChar32 c;
+    U8_NEXT_UNSAFE(s, i, c);
+    return static_cast<std::size_t>(i) == chunk.size() ? c : -1;
+}
+
+}  // namespace
+
+LiteralReplacer::LiteralReplacer(std::string_view find, std::string_view replacement,
+                                 bool caseSensitive)
+    : find_(find),
+      replacement_(replacement),
+      caseSensitive_(caseSensitive),
+      findIsAscii_(isAscii(find)) {
+    const icu::UnicodeString key = keyOf(toUtf16(find));
+    findKey_.assign(key.getBuffer(), static_cast<std::size_t>(key.length()));
+}
+
+// The comparison form: NFD, or NFD(casefold(NFD(text))) when case is ignored
+// (canonical caseless matching). Empty when ICU has no normalisation data.
+icu::UnicodeString LiteralReplacer::keyOf(const icu::UnicodeString& text) const {
+    const icu::Normalizer2* normalizer = nfd();
+    if (normalizer == nullptr) return {};
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString key = normalizer->normalize(text, status);
+    if (!caseSensitive_) {
+        key.foldCase(U_FOLD_CASE_DEFAULT);
+        key = normalizer->normalize(key, status);
+    }
+    return U_SUCCESS(status) ? key : icu::UnicodeString();
+}
+
+std::string LiteralReplacer::apply(std::string_view text) const {
+    if (find_.empty() || findKey_.empty()) return std::string(text);
+    if (findIsAscii_ && isAscii(text)) return applyAscii(text);
+
+    // Cut the text into chunks that each begin where NFD has a boundary (a
+    // starter); the comparison form of the text is the concatenation of the
+    // chunks' forms. A match must begin and end at chunk boundaries.
+    const icu::Normalizer2* normalizer = nfd();
+    const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    std::vector<std::int32_t> chunkBegin;  // byte offsets, then the text's size
+    chunkBegin.reserve(text.size() + 1);
+    for (std::int32_t i = 0; i < length;) {
+        const std::int32_t at = i;
+        UChar32 c;
+        U8_NEXT_UNSAFE(s, i, c);
+        if (at == 0 || c < 0x80 || normalizer->hasBoundaryBefore(c)) chunkBegin.push_back(at);
+    }
+    chunkBegin.push_back(length);
+
+    std::u16string keys;
+    keys.reserve(text.size());
+    std::vector<std::size_t> keyBegin;  // offsets into `keys`, then its length
+    keyBegin.reserve(chunkBegin.size());
+    for (std::size_t k = 0; k + 1 < chunkBegin.size(); ++k) {
+        keyBegin.push_back(keys.size());
+        const std::string_view chunk =
+            text.substr(chunkBegin[k], chunkBegin[k + 1] - chunkBegin[k]);
+        if (chunk.size() == 1) {  // ASCII-only: a lone ASCII character is its own NFD
+            keys += static_cast<char16_t>(caseSensitive_ ? chunk[0] : asciiFold(chunk[0]));
+        } else if (const UChar32 c = loneCodePoint(chunk);
+                   c >= 0 && normalizer->isInert(c) &&
+                   (caseSensitive_ || !u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_CASEFOLDED))) {
+            // One code point that neither normalisation nor folding changes.
+            char16_t units[U16_MAX_LENGTH];
+            std::int32_t count = 0;
+            U16_APPEND_UNSAFE(units, count, c);
+            keys.append(units, static_cast<std::size_t>(count));
+        } else {
+            const icu::UnicodeString key = keyOf(toUtf16(chunk));
+            keys.append(key.getBuffer(), static_cast<std::size_t>(key.length()));
+        }
+    }
+    keyBegin.push_back(keys.size());
+
+    const std::size_t chunkCount = chunkBegin.size() - 1;
+    std::string out;
+    out.reserve(text.size());
+    std::int32_t copiedTo = 0;  // byte offset up to which `text` has been copied
+    for (std::size_t k = 0; k < chunkCount;) {
+        const std::size_t end = keyBegin[k] + findKey_.size();
+        if (keys.compare(keyBegin[k], findKey_.size(), findKey_) == 0) {
+            const auto last = std::lower_bound(keyBegin.begin() + k + 1, keyBegin.end(), end);
+            if (last != keyBegin.end() && *last == end) {
+                const auto next = static_cast<std::size_t>(last - keyBegin.begin());
+                out.append(text, copiedTo, chunkBegin[k] - copiedTo);
+                out += replacement_;
+                copiedTo = chunkBegin[next];
+                k = next;
+                continue;
+            }
+        }
+        ++k;
+    }
+    out.append(text, copiedTo);
+    return out;
+}
+
+// ASCII-only: byte search, letters compared by their small forms when case is
+// ignored. Gives the same result as the general path for ASCII texts.
+std::string LiteralReplacer::applyAscii(std::string_view text) const {
+    const auto equal = [this](char a, char b) {
+        return caseSensitive_ ? a == b : asciiFold(a) == asciiFold(b);
+    };
+    std::string out;
+    out.reserve(text.size());
+    std::size_t copiedTo = 0;
+    for (std::size_t at = 0; at + find_.size() <= text.size();) {
+        if (std::equal(find_.begin(), find_.end(), text.begin() + at, equal)) {
+            out.append(text, copiedTo, at - copiedTo);
+            out += replacement_;
+            at += find_.size();
+            copiedTo = at;
+        } else {
+            ++at;
+        }
+    }
+    out.append(text, copiedTo);
+    return out;
+}
+
+}  // namespace vellumix::detail

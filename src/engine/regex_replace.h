@@ -1,0 +1,45 @@
+// RegexReplacer: Regex Replace, with the pattern compiled once per rule.
+//
+// Every match in the whole text is replaced as ICU's replaceAll does, with a
+// template: "$1" stands for a capture group ("$0" for the whole match) and a
+// backslash takes the next character literally. Matching ignores case (full
+// case folding) unless case-sensitive; no other option is set. An invalid or
+// empty pattern, a template that fails (a "$2" without a second group, a lone
+// "$") or matching that runs past the engine's time limit leaves the text
+// unchanged.
+//
+// Example: RegexReplacer("(\\d+)", "[$1]", false).apply("take12") == "take[12]".
+//
+// Immutable once built; apply() may be called from several threads at once
+// (each call makes its own matcher; the compiled pattern is shared read-only).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include <unicode/regex.h>
+#include <unicode/unistr.h>
+
+namespace vellumix::detail {
+
+class RegexReplacer {
+public:
+    // `pattern` and `replacementTemplate` must be well-formed UTF-8.
+    RegexReplacer(std::string_view pattern, std::string_view replacementTemplate,
+                  bool caseSensitive);
+
+    // False when the pattern is empty or does not compile; apply() then
+    // returns every text unchanged.
+    bool isValid() const { return pattern_ != nullptr; }
+
+    // `text` with every match replaced, or `text` itself when replacing fails.
+    // REQUIRES: `text` is well-formed UTF-8.
+    std::string apply(std::string_view text) const;
+
+private:
+    std::unique_ptr<const icu::RegexPattern> pattern_;
+    icu::UnicodeString template_;
+};
+
+}  // namespace vellumix::detail

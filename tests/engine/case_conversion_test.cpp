@@ -1,0 +1,154 @@
+// Case conversion: the six styles, their word rules, and locale independence.
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <unicode/locid.h>
+
+#include "engine/rename_engine.h"
+
+namespace vellumix {
+namespace {
+
+using enum CaseOption;
+
+struct Case {
+    const char* name;
+    CaseOption option;
+    std::string input;
+    std::string expected;
+};
+
+void expectAll(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_EQ(RenameEngine::applyCase(c.option, c.input), c.expected)
+            << c.name << " (" << rawValue(c.option) << ")";
+    }
+}
+
+TEST(CaseConversion, WorkedExample) {
+    const std::string input = "My  holiday-photo_01";
+    expectAll({
+        {"lowercase", lowercase, input, "my  holiday-photo_01"},
+        {"uppercase", uppercase, input, "MY  HOLIDAY-PHOTO_01"},
+        {"title case", titleCase, input, "My Holiday-photo_01"},
+        {"camel case", camelCase, input, "myHolidayPhoto01"},
+        {"snake case", snakeCase, input, "my_holiday_photo_01"},
+        {"kebab case", kebabCase, input, "my-holiday-photo-01"},
+    });
+}
+
+TEST(CaseConversion, EmptyAndSeparatorOnlyTexts) {
+    expectAll({
+        {"empty", lowercase, "", ""},
+        {"empty", uppercase, "", ""},
+        {"empty", titleCase, "", ""},
+        {"empty", camelCase, "", ""},
+        {"empty", snakeCase, "", ""},
+        {"empty", kebabCase, "", ""},
+        {"separators only: one space word", titleCase, "--__", "--__"},
+        {"separators only: input returned", camelCase, "--__", "--__"},
+        {"separators only: no words", snakeCase, "--__", ""},
+        {"separators only: no words", kebabCase, "--__", ""},
+        {"spaces only: no space words", titleCase, "   ", ""},
+        {"spaces only: input returned", camelCase, "   ", "   "},
+        {"spaces only: no words", snakeCase, "   ", ""},
+        {"spaces only: no words", kebabCase, "   ", ""},
+    });
+}
+
+TEST(CaseConversion, Words) {
+    expectAll({
+        {"outer separators dropped", titleCase, "  report  ", "Report"},
+        {"outer separators dropped", camelCase, "  report  ", "report"},
+        {"outer separators dropped", snakeCase, "  report  ", "report"},
+        {"run of spaces is one joiner", titleCase, "a  b", "A B"},
+        {"run of separators is one joiner", kebabCase, "a--b", "a-b"},
+        {"inner capitals lowered", titleCase, "iPhone photo", "Iphone Photo"},
+        {"inner capitals lowered", camelCase, "iPhone photo", "iphonePhoto"},
+        {"all capitals", titleCase, "HELLO WORLD", "Hello World"},
+        {"single word", camelCase, "Report", "report"},
+        {"single word", snakeCase, "Report", "report"},
+        {"single word", kebabCase, "Report", "report"},
+        {"single word", titleCase, "Report", "Report"},
+        {"no split at a case change", snakeCase, "myFileName file2", "myfilename_file2"},
+        {"digits have no case", titleCase, "2024 report", "2024 Report"},
+        {"digits have no case", camelCase, "2024 report", "2024Report"},
+        {"underscores stay in space words", titleCase, "my_file name", "My_file Name"},
+        {"tab is not a space", titleCase, "a\tb c", "A\tb C"},
+        {"emoji separates alphanumeric words", snakeCase, "a😀b", "a_b"},
+        {"emoji stays in a space word", titleCase, "a😀b", "A😀b"},
+    });
+}
+
+TEST(CaseConversion, LettersOutsideAscii) {
+    const std::string decomposed = "e\u0301lan vital";  // "e" + combining acute
+    expectAll({
+        {"accented title", titleCase, "élan vital", "Élan Vital"},
+        {"accented camel", camelCase, "élan vital", "élanVital"},
+        {"accented kebab", kebabCase, "élan vital", "élan-vital"},
+        {"combining mark is a word character", kebabCase, decomposed, "e\u0301lan-vital"},
+        {"combining mark capitalised with its letter", titleCase, decomposed, "E\u0301lan Vital"},
+        {"ß upper-cases to SS", uppercase, "straße", "STRASSE"},
+        {"ß begins a word", titleCase, "ßa", "SSa"},
+        {"ß begins a later camel word", camelCase, "a ßb", "aSSb"},
+        {"ligature upper-cased, not title-cased", titleCase, "\ufb01le", "FIle"},
+        {"final sigma", lowercase, "ΟΔΟΣ ΟΔΟΣ",
+         "\u03bf\u03b4\u03bf\u03c2 \u03bf\u03b4\u03bf\u03c2"},
+        {"Cyrillic", snakeCase, "Привет Мир", "привет_мир"},
+        {"script without case", titleCase, "日本 語", "日本 語"},
+        {"Arabic digits are numbers", camelCase, "a ٣b", "a٣b"},
+    });
+}
+
+TEST(CaseConversion, SpaceWithCombiningMarkDoesNotSeparate) {
+    // The second space carries a combining acute: one character that is not " ".
+    expectAll({
+        {"marked space stays in the word", titleCase, "x  \u0301b", "X  \u0301b"},
+        {"marked space at the end", titleCase, "ab \u0301", "Ab \u0301"},
+    });
+}
+
+TEST(CaseConversion, IndependentOfTheDefaultLocale) {
+    const icu::Locale saved = icu::Locale::getDefault();
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale("tr_TR"), status);  // Turkish dotted and dotless i
+    expectAll({
+        {"i upper-cases to I", uppercase, "istanbul", "ISTANBUL"},
+        {"I lower-cases to i", lowercase, "ISTANBUL", "istanbul"},
+        {"dotted capital I keeps its dot", lowercase, "İ", "i\u0307"},
+        {"title case", titleCase, "izmir ılık", "Izmir Ilık"},
+    });
+    status = U_ZERO_ERROR;
+    icu::Locale::setDefault(saved, status);
+}
+
+TEST(CaseConversion, RepeatingAStyleChangesNothingMore) {
+    const std::vector<std::string> texts = {"My  holiday-photo_01",
+                                            "straße ΟΔΟΣ",
+                                            "İstanbul ǅemal",
+                                            "\ufb01le ŉ ΐ",
+                                            "a😀b--c",
+                                            "e\u0301 \u0301x",
+                                            "日本 語 ٣",
+                                            "ᾳ ᾼ Ω",
+                                            ""};
+    for (const CaseOption option : {lowercase, uppercase, snakeCase, kebabCase}) {
+        for (const std::string& text : texts) {
+            const std::string once = RenameEngine::applyCase(option, text);
+            EXPECT_EQ(RenameEngine::applyCase(option, once), once)
+                << rawValue(option) << " " << text;
+        }
+    }
+}
+
+TEST(CaseConversion, TextThatIsNotUtf8IsReturnedUnchanged) {
+    for (const CaseOption option : allCases<CaseOption>()) {
+        EXPECT_EQ(RenameEngine::applyCase(option, "Bad\xFF name"), "Bad\xFF name")
+            << rawValue(option);
+    }
+}
+
+}  // namespace
+}  // namespace vellumix

@@ -1,0 +1,137 @@
+// The no-replace move, each of its stages on real files, and its sentences.
+
+#include "engine/file_move.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace vellumix::detail {
+namespace {
+
+using vellumix::testing::TempDir;
+
+struct Stage {
+    const char* name;
+    int (*move)(const std::string&, const std::string&);
+};
+
+// The primary move and both fallbacks must keep the same promise; ext4 and
+// tmpfs accept the flag, so the fallbacks are called here directly.
+const Stage kStages[] = {
+    {"renameat2", &moveWithoutReplacing},
+    {"link + unlink", &moveByHardLink},
+    {"check + rename", &moveAfterCheck},
+};
+
+TEST(FileMoveTest, EveryStageMovesAFile) {
+    for (const Stage& s : kStages) {
+        TempDir dir;
+        dir.write("a.txt", "A");
+        EXPECT_EQ(s.move(dir.pathOf("a.txt"), dir.pathOf("b.txt")), 0) << s.name;
+        EXPECT_FALSE(dir.exists("a.txt")) << s.name;
+        EXPECT_EQ(dir.read("b.txt"), "A") << s.name;
+    }
+}
+
+TEST(FileMoveTest, EveryStageRefusesAnExistingDestination) {
+    for (const Stage& s : kStages) {
+        TempDir dir;
+        dir.write("a.txt", "A");
+        dir.write("b.txt", "B");
+        EXPECT_EQ(s.move(dir.pathOf("a.txt"), dir.pathOf("b.txt")), EEXIST) << s.name;
+        EXPECT_EQ(dir.read("a.txt"), "A") << s.name;
+        EXPECT_EQ(dir.read("b.txt"), "B") << s.name;
+    }
+}
+
+TEST(FileMoveTest, EveryStageRefusesADanglingLinkAtTheDestination) {
+    for (const Stage& s : kStages) {
+        TempDir dir;
+        dir.write("a.txt", "A");
+        ASSERT_EQ(::symlink("missing", dir.pathOf("b.txt").c_str()), 0);
+        EXPECT_EQ(s.move(dir.pathOf("a.txt"), dir.pathOf("b.txt")), EEXIST) << s.name;
+        EXPECT_EQ(dir.read("a.txt"), "A") << s.name;
+    }
+}
+
+TEST(FileMoveTest, EveryStageReportsAMissingSource) {
+    for (const Stage& s : kStages) {
+        TempDir dir;
+        EXPECT_EQ(s.move(dir.pathOf("gone.txt"), dir.pathOf("b.txt")), ENOENT) << s.name;
+        EXPECT_FALSE(dir.exists("b.txt")) << s.name;
+    }
+}
+
+TEST(FileMoveTest, HardLinkStageLeavesDirectoriesToTheNextStage) {
+    TempDir dir;
+    dir.makeDir("old");
+    EXPECT_EQ(moveByHardLink(dir.pathOf("old"), dir.pathOf("new")), EISDIR);
+    EXPECT_TRUE(dir.exists("old"));
+    EXPECT_EQ(moveAfterCheck(dir.pathOf("old"), dir.pathOf("new")), 0);
+    EXPECT_TRUE(dir.exists("new"));
+}
+
+TEST(FileMoveTest, HardLinkStageMovesASymbolicLinkItself) {
+    TempDir dir;
+    ASSERT_EQ(::symlink("missing", dir.pathOf("link").c_str()), 0);
+    EXPECT_EQ(moveByHardLink(dir.pathOf("link"), dir.pathOf("moved")), 0);
+    EXPECT_FALSE(dir.exists("link"));
+    char target[16] = {};
+    ASSERT_EQ(::readlink(dir.pathOf("moved").c_str(), target, sizeof target - 1), 7);
+    EXPECT_STREQ(target, "missing");
+}
+
+TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {
+    struct Case {
+        std::string newName;
+        const char* reason;  // "" when the name is fine
+    };
+    const Case cases[] = {
+        {"a.txt", ""},
+        {".hidden", ""},
+        {"...", ""},
+        {"caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg", ""},
+        {"", "A name can't be empty."},
+        {"a/b", "A name can't contain \u201C/\u201D."},
+        {"/", "A name can't contain \u201C/\u201D."},
+        {"../x", "A name can't contain \u201C/\u201D."},
+        {".", "\u201C.\u201D can't be used as a name."},
+        {"..", "\u201C..\u201D can't be used as a name."},
+        {std::string("a\0b", 3), "A name can't contain a null character."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(invalidNameReason(c.newName), c.reason) << c.newName;
+    }
+}
+
+TEST(FileMoveTest, FailureSentences) {
+    struct Case {
+        int error;
+        const char* text;
+    };
+    const Case cases[] = {
+        {EEXIST, "\u201Cb.txt\u201D already exists."},
+        {ENOTEMPTY, "\u201Cb.txt\u201D already exists."},
+        {ENOENT, "\u201Ca.txt\u201D no longer exists."},
+        {EACCES, "You don't have permission to rename \u201Ca.txt\u201D."},
+        {EPERM, "You don't have permission to rename \u201Ca.txt\u201D."},
+        {EROFS, "\u201Ca.txt\u201D is on a read-only file system."},
+        {ENAMETOOLONG, "The new name is too long."},
+        {ENOSPC, "There isn't enough space on the disk to rename \u201Ca.txt\u201D."},
+        {EBUSY, "\u201Ca.txt\u201D is in use."},
+        {EXDEV, "\u201Ca.txt\u201D can't be moved to another file system."},
+        {EIO, "A disk error occurred while renaming \u201Ca.txt\u201D."},
+        {EMLINK, "\u201Ca.txt\u201D couldn't be renamed (Too many links)."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(moveFailureText(c.error, "a.txt", "b.txt"), c.text) << c.error;
+    }
+}
+
+}  // namespace
+}  // namespace vellumix::detail

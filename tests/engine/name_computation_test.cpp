@@ -1,0 +1,363 @@
+// Name computation: every rule on the base name, the extension kept as split
+// off, clamping of out-of-range values, and names that are not UTF-8.
+
+#include <chrono>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+
+#include "engine/name_computer.h"
+#include "engine/rename_engine.h"
+#include "engine/unicode_text.h"
+#include "support/temp_dir.h"
+
+namespace vellumix {
+namespace {
+
+using namespace std::chrono;
+using namespace std::chrono_literals;
+using enum RenameRule;
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+const std::string kMinText = "-9223372036854775808";
+
+// 14 March 2025, 09:05:30 UTC.
+const system_clock::time_point kClock = sys_days{2025y / March / 14} + 9h + 5min + 30s;
+
+RenameConfig rule(RenameRule r) {
+    RenameConfig config;
+    config.rule = r;
+    return config;
+}
+RenameConfig affix(RenameRule r, std::string text) {
+    RenameConfig config = rule(r);
+    config.text = std::move(text);
+    return config;
+}
+RenameConfig finding(RenameRule r, std::string find, std::string replace, bool caseSensitive) {
+    RenameConfig config = rule(r);
+    config.findText = std::move(find);
+    config.replaceText = std::move(replace);
+    config.caseSensitive = caseSensitive;
+    return config;
+}
+RenameConfig numbering(std::int64_t start, std::int64_t step, std::int64_t padding,
+                       InsertPosition position = InsertPosition::suffix, std::string sep = "_") {
+    RenameConfig config = rule(addNumber);
+    config.numberStart = start;
+    config.numberStep = step;
+    config.numberPadding = padding;
+    config.numberPosition = position;
+    config.numberSeparator = std::move(sep);
+    return config;
+}
+RenameConfig dating(std::string format, InsertPosition position = InsertPosition::suffix,
+                    std::string sep = "_") {
+    RenameConfig config = rule(addDate);
+    config.dateFormat = std::move(format);
+    config.datePosition = position;
+    config.dateSeparator = std::move(sep);
+    return config;
+}
+RenameConfig removing(std::int64_t from, std::int64_t count) {
+    RenameConfig config = rule(removeChars);
+    config.removeFrom = from;
+    config.removeCount = count;
+    return config;
+}
+
+// compute reads only the item's name; the folder does not matter.
+std::string computeName(const RenameConfig& config, const std::string& name,
+                        std::int64_t index = 0) {
+    return RenameEngine::compute(config, FileItem(FileUrl("/home/user/" + name)), index, kClock);
+}
+
+struct Case {
+    const char* name;
+    RenameConfig config;
+    std::string file;
+    std::string expected;
+    std::int64_t index = 0;
+};
+
+void expectAll(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_EQ(computeName(c.config, c.file, c.index), c.expected) << c.name;
+    }
+}
+
+TEST(NameComputation, PrefixSuffixAndSplitting) {
+    expectAll({
+        {"prefix", affix(addPrefix, "IMG_"), "photo.jpg", "IMG_photo.jpg"},
+        {"suffix", affix(addSuffix, "_final"), "photo.jpg", "photo_final.jpg"},
+        {"no extension gets no dot", affix(addSuffix, ".md"), "README", "README.md"},
+        {"split at the last dot", affix(addSuffix, "_v2"), "archive.tar.gz", "archive.tar_v2.gz"},
+        {"leading dot is base name", affix(addSuffix, "_x"), ".profile", ".profile_x"},
+        {"trailing dot is base name", affix(addSuffix, "_x"), "name.", "name._x"},
+        {"dots only are base name", affix(addSuffix, "_x"), "...", "..._x"},
+        {"hidden file with extension", affix(addPrefix, "x"), ".config.json", "x.config.json"},
+        {"defaults change nothing", RenameConfig(), "report.pdf", "report.pdf"},
+    });
+}
+
+TEST(NameComputation, FindAndReplace) {
+    const auto find = [](std::string findText, std::string replaceText, bool caseSensitive) {
+        return finding(replace, std::move(findText), std::move(replaceText), caseSensitive);
+    };
+    expectAll({
+        {"ignoring case", find("JPG", "x", false), "IMG_JPG.jpg", "IMG_x.jpg"},
+        {"case-sensitive", find("JPG", "x", true), "IMG_JPG.jpg", "IMG_x.jpg"},
+        {"extension never searched", find("jpg", "x", true), "IMG_JPG.jpg", "IMG_JPG.jpg"},
+        {"empty find text", find("", "x", false), "photo.jpg", "photo.jpg"},
+        {"at start, middle and end", find("a", "_", false), "abaca.txt", "_b_c_.txt"},
+        {"non-overlapping, left to right", find("aa", "b", false), "aaa.txt", "ba.txt"},
+        {"replaced text not searched again", find("a", "aa", false), "aba.txt", "aabaa.txt"},
+        {"literal, not a pattern", find("(1).", "", false), "a(1).b.txt", "ab.txt"},
+        {"letters outside ASCII ignore case", find("élan", "X", false), "ÉLAN 1.txt", "X 1.txt"},
+        {"'ss' finds 'ß' ignoring case", find("ss", "_", false), "Straße.txt", "Stra_e.txt"},
+        {"'ß' finds 'SS' ignoring case", find("ß", "_", false), "STRASSE.txt", "STRA_E.txt"},
+        {"'ss' misses 'ß' with case", find("ss", "_", true), "Straße.txt", "Straße.txt"},
+        {"'s' alone is not half of 'ß'", find("s", "_", false), "ß.txt", "ß.txt"},
+        {"letter without its accent", find("Cafe", "X", false), "Cafe\u0301.txt", "Cafe\u0301.txt"},
+    });
+}
+
+TEST(NameComputation, FindAndReplaceMatchesCanonicalEquivalentsAndKeepsOtherBytes) {
+    const std::string de = "e\u0301";  // decomposed
+    const std::string pe = "\u00e9";   // precomposed
+    // The accents outside the match keep their own bytes, whichever form they have.
+    expectAll({
+        {"precomposed finds decomposed", finding(replace, "caf" + pe, "bar", false),
+         "caf" + de + " r" + de + "sum" + de + ".txt", "bar r" + de + "sum" + de + ".txt"},
+        {"decomposed finds precomposed", finding(replace, "caf" + de, "bar", true),
+         "caf" + pe + " r" + pe + "sum" + de + ".txt", "bar r" + pe + "sum" + de + ".txt"},
+        {"ignoring case across forms", finding(replace, "CAF\u00c9", "bar", false),
+         "Caf" + de + ".txt", "bar.txt"},
+        {"marks in another order", finding(replace, "a\u0323\u0301", "bar", true),
+         "xa\u0301\u0323y.txt", "xbary.txt"},
+        {"ASCII find among marks", finding(replace, "x", "bar", false), de + "x" + pe + ".txt",
+         de + "bar" + pe + ".txt"},
+    });
+}
+
+TEST(NameComputation, RegexReplace) {
+    const auto regex = [](std::string pattern, std::string replaceTemplate,
+                          bool caseSensitive = false) {
+        return finding(regexReplace, std::move(pattern), std::move(replaceTemplate), caseSensitive);
+    };
+    const std::string runaway = "ab" + std::string(40, 'a');
+    expectAll({
+        {"capture group template", regex("(\\d+)", "[$1]"), "take12.mov", "take[12].mov"},
+        {"whole match $0", regex("o+", "<$0>"), "foo.txt", "f<oo>.txt"},
+        {"escaped dollar", regex("a", "\\$1"), "cat.txt", "c$1t.txt"},
+        {"empty match at start", regex("^", "x"), "name.txt", "xname.txt"},
+        {"only the base name is seen", regex("txt$", "X"), "a.txt.txt", "a.X.txt"},
+        {"ignoring case", regex("img", "pic"), "IMG_1.jpg", "pic_1.jpg"},
+        {"case-sensitive", regex("img", "pic", true), "IMG_1.jpg", "IMG_1.jpg"},
+        {"'ss' matches 'ß' ignoring case", regex("ss", "s"), "Straße.txt", "Strase.txt"},
+        {"unbalanced parenthesis", regex("(\\d+", "x"), "take12.mov", "take12.mov"},
+        {"empty pattern", regex("", "x"), "take12.mov", "take12.mov"},
+        {"template names a missing group", regex("(a)", "$2"), "cat.txt", "cat.txt"},
+        {"template ends in a lone dollar", regex("a", "x$"), "cat.txt", "cat.txt"},
+        {"runaway backtracking stops, unchanged", regex("(a+)+b", "x"), runaway, runaway},
+    });
+}
+
+TEST(NameComputation, ChangeCaseConvertsOnlyTheBaseName) {
+    RenameConfig upper = rule(caseChange);
+    upper.caseOption = CaseOption::uppercase;
+    expectAll({
+        {"lowercase", rule(caseChange), "MyFile.TXT", "myfile.TXT"},
+        {"uppercase ß", upper, "straße.txt", "STRASSE.txt"},
+    });
+}
+
+TEST(NameComputation, Numbering) {
+    const RenameConfig defaults = rule(addNumber);
+    expectAll({
+        {"defaults, first", defaults, "a.txt", "a_01.txt", 0},
+        {"defaults, third", defaults, "c.txt", "c_03.txt", 2},
+        {"start, step, before", numbering(10, 5, 3, InsertPosition::prefix, "-"), "c.txt",
+         "020-c.txt", 2},
+        {"wider than padding, never cut", numbering(123, 1, 2), "a.txt", "a_123.txt"},
+        {"padding 0 is plain", numbering(7, 1, 0), "a", "a_7"},
+        {"padding 1 is plain", numbering(7, 1, 1), "a", "a_7"},
+        {"empty separator", numbering(1, 1, 2, InsertPosition::suffix, ""), "a", "a01"},
+        {"sign counts toward the width", numbering(-5, 1, 3), "a", "a_-05"},
+        {"negative padding left-justifies", numbering(7, 1, -4), "a", "a_7   "},
+        {"smallest number", numbering(kMin, 1, 1), "a", "a_" + kMinText},
+        {"start + step wraps around", numbering(kMax, 1, 2), "a", "a_" + kMinText, 1},
+        {"index × step wraps around", numbering(0, kMax, 2), "a", "a_-2", 2},
+        {"largest index and step", numbering(kMax, kMax, 2), "a", "a_" + kMinText, kMax},
+        {"smallest index and step", numbering(kMin, kMin, 2), "a", "a_" + kMinText, kMin},
+        {"width capped at 255", numbering(1, 1, 1000), "a", "a_" + std::string(254, '0') + "1"},
+        {"largest padding", numbering(1, 1, kMax), "a", "a_" + std::string(254, '0') + "1"},
+        {"negative width capped", numbering(1, 1, kMin), "a", "a_1" + std::string(254, ' ')},
+    });
+}
+
+// Fixes ICU's default time zone and locale for one test and restores them.
+class NameComputationDate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedZone_.reset(icu::TimeZone::createDefault());
+        savedLocale_ = icu::Locale::getDefault();
+        useZone("UTC");
+        UErrorCode status = U_ZERO_ERROR;
+        icu::Locale::setDefault(icu::Locale("en_US"), status);
+    }
+    void TearDown() override {
+        icu::TimeZone::setDefault(*savedZone_);
+        UErrorCode status = U_ZERO_ERROR;
+        icu::Locale::setDefault(savedLocale_, status);
+    }
+    static void useZone(const char* id) {
+        icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone(id));
+    }
+
+private:
+    std::unique_ptr<icu::TimeZone> savedZone_;
+    icu::Locale savedLocale_;
+};
+
+TEST_F(NameComputationDate, FormatsTheClockReading) {
+    expectAll({
+        {"default format", dating("yyyy-MM-dd"), "notes.txt", "notes_2025-03-14.txt"},
+        {"empty format means the default", dating(""), "notes.txt", "notes_2025-03-14.txt"},
+        {"time before the name", dating("HHmm", InsertPosition::prefix, " "), "notes.txt",
+         "0905 notes.txt"},
+        {"quoted text", dating("'week' ww"), "a.txt", "a_week 11.txt"},
+        {"pattern letter ICU refuses", dating("yyyy jj"), "notes.txt", "notes.txt"},
+    });
+}
+
+TEST_F(NameComputationDate, UsesTheDefaultTimeZone) {
+    const RenameConfig config = dating("yyyy-MM-dd HH.mm");
+    useZone("Asia/Tokyo");  // UTC+9
+    EXPECT_EQ(computeName(config, "a.txt"), "a_2025-03-14 18.05.txt");
+    useZone("America/Los_Angeles");  // UTC-7 in March: the night before, three hours earlier
+    EXPECT_EQ(RenameEngine::compute(config, FileItem(FileUrl("/a.txt")), 0, kClock - 3h),
+              "a_2025-03-13 23.05.txt");
+}
+
+TEST_F(NameComputationDate, OneComputerFormatsTheDateOnce) {
+    const detail::NameComputer computer(dating("HH:mm"), kClock);
+    useZone("Asia/Tokyo");  // a later change of zone does not reach this preview
+    EXPECT_EQ(computer.nameFor("a.txt", 0), "a_09:05.txt");
+    EXPECT_EQ(computer.nameFor("b.txt", 99), "b_09:05.txt");
+}
+
+TEST(NameComputation, RemoveCharacters) {
+    expectAll({
+        {"first character", removing(0, 1), "photo.jpg", "hoto.jpg"},
+        {"count past the end", removing(3, 10), "photo.jpg", "pho.jpg"},
+        {"start past the end", removing(10, 1), "photo.jpg", "photo.jpg"},
+        {"whole name without extension", removing(0, 5), "notes", ""},
+        {"negative start counts from 0", removing(-3, 2), "photo.jpg", "oto.jpg"},
+        {"negative count", removing(1, -2), "photo.jpg", "photo.jpg"},
+        {"smallest start, largest count", removing(kMin, kMax), "photo.jpg", ".jpg"},
+        {"largest start", removing(kMax, kMax), "photo.jpg", "photo.jpg"},
+        {"smallest count", removing(0, kMin), "photo.jpg", "photo.jpg"},
+        {"combining accent is one character", removing(1, 1), "ve\u0301lo.txt", "vlo.txt"},
+        {"skin-tone emoji is one character", removing(1, 1), "a👍🏽b.txt", "ab.txt"},
+        {"family emoji is one character", removing(0, 1), "👨‍👩‍👧x.txt", "x.txt"},
+        {"CR LF is one character", removing(1, 1), "a\r\nb.txt", "ab.txt"},
+    });
+}
+
+TEST(NameComputation, SmartCleanUp) {
+    const RenameConfig cleanUp = rule(RenameRule::cleanUp);
+    expectAll({
+        {"separators become spaces", cleanUp, "my_holiday-photo.final.JPG",
+         "My Holiday Photo Final.JPG"},
+        {"separators at the ends", cleanUp, "__notes__.txt", "Notes.txt"},
+        {"separators only", cleanUp, "___.txt", ".txt"},
+        {"inner capitals lowered", cleanUp, "iPHONE_pic.png", "Iphone Pic.png"},
+        {"ß begins a word", cleanUp, "ßtraße_x.txt", "SStraße X.txt"},
+        {"runs of white space", cleanUp, "a \t\n b\u2028c.txt", "A B C.txt"},
+        {"no-break spaces trimmed", cleanUp, "\u00a0a\u3000.txt", "A.txt"},
+        {"line break at an end", cleanUp, "\na\r.txt", "A.txt"},
+        {"hidden file", cleanUp, ".profile", "Profile"},
+    });
+}
+
+// Every rule set up so that it would change an ordinary name.
+std::vector<RenameConfig> changingConfigs() {
+    std::vector<RenameConfig> configs;
+    for (const RenameRule r : allCases<RenameRule>()) {
+        for (const CaseOption option : allCases<CaseOption>()) {
+            RenameConfig config = finding(r, "a", "b", false);
+            config.text = "x";
+            config.caseOption = option;
+            config.removeFrom = 1;
+            configs.push_back(config);
+            if (r != caseChange) break;
+        }
+    }
+    return configs;
+}
+
+TEST(NameComputation, NameThatIsNotUtf8IsNeverAltered) {
+    const std::vector<std::string> names = {"bad\xFF.txt", "a_b\xC3.JPG", "\xE2\x82", "x\xC0\xAF"};
+    for (const RenameConfig& config : changingConfigs()) {
+        for (const std::string& name : names) {
+            EXPECT_EQ(computeName(config, name), name)
+                << rawValue(config.rule) << " " << rawValue(config.caseOption);
+        }
+    }
+}
+
+TEST(NameComputation, RealFileNamedWithInvalidUtf8KeepsItsName) {
+    const testing::TempDir dir;
+    const FileItem file(dir.write("bad\xFF.txt", "contents"));
+    ASSERT_TRUE(dir.exists("bad\xFF.txt"));
+    for (const RenameConfig& config : changingConfigs()) {
+        EXPECT_EQ(RenameEngine::compute(config, file, 0, kClock), "bad\xFF.txt")
+            << rawValue(config.rule);
+    }
+}
+
+TEST(NameComputation, ConfigTextsThatAreNotUtf8GiveWellFormedNames) {
+    RenameConfig number = rule(addNumber);
+    number.numberSeparator = "\xFF";
+    expectAll({
+        {"prefix", affix(addPrefix, "x\xFF"), "a.txt", "x\uFFFDa.txt"},
+        {"replacement",
+         finding(replace, "a",
+                 "\xFF"
+                 "b",
+                 false),
+         "cat.txt", "c\uFFFDbt.txt"},
+        {"template", finding(regexReplace, "a", "\xFF", false), "cat.txt", "c\uFFFDt.txt"},
+        {"separator", number, "a.txt", "a\uFFFD01.txt"},
+    });
+}
+
+// For well-formed names every rule gives a well-formed name that ends with the
+// name's own extension part.
+TEST(NameComputation, ResultIsUtf8AndKeepsTheExtension) {
+    const std::vector<std::string> names = {
+        "a",       ".txt",        "a.b.c", "...", "ß.ß", "e\u0301.e\u0301", "👍🏽 x_y.🙂",
+        "\r\n.\n", "İstanbul.TXT"};
+    for (RenameConfig config : changingConfigs()) {
+        config.findText = config.rule == replace ? "\u0301" : "(.)";
+        config.replaceText = "$1\\uD800";  // a template that names a lone surrogate
+        for (const std::string& name : names) {
+            const std::string result = computeName(config, name);
+            const std::size_t dot = extensionDot(name);
+            const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
+            EXPECT_TRUE(detail::isValidUtf8(result)) << rawValue(config.rule) << " " << name;
+            EXPECT_TRUE(result.ends_with(extension)) << rawValue(config.rule) << " " << name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vellumix

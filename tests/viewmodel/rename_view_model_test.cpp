@@ -1,0 +1,426 @@
+// RenameViewModel: state, change notification, adding files, applying the rename.
+
+#include "viewmodel/rename_view_model.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "viewmodel/folder_listing.h"
+
+namespace vellumix {
+namespace {
+
+using testing::TempDir;
+
+std::vector<std::string> pathsOf(const std::vector<FileItem>& items) {
+    std::vector<std::string> paths;
+    for (const auto& item : items)
+        paths.push_back(item.url.path());
+    return paths;
+}
+
+std::vector<FileUrl> urls(const std::vector<std::string>& paths) {
+    std::vector<FileUrl> result;
+    for (const auto& path : paths)
+        result.emplace_back(path);
+    return result;
+}
+
+// What an observer sees of the view model at each notification.
+struct Seen {
+    std::vector<std::string> files;
+    std::string alertMessage;
+    bool showAlert;
+    bool isProcessing;
+    friend bool operator==(const Seen&, const Seen&) = default;
+    friend void PrintTo(const Seen& s, std::ostream* out) {
+        *out << "{files " << ::testing::PrintToString(s.files) << ", alert \"" << s.alertMessage
+             << "\", show " << s.showAlert << ", processing " << s.isProcessing << "}";
+    }
+};
+
+class Recorder {
+public:
+    explicit Recorder(RenameViewModel& model)
+        : model_(model), subscription_(model.onWillChange([this] { record(); })) {}
+    const std::vector<Seen>& seen() const { return seen_; }
+    std::size_t count() const { return seen_.size(); }
+    Seen now() const {
+        return {pathsOf(model_.files()), model_.alertMessage(), model_.showAlert(),
+                model_.isProcessing()};
+    }
+
+private:
+    void record() { seen_.push_back(now()); }
+    RenameViewModel& model_;
+    std::vector<Seen> seen_;
+    Subscription subscription_;
+};
+
+RenameConfig prefixConfig(std::string text) {
+    RenameConfig config;
+    config.rule = RenameRule::addPrefix;
+    config.text = std::move(text);
+    return config;
+}
+
+// --- State and derived values -------------------------------------------
+
+TEST(ViewModelStateTest, FreshObject) {
+    const RenameViewModel model;
+    EXPECT_TRUE(model.files().empty());
+    EXPECT_TRUE(model.previewFiles().empty());
+    EXPECT_EQ(model.changedCount(), 0);
+    EXPECT_EQ(model.alertMessage(), "");
+    EXPECT_FALSE(model.showAlert());
+    EXPECT_FALSE(model.isProcessing());
+    EXPECT_EQ(model.config().rule, RenameRule::addPrefix);
+}
+
+TEST(ViewModelStateTest, PreviewFollowsFilesAndConfig) {
+    RenameViewModel model;
+    model.addFiles(urls({"/d/a.txt", "/d/b.txt"}));
+    EXPECT_EQ(model.previewFiles().size(), 2u);
+    EXPECT_EQ(model.changedCount(), 0);  // the defaults change no name
+
+    model.setConfig(prefixConfig("x"));
+    const auto preview = model.previewFiles();
+    ASSERT_EQ(preview.size(), 2u);
+    EXPECT_EQ(preview[0].id, model.files()[0].id);
+    EXPECT_EQ(preview[0].newName, "xa.txt");
+    EXPECT_EQ(preview[1].newName, "xb.txt");
+    EXPECT_EQ(model.changedCount(), 2);
+    EXPECT_EQ(model.files()[0].status, FileItem::Status::pending);  // the list stays pending
+
+    model.setFiles({});
+    EXPECT_TRUE(model.previewFiles().empty());
+    EXPECT_EQ(model.changedCount(), 0);
+}
+
+// --- Change notification ----------------------------------------------------
+
+TEST(ViewModelNotificationTest, EveryWriteNotifiesOnceBeforeTheValueIsStored) {
+    RenameViewModel model;
+    Recorder recorder(model);
+    model.setShowAlert(false);  // the same value still notifies
+    model.setShowAlert(true);
+    model.setIsProcessing(true);
+    model.setAlertMessage("hello");
+    model.setFiles({FileItem(FileUrl("/d/a.txt"))});
+    model.setConfig(RenameConfig{});
+    const std::vector<Seen> expected = {
+        {{}, "", false, false}, {{}, "", false, false},    {{}, "", true, false},
+        {{}, "", true, true},   {{}, "hello", true, true}, {{"/d/a.txt"}, "hello", true, true},
+    };
+    EXPECT_EQ(recorder.seen(), expected);
+}
+
+TEST(ViewModelNotificationTest, OperationsNotifyAsDocumented) {
+    TempDir dir;
+    dir.write("a.txt");
+    struct Case {
+        const char* name;
+        void (*run)(RenameViewModel&, const TempDir&);
+        std::size_t notifications;
+    };
+    const Case cases[] = {
+        {"addFiles with nothing", [](RenameViewModel& m, const TempDir&) { m.addFiles({}); }, 1},
+        {"addFiles with a file",
+         [](RenameViewModel& m, const TempDir& d) { m.addFiles({d.urlOf("a.txt")}); }, 1},
+        {"addFolder", [](RenameViewModel& m, const TempDir& d) { m.addFolder(FileUrl(d.path())); },
+         1},
+        {"addFolder unlistable",
+         [](RenameViewModel& m, const TempDir& d) { m.addFolder(d.urlOf("missing")); }, 0},
+        {"removeFiles",
+         [](RenameViewModel& m, const TempDir&) {
+             m.removeFiles({0, 5});
+         },
+         1},
+        {"removeFiles with nothing", [](RenameViewModel& m, const TempDir&) { m.removeFiles({}); },
+         1},
+        {"clear", [](RenameViewModel& m, const TempDir&) { m.setFiles({}); }, 1},
+        {"config edit", [](RenameViewModel& m, const TempDir&) { m.setConfig(m.config()); }, 1},
+        {"applyRename", [](RenameViewModel& m, const TempDir&) { m.applyRename(); }, 5},
+    };
+    for (const Case& c : cases) {
+        RenameViewModel model;
+        Recorder recorder(model);
+        c.run(model, dir);
+        EXPECT_EQ(recorder.count(), c.notifications) << c.name;
+    }
+}
+
+TEST(ViewModelNotificationTest, ApplyRenameWritesInItsOrder) {
+    TempDir dir;
+    RenameViewModel model;
+    model.addFiles({dir.write("a.txt")});
+    model.setConfig(prefixConfig("x"));
+    Recorder recorder(model);
+    model.applyRename();
+    const std::vector<std::string> before = {dir.pathOf("a.txt")};
+    const std::vector<std::string> after = {dir.pathOf("xa.txt")};
+    const std::string text = "\u2705 1 file(s) renamed successfully.";
+    // Each notification shows the state before the write it announces:
+    // isProcessing true, isProcessing false, files, alertMessage, showAlert.
+    const std::vector<Seen> expected = {
+        {before, "", false, false}, {before, "", false, true},   {before, "", false, false},
+        {after, "", false, false},  {after, text, false, false},
+    };
+    EXPECT_EQ(recorder.seen(), expected);
+    EXPECT_EQ(recorder.now(), (Seen{after, text, true, false}));
+}
+
+TEST(ViewModelNotificationTest, SubscriptionEndsWithItsHandle) {
+    RenameViewModel model;
+    int calls = 0;
+    Subscription first = model.onWillChange([&] { ++calls; });
+    {
+        Subscription scoped = model.onWillChange([&] { calls += 10; });
+        model.setShowAlert(true);
+    }
+    EXPECT_EQ(calls, 11);
+    model.setShowAlert(true);
+    EXPECT_EQ(calls, 12);
+
+    Subscription moved = std::move(first);
+    model.setShowAlert(true);
+    EXPECT_EQ(calls, 13);
+    moved.reset();
+    model.setShowAlert(true);
+    EXPECT_EQ(calls, 13);
+}
+
+TEST(ViewModelNotificationTest, SubscriptionMayOutliveTheViewModel) {
+    int calls = 0;
+    Subscription subscription;
+    {
+        RenameViewModel model;
+        subscription = model.onWillChange([&] { ++calls; });
+        model.setIsProcessing(false);
+    }
+    subscription.reset();  // the view model is gone: nothing to do, nothing breaks
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(ViewModelNotificationTest, ObserversMayUnsubscribeDuringANotification) {
+    RenameViewModel model;
+    std::vector<std::string> calls;
+    Subscription self;
+    Subscription later;
+    // Holds its own state so that its destruction during the call would show.
+    auto token = std::make_shared<std::string>("self");
+    self = model.onWillChange([&calls, &self, token] {
+        self.reset();
+        calls.push_back(*token);
+    });
+    token.reset();
+    Subscription killer = model.onWillChange([&] {
+        calls.push_back("killer");
+        later.reset();
+    });
+    later = model.onWillChange([&] { calls.push_back("later"); });
+
+    model.setShowAlert(true);
+    EXPECT_EQ(calls, (std::vector<std::string>{"self", "killer"}));
+    model.setShowAlert(true);
+    EXPECT_EQ(calls, (std::vector<std::string>{"self", "killer", "killer"}));
+}
+
+// --- Adding files -----------------------------------------------------------
+
+TEST(AddFilesTest, OrderOfTheNewItems) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> given;
+        std::vector<std::string> added;
+    };
+    const std::string nfdE = "e\xCC\x81";  // e + U+0301 COMBINING ACUTE ACCENT
+    const std::string nfcE = "\xC3\xA9";   // U+00E9
+    const Case cases[] = {
+        {"capitals first",
+         {"/d/b.txt", "/d/a.txt", "/d/A.txt"},
+         {"/d/A.txt", "/d/a.txt", "/d/b.txt"}},
+        {"no number sense", {"/d/file2.txt", "/d/file10.txt"}, {"/d/file10.txt", "/d/file2.txt"}},
+        {"case-sensitive", {"/d/apple.txt", "/d/Zebra.txt"}, {"/d/Zebra.txt", "/d/apple.txt"}},
+        {"same name, given order",
+         {"/y/notes.txt", "/x/notes.txt"},
+         {"/y/notes.txt", "/x/notes.txt"}},
+        {"decomposed compares composed",  // NFC é (U+00E9) sorts after f
+         {"/d/" + nfdE + ".txt", "/d/f.txt"},
+         {"/d/f.txt", "/d/" + nfdE + ".txt"}},
+        {"equivalent names keep given order",
+         {"/d/" + nfdE + ".txt", "/d/" + nfcE + ".txt"},
+         {"/d/" + nfdE + ".txt", "/d/" + nfcE + ".txt"}},
+        {"by file name, not path", {"/a/z.txt", "/z/a.txt"}, {"/z/a.txt", "/a/z.txt"}},
+        {"non-UTF-8 by bytes", {"/d/\xFF.txt", "/d/z.txt"}, {"/d/z.txt", "/d/\xFF.txt"}},
+        {"twice in one call",
+         {"/d/b.txt", "/d/a.txt", "/d/b.txt"},
+         {"/d/a.txt", "/d/b.txt", "/d/b.txt"}},
+        {"folder is one item", {"/d/sub/", "/d/a.txt"}, {"/d/a.txt", "/d/sub/"}},
+    };
+    for (const Case& c : cases) {
+        RenameViewModel model;
+        model.addFiles(urls(c.given));
+        EXPECT_EQ(pathsOf(model.files()), c.added) << c.name;
+        for (const auto& item : model.files()) {
+            EXPECT_EQ(item.status, FileItem::Status::pending) << c.name;
+            EXPECT_EQ(item.newName, "") << c.name;
+        }
+    }
+}
+
+TEST(AddFilesTest, ListedUrlsAreSkippedAndNewOnesGoBehind) {
+    RenameViewModel model;
+    model.addFiles(urls({"/d/z.txt"}));
+    const Uuid zId = model.files()[0].id;
+    // Only the exact text counts: a trailing "/" or another letter case is another URL.
+    model.addFiles(urls({"/d/z.txt", "/d/a.txt", "/d/z.txt/", "/D/z.txt"}));
+    EXPECT_EQ(pathsOf(model.files()),
+              (std::vector<std::string>{"/d/z.txt", "/d/a.txt", "/d/z.txt/", "/D/z.txt"}));
+    EXPECT_EQ(model.files()[0].id, zId);
+    EXPECT_EQ(model.files()[0].status, FileItem::Status::pending);
+}
+
+TEST(AddFolderTest, AddsVisibleFilesAndLinksOnly) {
+    TempDir dir;
+    dir.write("b.txt");
+    dir.write("a.txt");
+    dir.write(".hidden");
+    dir.makeDir("sub");
+    dir.write("sub/inner.txt");
+    dir.makeDir(".git");
+    ASSERT_EQ(::symlink("a.txt", dir.pathOf("link").c_str()), 0);
+    ASSERT_EQ(::symlink("missing", dir.pathOf("dangling").c_str()), 0);
+    ASSERT_EQ(::symlink("sub", dir.pathOf("sublink").c_str()), 0);
+
+    RenameViewModel model;
+    model.addFiles({dir.urlOf("z.txt")});
+    model.addFolder(FileUrl(dir.path() + "/"));
+    EXPECT_EQ(pathsOf(model.files()),
+              (std::vector<std::string>{dir.pathOf("z.txt"), dir.pathOf("a.txt"),
+                                        dir.pathOf("b.txt"), dir.pathOf("dangling"),
+                                        dir.pathOf("link"), dir.pathOf("sublink")}));
+}
+
+TEST(AddFolderTest, UnlistablePathsChangeNothing) {
+    TempDir dir;
+    dir.write("file.txt");
+    for (const std::string& path : {dir.pathOf("missing"), dir.pathOf("file.txt"), std::string()}) {
+        RenameViewModel model;
+        Recorder recorder(model);
+        model.addFolder(FileUrl(path));
+        EXPECT_EQ(recorder.count(), 0u) << path;
+        EXPECT_TRUE(model.files().empty()) << path;
+        EXPECT_FALSE(listVisibleFiles(FileUrl(path)).has_value()) << path;
+    }
+}
+
+TEST(AddFolderTest, UnreadableFolderChangesNothing) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads any folder";
+    TempDir dir;
+    dir.makeDir("locked");
+    dir.write("locked/a.txt");
+    ASSERT_EQ(::chmod(dir.pathOf("locked").c_str(), 0), 0);
+    RenameViewModel model;
+    Recorder recorder(model);
+    model.addFolder(dir.urlOf("locked"));
+    EXPECT_EQ(recorder.count(), 0u);
+    EXPECT_TRUE(model.files().empty());
+}
+
+TEST(AddFolderTest, EmptyFolderNotifiesOnce) {
+    TempDir dir;
+    RenameViewModel model;
+    Recorder recorder(model);
+    model.addFolder(FileUrl(dir.path()));
+    EXPECT_EQ(recorder.count(), 1u);
+    EXPECT_TRUE(model.files().empty());
+}
+
+// --- Removing files ---------------------------------------------------------
+
+TEST(RemoveFilesTest, RemovesThePositionsGivenInOneEdit) {
+    RenameViewModel model;
+    model.addFiles(urls({"/d/a", "/d/b", "/d/c", "/d/d", "/d/e"}));
+    const Uuid dId = model.files()[3].id;
+    Recorder recorder(model);
+    model.removeFiles({4, 1, 1, 99, 0});
+    EXPECT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.seen()[0].files.size(), 5u);
+    EXPECT_EQ(pathsOf(model.files()), (std::vector<std::string>{"/d/c", "/d/d"}));
+    EXPECT_EQ(model.files()[1].id, dId);
+}
+
+// --- Applying the rename ----------------------------------------------------
+
+TEST(ApplyRenameTest, EmptyListReportsZero) {
+    RenameViewModel model;
+    model.applyRename();
+    EXPECT_TRUE(model.files().empty());
+    EXPECT_EQ(model.alertMessage(), "\u2705 0 file(s) renamed successfully.");
+    EXPECT_TRUE(model.showAlert());
+    EXPECT_FALSE(model.isProcessing());
+}
+
+TEST(ApplyRenameTest, NothingChangedKeepsUrlsWithNewIds) {
+    TempDir dir;
+    RenameViewModel model;
+    model.addFiles({dir.write("a.txt"), dir.write("b.txt")});
+    const auto before = model.files();
+    model.applyRename();
+    ASSERT_EQ(model.files().size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(model.files()[i].url, before[i].url);
+        EXPECT_NE(model.files()[i].id, before[i].id);
+        EXPECT_EQ(model.files()[i].newName, "");
+        EXPECT_EQ(model.files()[i].status, FileItem::Status::pending);
+    }
+    EXPECT_EQ(model.alertMessage(), "\u2705 0 file(s) renamed successfully.");
+}
+
+TEST(ApplyRenameTest, MovedItemsTakeTheirNewUrlsAndFailedOnesKeepTheirs) {
+    TempDir dir;
+    dir.write("xb.txt", "already here");
+    RenameViewModel model;
+    model.addFiles({dir.write("a.txt", "A"), dir.write("b.txt", "B"), dir.write("c.txt", "C")});
+    const RenameConfig config = prefixConfig("x");
+    model.setConfig(config);
+    const auto before = model.files();
+    model.applyRename();
+
+    EXPECT_EQ(pathsOf(model.files()),
+              (std::vector<std::string>{dir.pathOf("xa.txt"), dir.pathOf("b.txt"),
+                                        dir.pathOf("xc.txt")}));
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NE(model.files()[i].id, before[i].id) << i;
+        EXPECT_EQ(model.files()[i].status, FileItem::Status::pending) << i;
+    }
+    EXPECT_EQ(model.alertMessage(),
+              "\u2705 2 renamed.\n\u274C 1 error(s):\n"
+              "\u2022 b.txt: \u201Cxb.txt\u201D already exists.");
+    EXPECT_EQ(dir.read("xb.txt"), "already here");
+    EXPECT_EQ(dir.read("b.txt"), "B");
+    EXPECT_EQ(model.config().text, config.text);
+    // The rule still applies, now to the new names.
+    EXPECT_EQ(model.previewFiles()[0].newName, "xxa.txt");
+}
+
+TEST(ApplyRenameTest, FolderItemKeepsItsTrailingSlash) {
+    TempDir dir;
+    RenameViewModel model;
+    model.addFiles({dir.makeDir("photos")});
+    model.setConfig(prefixConfig("old "));
+    model.applyRename();
+    EXPECT_EQ(pathsOf(model.files()), (std::vector<std::string>{dir.pathOf("old photos") + "/"}));
+    EXPECT_TRUE(dir.exists("old photos"));
+}
+
+}  // namespace
+}  // namespace vellumix
