@@ -6,10 +6,15 @@
 // promises:
 //   - the extension part of the name (from its last dot) is never changed;
 //   - a name that is not valid UTF-8 comes back unchanged;
-//   - a valid name under valid texts gives a valid UTF-8 result;
+//   - a valid name gives a valid UTF-8 result, whatever the texts hold;
+//   - clean-up leaves single spaces between words and no separators, removing
+//     characters takes out one stretch, an empty find text or pattern changes
+//     nothing, and the case rule converts the base name alone;
 //   - the same inputs give the same name twice;
 //   - lowercase, uppercase, snake_case and kebab-case are idempotent.
 #include <fuzzer/FuzzedDataProvider.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 #include <chrono>
 #include <cstdint>
@@ -51,6 +56,19 @@ std::int64_t anyInteger(FuzzedDataProvider& data) {
         default:
             return data.ConsumeIntegral<std::int64_t>();
     }
+}
+
+// True when the code point at byte `at` of `text` continues the grapheme
+// cluster before it (a combining mark, a joiner, a spacing mark).
+bool extendsCluster(std::string_view text, std::size_t at) {
+    if (at >= text.size()) return false;
+    const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+    auto i = static_cast<std::int32_t>(at);
+    UChar32 c;
+    U8_NEXT(s, i, static_cast<std::int32_t>(text.size()), c);
+    if (c < 0) return false;
+    const auto kind = u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK);
+    return kind == U_GCB_EXTEND || kind == U_GCB_ZWJ || kind == U_GCB_SPACING_MARK;
 }
 
 std::string describe(const RenameConfig& c, std::string_view name, std::int64_t index) {
@@ -121,13 +139,71 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         fail("a name that is not UTF-8 was altered",
              describe(config, name, index) + "\nresult='" + escaped(result) + "'");
     }
-    const bool textsValid =
-        wellFormedUtf8(config.text) && wellFormedUtf8(config.findText) &&
-        wellFormedUtf8(config.replaceText) && wellFormedUtf8(config.numberSeparator) &&
-        wellFormedUtf8(config.dateFormat) && wellFormedUtf8(config.dateSeparator);
-    if (nameValid && textsValid && !wellFormedUtf8(result)) {
-        fail("valid inputs gave a result that is not UTF-8",
+    // Texts that are not UTF-8 are decoded with U+FFFD by the engine, so a
+    // valid name gives a valid result whatever the configuration holds.
+    if (nameValid && !wellFormedUtf8(result)) {
+        fail("a valid name gave a result that is not UTF-8",
              describe(config, name, index) + "\nresult='" + escaped(result) + "'");
+    }
+
+    // What some rules promise about the new base name.
+    if (nameValid) {
+        const std::size_t extensionLength = dot == std::string::npos ? 0 : name.size() - dot;
+        const std::string_view base =
+            std::string_view(name).substr(0, name.size() - extensionLength);
+        const std::string_view newBase =
+            std::string_view(result).substr(0, result.size() - extensionLength);
+        const auto broken = [&](const char* what) {
+            fail(what, describe(config, name, index) + "\nresult='" + escaped(result) + "'");
+        };
+        switch (config.rule) {
+            case RenameRule::cleanUp:
+                // Words joined by single spaces: no separators, no space at either end.
+                // A space that a combining mark or joiner extends is another
+                // character and may stand first.
+                if (!newBase.empty() && ((newBase.front() == ' ' && !extendsCluster(newBase, 1)) ||
+                                         newBase.back() == ' ')) {
+                    broken("clean-up left a space at an end");
+                }
+                if (newBase.find("  ") != std::string_view::npos ||
+                    newBase.find_first_of("_-.\t\n\r") != std::string_view::npos) {
+                    broken("clean-up left a separator or a run of spaces");
+                }
+                break;
+            case RenameRule::removeChars: {
+                // A stretch is taken out: what is left is a head and a tail of the base.
+                std::size_t head = 0;
+                while (head < newBase.size() && head < base.size() && newBase[head] == base[head]) {
+                    ++head;
+                }
+                std::size_t tail = 0;
+                while (tail < newBase.size() && tail < base.size() &&
+                       newBase[newBase.size() - 1 - tail] == base[base.size() - 1 - tail]) {
+                    ++tail;
+                }
+                if (newBase.size() > base.size() || head + tail < newBase.size()) {
+                    broken("removing characters did more than take out a stretch");
+                }
+                if (config.removeCount <= 0 && newBase != base) {
+                    broken("removing no characters changed the name");
+                }
+                break;
+            }
+            case RenameRule::replace:
+                if (config.findText.empty() && result != name)
+                    broken("an empty find text replaced");
+                break;
+            case RenameRule::regexReplace:
+                if (config.findText.empty() && result != name) broken("an empty pattern replaced");
+                break;
+            case RenameRule::caseChange:
+                if (newBase != RenameEngine::applyCase(config.caseOption, base)) {
+                    broken("the case rule did not convert the base name alone");
+                }
+                break;
+            default:
+                break;
+        }
     }
 
     // Case conversion on its own, over the whole name.
