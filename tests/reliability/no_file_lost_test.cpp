@@ -167,6 +167,23 @@ std::string randomName(Random& random) {
     return name;
 }
 
+// What the cases did, for the summary line.
+struct Totals {
+    std::int64_t cases = 0;
+    std::int64_t files = 0;
+    std::int64_t folders = 0;  // items that are folders
+    std::int64_t moved = 0;
+    std::int64_t refused = 0;
+    std::int64_t skipped = 0;
+};
+
+// Now and then one of the names becomes a folder item; otherwise npos.
+std::size_t folderAt(Random& random, const std::vector<std::string>& names, Totals& totals) {
+    if (!random.percent(25)) return std::string::npos;
+    ++totals.folders;
+    return random.below(names.size());
+}
+
 bool isUsableName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name != "sub" && name.size() <= 255 &&
            name.find('/') == std::string::npos;
@@ -257,6 +274,12 @@ std::string describe(const RenameConfig& c) {
     return out;
 }
 
+// Where the contents of the item at `url` are: the file itself, or the file
+// "inside" a folder item.
+std::string contentPath(const FileUrl& url) {
+    return url.hasDirectoryPath() ? url.path() + "inside" : url.path();
+}
+
 // The folders the cases run in: the files go into root/d1/d2/d3/work, beside an
 // empty subfolder work/sub; the three folders above leave room for "../" in new
 // names without ever leaving the temporary root. The folders are made once per
@@ -286,17 +309,31 @@ struct CaseFolder {
         }
     }
 
-    // Makes one file per name, each with its own contents; returns the URLs.
-    std::vector<FileUrl> makeFiles(const std::vector<std::string>& names,
-                                   std::uint64_t caseSeed) const {
+    // Makes one file per name, each with its own contents, and returns the
+    // URLs. The name at `folderAt` (if any) becomes a folder instead, holding a
+    // file "inside" with the contents; its URL ends with "/".
+    std::vector<FileUrl> makeFiles(const std::vector<std::string>& names, std::uint64_t caseSeed,
+                                   std::size_t folderAt) const {
         std::vector<FileUrl> urls;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            const std::string path = work + "/" + names[i];
-            std::ofstream(path, std::ios::binary)
+            std::string path = work + "/" + names[i];
+            if (i == folderAt) {
+                std::filesystem::create_directory(path);
+                path += "/";
+            }
+            std::ofstream(contentPath(FileUrl(path)), std::ios::binary)
                 << "case " << caseSeed << " file " << i << " " << escapedBytes(names[i]);
             urls.emplace_back(path);
         }
         return urls;
+    }
+
+    // Whether `path` is where a test file may be: directly in `work`, or as
+    // "inside" of a folder directly in `work` other than `sub`.
+    bool inPlace(const std::filesystem::path& path) const {
+        const std::filesystem::path parent = path.parent_path();
+        if (parent == work) return true;
+        return path.filename() == "inside" && parent.parent_path() == work && parent != sub;
     }
 
     // What must hold of the tree after any rename: the same contents, every file
@@ -308,22 +345,20 @@ struct CaseFolder {
             problems += "the file contents differ: a file was lost or overwritten\n";
         }
         for (const auto& [path, data] : after.files) {
-            if (std::filesystem::path(path).parent_path() != work) {
-                problems += "a file left its folder: " + escapedBytes(path) + "\n";
+            if (!inPlace(path)) problems += "a file left its folder: " + escapedBytes(path) + "\n";
+        }
+        // Folders are only ever renamed within `work`: as many as before, and
+        // the fixed ones where they were.
+        if (after.folders.size() != before.folders.size()) problems += "the folders changed\n";
+        for (const std::string& path : after.folders) {
+            const bool fixed = path == work || path == sub || work.rfind(path + "/", 0) == 0;
+            if (!fixed && std::filesystem::path(path).parent_path() != work) {
+                problems += "a folder left its place: " + escapedBytes(path) + "\n";
             }
         }
-        if (after.folders != before.folders) problems += "the folders changed\n";
         if (!after.others.empty()) problems += "something other than files appeared\n";
         return problems;
     }
-};
-
-struct Totals {
-    std::int64_t cases = 0;
-    std::int64_t files = 0;
-    std::int64_t moved = 0;
-    std::int64_t refused = 0;
-    std::int64_t skipped = 0;
 };
 
 // What one item did, judged by where its contents are now.
@@ -332,10 +367,10 @@ enum class Outcome { moved, stayed, elsewhere };
 Outcome outcomeOf(const FolderState& after, const std::string& contents, const FileUrl& from,
                   const std::string& newName) {
     const std::string now = after.pathOf(contents);
-    if (now == from.path()) return Outcome::stayed;
-    const std::string destination =
-        from.deletingLastPathComponent().appendingPathComponent(newName).path();
-    if (!newName.empty() && now == destination) return Outcome::moved;
+    if (now == contentPath(from)) return Outcome::stayed;
+    FileUrl destination = from.deletingLastPathComponent().appendingPathComponent(newName);
+    if (from.hasDirectoryPath()) destination = destination.appendingPathComponent("");
+    if (!newName.empty() && now == contentPath(destination)) return Outcome::moved;
     return Outcome::elsewhere;
 }
 
@@ -382,7 +417,7 @@ std::string checkApplyRename(const CaseFolder& folder, const FolderState& before
     std::int64_t skipped = 0;
     for (std::size_t i = 0; i < preview.size(); ++i) {
         const FileItem& item = preview[i];
-        const auto was = before.files.find(item.url.path());
+        const auto was = before.files.find(contentPath(item.url));
         const std::string where =
             "[" + std::to_string(i) + "] '" + escapedBytes(item.currentName()) + "' ";
         if (was == before.files.end()) {
@@ -421,13 +456,16 @@ std::string checkApplyRename(const CaseFolder& folder, const FolderState& before
         problems += "the rebuilt list has " + std::to_string(rebuilt.size()) + " items\n";
     } else {
         for (std::size_t i = 0; i < rebuilt.size(); ++i) {
-            const auto found = after.files.find(rebuilt[i].url.path());
-            const auto was = before.files.find(preview[i].url.path());
+            const auto found = after.files.find(contentPath(rebuilt[i].url));
+            const auto was = before.files.find(contentPath(preview[i].url));
             if (found == after.files.end()) {
                 problems += "the rebuilt list names a file that does not exist: '" +
                             escapedBytes(rebuilt[i].url.path()) + "'\n";
             } else if (was == before.files.end() || found->second != was->second) {
                 problems += "the rebuilt item " + std::to_string(i) + " names another file\n";
+            }
+            if (rebuilt[i].url.hasDirectoryPath() != preview[i].url.hasDirectoryPath()) {
+                problems += "the rebuilt item " + std::to_string(i) + " lost its kind\n";
             }
             if (rebuilt[i].status != FileItem::Status::pending || !rebuilt[i].newName.empty()) {
                 problems += "the rebuilt item " + std::to_string(i) + " is not pending\n";
@@ -450,7 +488,7 @@ std::string checkApplyRename(const CaseFolder& folder, const FolderState& before
 std::string runViewModelCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
     Random random(caseSeed);
     const std::vector<std::string> names = randomNames(random);
-    std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed);
+    std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed, folderAt(random, names, totals));
     std::shuffle(urls.begin(), urls.end(), std::mt19937_64(caseSeed));
     totals.files += static_cast<std::int64_t>(names.size());
 
@@ -508,7 +546,8 @@ std::string randomNewName(Random& random, const std::vector<std::string>& names,
 std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
     Random random(caseSeed);
     const std::vector<std::string> names = randomNames(random);
-    const std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed);
+    const std::vector<FileUrl> urls =
+        folder.makeFiles(names, caseSeed, folderAt(random, names, totals));
     const FolderState before = readFolderState(folder.root.path());
 
     std::vector<FileItem> items;
@@ -542,7 +581,7 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
     for (std::size_t i = 0; i < items.size(); ++i) {
         const FileItem& item = items[i];
         const Outcome outcome =
-            outcomeOf(after, before.files.at(item.url.path()), item.url, item.newName);
+            outcomeOf(after, before.files.at(contentPath(item.url)), item.url, item.newName);
         const bool reportedMoved = nextMoved < result.moved.size() && result.moved[nextMoved] == i;
         if (reportedMoved) ++nextMoved;
         const std::string where =
@@ -630,8 +669,9 @@ void runProperty(const char* what, RunCase runCase) {
         }
     }
     std::cout << "[ property ] " << what << ": " << totals.cases << " cases, seed " << seed << ", "
-              << totals.files << " files, " << totals.moved << " moved, " << totals.refused
-              << " refused, " << totals.skipped << " skipped" << std::endl;
+              << totals.files << " items (" << totals.folders << " of them folders), "
+              << totals.moved << " moved, " << totals.refused << " refused, " << totals.skipped
+              << " skipped" << std::endl;
     ::testing::Test::RecordProperty("cases", std::to_string(totals.cases));
     ::testing::Test::RecordProperty("seed", std::to_string(seed));
 }
