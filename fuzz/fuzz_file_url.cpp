@@ -5,7 +5,7 @@
 //     extension rule agrees with extensionDot;
 //   - deleting the extension takes exactly "." + extension off the last component;
 //   - for a normal absolute path, the parent with the last component appended
-//     names the same file;
+//     names the same file; the folder of a relative path is a relative folder;
 //   - appending a plain component makes it the last component, under this parent;
 //   - hasDirectoryPath is a trailing "/"; equal texts are equal URLs with equal hashes.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -89,6 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
 
     const FileUrl parent = url.deletingLastPathComponent();
+    // A relative path's folder is relative too: a rename computed from it can
+    // never land below "/".
+    if (!path.empty() && path.front() != '/' &&
+        (parent.path().empty() || parent.path().front() == '/' || !parent.hasDirectoryPath())) {
+        fail("the folder of a relative path is not a relative folder",
+             context() + " parent='" + escaped(parent.path()) + "'");
+    }
     if (isNormalPath(path)) {
         std::string withoutSlash = path;
         if (withoutSlash.back() == '/') withoutSlash.pop_back();

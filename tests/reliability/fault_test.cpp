@@ -27,6 +27,7 @@
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
+#include "model/uuid.h"
 #include "support/temp_dir.h"
 #include "viewmodel/rename_view_model.h"
 
@@ -355,6 +356,30 @@ TEST(FaultTest, FifoAndDanglingLinkAreListedAndRenamedWithoutLoss) {
     for (const FileItem& item : model.files()) {
         EXPECT_TRUE(testing::pathExists(item.url.path())) << item.url.path();
     }
+}
+
+// FileUrl expects absolute paths, but a relative one must not send a file out
+// of its folder: "a.txt" renamed to "b.txt" stays in the working folder instead
+// of landing in "/" (where root may write).
+TEST(FaultTest, RelativeUrlIsRenamedInItsOwnFolderNeverAtTheRoot) {
+    const TempDir dir;
+    dir.write("relative.txt", "contents");
+    const std::string newName = "vellumix-relative-" + Uuid().toString() + ".txt";
+    FileItem item(FileUrl("relative.txt"));
+    item.newName = newName;
+    item.status = FileItem::Status::changed;
+
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    const RenameResult result = RenameEngine::rename({item});
+    std::filesystem::current_path(before);
+
+    const std::string atRoot = "/" + newName;
+    const bool escaped = testing::pathExists(atRoot);
+    if (escaped) std::filesystem::rename(atRoot, dir.pathOf("relative.txt"));  // put it back
+    EXPECT_FALSE(escaped) << "the file was moved to " << atRoot;
+    EXPECT_EQ(result.success, 1);
+    EXPECT_EQ(dir.read(newName), "contents");
 }
 
 }  // namespace
