@@ -1,0 +1,284 @@
+#include "ui/content_view.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "ui/divider.h"
+#include "ui/file_list_view.h"
+#include "ui/palette_colors.h"
+#include "ui/prominent_button.h"
+#include "ui/rule_panel.h"
+#include "ui/stat_badge.h"
+#include "ui/symbol_icons.h"
+#include "ui/text_styles.h"
+#include "ui/view_model_snapshot.h"
+#include "viewmodel/rename_view_model.h"
+
+namespace vellumix::ui {
+
+namespace {
+
+constexpr int kSideMinimumWidth = 280;
+constexpr int kSideMaximumWidth = 340;
+constexpr int kSidePadding = 16;
+constexpr int kSideSpacing = 20;
+constexpr int kToolbarSpacing = 10;
+constexpr int kStatisticsSpacing = 6;
+
+// The divider between the two columns: a thin line that can be dragged.
+class DividerHandle : public QSplitterHandle {
+public:
+    using QSplitterHandle::QSplitterHandle;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        // A handle one pixel wide grabs a few pixels more; only its middle is drawn.
+        QPainter painter(this);
+        painter.fillRect(contentsRect(), withOpacity(palette().color(QPalette::WindowText), 0.16));
+    }
+};
+
+class ColumnSplitter : public QSplitter {
+public:
+    using QSplitter::QSplitter;
+
+protected:
+    QSplitterHandle* createHandle() override { return new DividerHandle(orientation(), this); }
+};
+
+// A path from a dialog as the bytes the file system knows it by.
+std::string pathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+ContentView::ContentView(QWidget* parent)
+    : QWidget(parent),
+      vm_(std::make_unique<RenameViewModel>()),
+      snapshot_(std::make_unique<ViewModelSnapshot>(*vm_)) {
+    splitter_ = new ColumnSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("contentSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setHandleWidth(1);
+    splitter_->addWidget(buildSideColumn());
+    splitter_->addWidget(buildMainColumn());
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({300, 700});
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+
+    connect(snapshot_.get(), &ViewModelSnapshot::refreshed, this, &ContentView::refresh);
+    applyColors();
+    refresh();
+}
+
+ContentView::~ContentView() {
+    // The widgets go first: the alert reports its dismissal to the view model,
+    // and nothing may reach the view model or the snapshot once they are gone.
+    delete alert_;
+    delete splitter_;
+}
+
+QWidget* ContentView::buildSideColumn() {
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(kSidePadding, kSidePadding, kSidePadding, kSidePadding);
+    layout->setSpacing(kSideSpacing);
+
+    auto* title =
+        new StyledLabel(tr("Vellumix"), TextStyle::title2, QFont::Bold, Foreground::primary);
+    title->setObjectName(QStringLiteral("appTitle"));
+    layout->addWidget(title);
+    rulePanel_ = new RulePanel(ConfigBinding::to(*vm_));
+    layout->addWidget(rulePanel_);
+    stats_ = buildStatistics();
+    layout->addWidget(stats_);
+    layout->addStretch(1);
+
+    side_ = new QScrollArea;
+    side_->setObjectName(QStringLiteral("sideColumn"));
+    side_->setWidget(content);
+    side_->setWidgetResizable(true);
+    side_->setFrameShape(QFrame::NoFrame);
+    side_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    side_->setMinimumWidth(kSideMinimumWidth);
+    side_->setMaximumWidth(kSideMaximumWidth);
+    side_->setBackgroundRole(QPalette::Window);
+    side_->viewport()->setBackgroundRole(QPalette::Window);
+    content->setBackgroundRole(QPalette::Window);
+    return side_;
+}
+
+QWidget* ContentView::buildStatistics() {
+    auto* stats = new QWidget;
+    stats->setObjectName(QStringLiteral("statistics"));
+    auto* layout = new QVBoxLayout(stats);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kStatisticsSpacing);
+    layout->addWidget(new Divider(stats));
+    layout->addWidget(new StyledLabel(tr("Preview"), TextStyle::body, QFont::DemiBold,
+                                      Foreground::primary, stats));
+
+    auto* badges = new QHBoxLayout;
+    total_ = new StatBadge(QStringLiteral("total"), SystemColor::blue, stats);
+    toRename_ = new StatBadge(QStringLiteral("to rename"), SystemColor::green, stats);
+    unchanged_ = new StatBadge(QStringLiteral("unchanged"), Foreground::secondary, stats);
+    for (StatBadge* badge : {total_, toRename_, unchanged_})
+        badges->addWidget(badge, 1);
+    layout->addLayout(badges);
+    return stats;
+}
+
+QWidget* ContentView::buildToolbar() {
+    auto* toolbar = new QWidget;
+    toolbar->setObjectName(QStringLiteral("toolbarRow"));
+    auto* layout = new QHBoxLayout(toolbar);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(kToolbarSpacing);
+
+    addFiles_ = new QPushButton(tr("Add Files"), toolbar);
+    addFiles_->setObjectName(QStringLiteral("addFilesButton"));
+    addFolder_ = new QPushButton(tr("Add Folder"), toolbar);
+    addFolder_->setObjectName(QStringLiteral("addFolderButton"));
+    clear_ = new QPushButton(tr("Clear"), toolbar);
+    clear_->setObjectName(QStringLiteral("clearButton"));
+    rename_ = new ProminentButton(toolbar);
+    rename_->setObjectName(QStringLiteral("renameButton"));
+    for (QPushButton* button : {addFiles_, addFolder_, clear_, rename_}) {
+        button->setAutoDefault(false);
+        button->setIconSize(QSize(16, 16));
+    }
+    rename_->setDefault(true);
+
+    layout->addWidget(addFiles_);
+    layout->addWidget(addFolder_);
+    layout->addStretch(1);
+    layout->addWidget(clear_);
+    layout->addWidget(rename_);
+
+    connect(addFiles_, &QPushButton::clicked, this, &ContentView::openFilePicker);
+    connect(addFolder_, &QPushButton::clicked, this, &ContentView::openFolderPicker);
+    connect(clear_, &QPushButton::clicked, this, &ContentView::clearFiles);
+    connect(rename_, &QPushButton::clicked, this, &ContentView::renameFiles);
+    return toolbar;
+}
+
+QWidget* ContentView::buildMainColumn() {
+    auto* main = new QWidget;
+    main->setObjectName(QStringLiteral("mainColumn"));
+    auto* layout = new QVBoxLayout(main);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildToolbar());
+    layout->addWidget(new Divider(main));
+    fileList_ = new FileListView(*snapshot_, main);
+    layout->addWidget(fileList_, 1);
+    return main;
+}
+
+void ContentView::refresh() {
+    const RenameViewModel& vm = *vm_;
+    const bool hasFiles = !vm.files().empty();
+    const auto total = static_cast<std::int64_t>(vm.files().size());
+    const std::int64_t changed = snapshot_->changedCount();
+
+    stats_->setVisible(hasFiles);
+    clear_->setVisible(hasFiles);
+    rename_->setVisible(hasFiles);
+    total_->setValue(total);
+    toRename_->setValue(changed);
+    unchanged_->setValue(total - changed);
+    rename_->setText(tr("Rename %1 File(s)").arg(static_cast<qlonglong>(changed)));
+    rename_->setEnabled(changed != 0 && !vm.isProcessing());
+
+    rulePanel_->refresh();
+    syncAlert();
+}
+
+void ContentView::syncAlert() {
+    RenameViewModel& vm = *vm_;
+    if (vm.showAlert() && !alert_) {
+        auto* alert = new QMessageBox(this);
+        alert->setObjectName(QStringLiteral("resultAlert"));
+        alert->setAttribute(Qt::WA_DeleteOnClose);
+        alert->setWindowTitle(tr("Result"));
+        alert->setIconPixmap(applicationIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
+        alert->setTextFormat(Qt::PlainText);
+        alert->setText(QString::fromStdString(vm.alertMessage()));
+        QPushButton* ok = alert->addButton(tr("OK"), QMessageBox::AcceptRole);
+        alert->setDefaultButton(ok);
+        alert->setEscapeButton(ok);
+        alert->setWindowModality(Qt::WindowModal);
+        connect(alert, &QDialog::finished, this, [this] {
+            if (vm_->showAlert()) vm_->setShowAlert(false);
+        });
+        alert_ = alert;
+        alert->open();
+    } else if (!vm.showAlert() && alert_) {
+        // Dismissed elsewhere: close without reporting back.
+        alert_->disconnect(this);
+        alert_->close();
+    }
+}
+
+void ContentView::applyColors() {
+    const QPalette& p = palette();
+    const QColor buttonText = p.color(QPalette::Active, QPalette::ButtonText);
+    const QColor disabledText = p.color(QPalette::Disabled, QPalette::ButtonText);
+    addFiles_->setIcon(tintedSymbolIcon("plus.circle", buttonText, disabledText));
+    addFolder_->setIcon(tintedSymbolIcon("folder.badge.plus", buttonText, disabledText));
+
+    const QColor red = systemColor(p, SystemColor::red);
+    setEnabledColor(*clear_, QPalette::ButtonText, red);
+    clear_->setIcon(tintedSymbolIcon("trash", red, disabledText));
+
+    // The prominent button draws its own accent fill.
+    const QColor accentText = p.color(QPalette::Active, QPalette::HighlightedText);
+    rename_->setIcon(tintedSymbolIcon("checkmark.circle.fill", accentText, disabledText));
+}
+
+void ContentView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) applyColors();
+}
+
+void ContentView::openFilePicker() {
+    const QStringList paths = QFileDialog::getOpenFileNames(this);
+    if (paths.isEmpty()) return;
+    std::vector<FileUrl> urls;
+    urls.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths)
+        urls.emplace_back(pathBytes(path));
+    vm_->addFiles(urls);
+}
+
+void ContentView::openFolderPicker() {
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QString(), QString(), QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty()) return;
+    std::string path = pathBytes(folder);
+    if (path.back() != '/') path += '/';
+    vm_->addFolder(FileUrl(path));
+}
+
+void ContentView::clearFiles() {
+    vm_->setFiles({});
+}
+
+void ContentView::renameFiles() {
+    vm_->applyRename();
+}
+
+}  // namespace vellumix::ui

@@ -1,0 +1,97 @@
+// ContentView: the content of the application's one window.
+//
+// Owns the window's RenameViewModel for its whole life and lays the window out
+// in two columns with a draggable divider: the side column (the title, the rule
+// panel and, while there are files, the statistics) kept between 280 and 340
+// points wide, and the main column (the toolbar row, a divider and the file
+// list). It opens the file and folder dialogs behind "Add Files" and
+// "Add Folder" and shows the result alert while the view model asks for it.
+//
+// Everything shown is read from the view model after each burst of its change
+// notifications (see ViewModelSnapshot). UI thread only.
+#pragma once
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPushButton;
+class QScrollArea;
+class QSplitter;
+
+namespace vellumix {
+class RenameViewModel;
+}
+
+namespace vellumix::ui {
+
+class FileListView;
+class RulePanel;
+class StatBadge;
+class ViewModelSnapshot;
+
+class ContentView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ContentView(QWidget* parent = nullptr);
+    ~ContentView() override;
+
+    RenameViewModel& viewModel() const { return *vm_; }
+    ViewModelSnapshot& snapshot() const { return *snapshot_; }
+
+    QSplitter* splitter() const { return splitter_; }
+    QScrollArea* sideColumn() const { return side_; }
+    RulePanel* rulePanel() const { return rulePanel_; }
+    FileListView* fileList() const { return fileList_; }
+    QWidget* statistics() const { return stats_; }
+    StatBadge* totalBadge() const { return total_; }
+    StatBadge* toRenameBadge() const { return toRename_; }
+    StatBadge* unchangedBadge() const { return unchanged_; }
+    QPushButton* addFilesButton() const { return addFiles_; }
+    QPushButton* addFolderButton() const { return addFolder_; }
+    QPushButton* clearButton() const { return clear_; }
+    QPushButton* renameButton() const { return rename_; }
+    // The result alert while it is shown, else null.
+    QMessageBox* resultAlert() const { return alert_; }
+
+    // The actions of the toolbar buttons.
+    void openFilePicker();
+    void openFolderPicker();
+    void clearFiles();
+    void renameFiles();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* buildSideColumn();
+    QWidget* buildMainColumn();
+    QWidget* buildToolbar();
+    QWidget* buildStatistics();
+    void refresh();
+    void applyColors();
+    void syncAlert();
+
+    std::unique_ptr<RenameViewModel> vm_;
+    std::unique_ptr<ViewModelSnapshot> snapshot_;
+
+    QSplitter* splitter_ = nullptr;
+    QScrollArea* side_ = nullptr;
+    RulePanel* rulePanel_ = nullptr;
+    QWidget* stats_ = nullptr;
+    StatBadge* total_ = nullptr;
+    StatBadge* toRename_ = nullptr;
+    StatBadge* unchanged_ = nullptr;
+    QPushButton* addFiles_ = nullptr;
+    QPushButton* addFolder_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    QPushButton* rename_ = nullptr;
+    FileListView* fileList_ = nullptr;
+    QPointer<QMessageBox> alert_;
+};
+
+}  // namespace vellumix::ui

@@ -1,0 +1,242 @@
+#include "ui/file_list_view.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <unordered_map>
+#include <vector>
+
+#include "model/file_url.h"
+#include "model/uuid.h"
+#include "ui/drop_zone.h"
+#include "ui/list_header.h"
+#include "ui/palette_colors.h"
+#include "ui/preview_delegates.h"
+#include "ui/preview_table_model.h"
+#include "ui/view_model_snapshot.h"
+#include "viewmodel/folder_listing.h"
+#include "viewmodel/rename_view_model.h"
+
+namespace vellumix::ui {
+
+namespace {
+
+constexpr int kStatusColumnWidth = 90;
+constexpr int kIconSize = 16;
+
+void acceptAsCopy(QDropEvent* event) {
+    // Adding to the list copies nothing, but "copy" is the action that never
+    // asks the source to delete what it dragged.
+    if (event->possibleActions() & Qt::CopyAction) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->acceptProposedAction();
+    }
+}
+
+}  // namespace
+
+FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
+    : QWidget(parent), snapshot_(snapshot) {
+    setAcceptDrops(true);
+
+    model_ = new PreviewTableModel(this);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("previewTable"));
+    table_->setModel(model_);
+
+    auto* header = new ListHeader(table_);
+    table_->setHorizontalHeader(header);
+    header->setSectionResizeMode(PreviewTableModel::originalNameColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(PreviewTableModel::newNameColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(PreviewTableModel::statusColumn, QHeaderView::Fixed);
+    header->setMinimumSectionSize(kStatusColumnWidth / 2);
+    header->resizeSection(PreviewTableModel::statusColumn, kStatusColumnWidth);
+    header->setStretchLastSection(false);
+
+    // Rows of one fixed height: nothing is measured per row, so a list of
+    // 100,000 files lays out and scrolls as fast as a short one.
+    QHeaderView* rows = table_->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(kIconSize);
+    rows->setDefaultSectionSize(std::max(fontMetrics().height(), kIconSize) + 2 * 2 + 6);
+
+    table_->setItemDelegateForColumn(PreviewTableModel::originalNameColumn,
+                                     new NameCellDelegate(table_));
+    table_->setItemDelegateForColumn(PreviewTableModel::newNameColumn,
+                                     new NameCellDelegate(table_));
+    table_->setItemDelegateForColumn(PreviewTableModel::statusColumn,
+                                     new StatusBadgeDelegate(table_));
+    table_->setShowGrid(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->setTextElideMode(Qt::ElideRight);
+    table_->setIconSize(QSize(kIconSize, kIconSize));
+    table_->setFrameShape(QFrame::NoFrame);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setCornerButtonEnabled(false);
+    table_->setTabKeyNavigation(false);
+    table_->setDragDropMode(QAbstractItemView::NoDragDrop);
+    table_->setAcceptDrops(false);
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    table_->installEventFilter(this);
+    table_->viewport()->installEventFilter(this);
+
+    // Over the table's rows, under its header, while there is no file.
+    dropZone_ = new DropZone(table_);
+    dropZone_->setObjectName(QStringLiteral("dropZone"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(table_);
+
+    connect(table_, &QWidget::customContextMenuRequested, this, &FileListView::showContextMenu);
+    connect(&snapshot_, &ViewModelSnapshot::refreshed, this, &FileListView::refresh);
+    applyColors();
+    refresh();
+}
+
+void FileListView::refresh() {
+    model_->setItems(snapshot_.preview());
+    const bool empty = snapshot_.viewModel().files().empty();
+    if (empty) placeDropZone();
+    dropZone_->setVisible(empty);
+}
+
+void FileListView::placeDropZone() {
+    dropZone_->setGeometry(table_->viewport()->geometry());
+    dropZone_->raise();
+}
+
+void FileListView::applyColors() {
+    model_->setTextColors(foreground(palette(), Foreground::primary, QPalette::Text),
+                          foreground(palette(), Foreground::secondary, QPalette::Text));
+}
+
+void FileListView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) applyColors();
+}
+
+bool FileListView::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == table_->viewport() &&
+        (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show)) {
+        placeDropZone();
+    } else if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) &&
+            modifiers == Qt::NoModifier) {
+            removeSelectedRows();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FileListView::showContextMenu(const QPoint& position) {
+    const QModelIndex clicked = table_->indexAt(position);
+    if (!clicked.isValid()) return;
+    if (!table_->selectionModel()->isRowSelected(clicked.row(), QModelIndex()))
+        table_->selectRow(clicked.row());
+    QMenu menu(this);
+    QAction* remove = menu.addAction(tr("Remove from List"));
+    remove->setShortcut(QKeySequence::Delete);
+    connect(remove, &QAction::triggered, this, &FileListView::removeSelectedRows);
+    menu.exec(table_->viewport()->mapToGlobal(position));
+}
+
+void FileListView::removeSelectedRows() {
+    const QModelIndexList selected = table_->selectionModel()->selectedRows();
+    if (selected.isEmpty()) return;
+    RenameViewModel& vm = snapshot_.viewModel();
+    // Rows are matched to the list by id, so a stale row can never remove another file.
+    std::unordered_map<Uuid, std::size_t> positions;
+    positions.reserve(vm.files().size());
+    for (std::size_t i = 0; i < vm.files().size(); ++i)
+        positions.emplace(vm.files()[i].id, i);
+
+    std::vector<std::size_t> remove;
+    const std::vector<FileItem>& shown = model_->items();
+    for (const QModelIndex& index : selected) {
+        const auto row = static_cast<std::size_t>(index.row());
+        if (row >= shown.size()) continue;
+        if (auto it = positions.find(shown[row].id); it != positions.end())
+            remove.push_back(it->second);
+    }
+    if (remove.empty()) return;
+    std::sort(remove.begin(), remove.end());
+    vm.removeFiles(remove);
+}
+
+std::optional<std::string> FileListView::localPath(const QUrl& url) {
+    if (!url.isValid() || !url.isLocalFile()) return std::nullopt;
+    const QString host = url.host();
+    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0) {
+        return std::nullopt;
+    }
+    // Decoded here rather than by QUrl::toLocalFile(), which would replace
+    // bytes that are not UTF-8: a path is kept byte for byte.
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!bytes.startsWith('/') || bytes.contains('\0')) return std::nullopt;
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void FileListView::handleDrop(const QList<QUrl>& urls) {
+    for (const QUrl& url : urls) {
+        if (const std::optional<std::string> path = localPath(url)) addPath(*path);
+    }
+}
+
+void FileListView::addPaths(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (!path.empty() && path.front() == '/') addPath(path);
+    }
+}
+
+void FileListView::addPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    RenameViewModel& vm = snapshot_.viewModel();
+    // A file manager's URL for a folder need not end with "/": ask the file system.
+    std::error_code error;
+    if (path.back() != '/' && !fs::is_directory(fs::path(path), error)) {
+        vm.addFiles({FileUrl(path)});
+        return;
+    }
+    // The same shallow listing as "Add Folder": visible files only. A folder
+    // that cannot be listed is skipped without a message.
+    const FileUrl folder(path.back() == '/' ? path : path + "/");
+    if (std::optional<std::vector<FileUrl>> files = listVisibleFiles(folder)) vm.addFiles(*files);
+}
+
+void FileListView::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) acceptAsCopy(event);
+}
+
+void FileListView::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasUrls()) acceptAsCopy(event);
+}
+
+void FileListView::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls()) return;
+    acceptAsCopy(event);
+    handleDrop(event->mimeData()->urls());
+}
+
+}  // namespace vellumix::ui

@@ -1,0 +1,73 @@
+// FileListView: the main column's list of files under the toolbar row.
+//
+// The header row (the table's own header, always shown) over either the drop
+// zone, while the view model holds no file, or the preview table: one row per
+// file with its icon and name, its new name and a status badge. The table reads
+// the preview snapshot (see ViewModelSnapshot), never the engine.
+//
+// The whole view accepts dropped file URLs: each local URL on its own, a file
+// as one addFiles call, a folder as one addFiles call with its visible files
+// (shallow, without hidden entries or subfolders). Other URLs are ignored
+// silently. Delete or Backspace, or "Remove from List" in the context menu,
+// removes the selected rows from the view model in one edit.
+//
+// Observes the view model without owning it. UI thread only.
+#pragma once
+
+#include <QList>
+#include <QUrl>
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QTableView;
+
+namespace vellumix::ui {
+
+class DropZone;
+class PreviewTableModel;
+class ViewModelSnapshot;
+
+class FileListView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FileListView(ViewModelSnapshot& snapshot, QWidget* parent = nullptr);
+
+    QTableView* table() const { return table_; }
+    PreviewTableModel* model() const { return model_; }
+    DropZone* dropZone() const { return dropZone_; }
+
+    // Hands dropped URLs to the view model, each on its own, in order.
+    void handleDrop(const QList<QUrl>& urls);
+    // Hands local paths (absolute, as bytes) to the view model like dropped items.
+    void addPaths(const std::vector<std::string>& paths);
+    // Removes the selected rows from the view model (one edit); none selected: nothing.
+    void removeSelectedRows();
+
+    // The path of a local file URL as the bytes the file system knows it by,
+    // or nothing for a URL that names no local file.
+    static std::optional<std::string> localPath(const QUrl& url);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addPath(const std::string& path);
+    void refresh();
+    void applyColors();
+    void placeDropZone();
+    void showContextMenu(const QPoint& position);
+
+    ViewModelSnapshot& snapshot_;
+    QTableView* table_;
+    PreviewTableModel* model_;
+    DropZone* dropZone_;
+};
+
+}  // namespace vellumix::ui

@@ -1,0 +1,97 @@
+#include "ui/preview_delegates.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "model/file_item.h"
+#include "ui/palette_colors.h"
+#include "ui/preview_table_model.h"
+#include "ui/text_styles.h"
+
+namespace vellumix::ui {
+
+namespace {
+
+QStyle* styleOf(const QStyleOptionViewItem& option) {
+    return option.widget ? option.widget->style() : QApplication::style();
+}
+
+// Padding of a capsule around its text, and the opacity of its fill.
+constexpr int kCapsulePaddingX = 6;
+constexpr int kCapsulePaddingY = 2;
+constexpr double kCapsuleFillOpacity = 0.15;
+
+}  // namespace
+
+void NameCellDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                       const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~QStyle::State_HasFocus;
+}
+
+void NameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    QStyle* style = styleOf(opt);
+    // The row's background across the whole cell, then the content set in.
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, opt.widget);
+    // The style adds its own margin before the icon and the text.
+    const int styleMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &opt, opt.widget) + 1;
+    opt.rect.adjust(std::max(0, kNameCellInset - styleMargin), 0, -4, 0);
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+}
+
+void StatusBadgeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    opt.state &= ~QStyle::State_HasFocus;
+    opt.text.clear();
+    styleOf(opt)->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+
+    const auto status =
+        static_cast<FileItem::Status>(index.data(PreviewTableModel::StatusRole).toInt());
+    if (status == FileItem::Status::pending) return;
+    const QString text = PreviewTableModel::statusText(status);
+    const bool selected = opt.state & QStyle::State_Selected;
+    const QPalette& palette = opt.palette;
+
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    if (status == FileItem::Status::unchanged) {
+        painter->setFont(styledFont(opt.font, TextStyle::caption2));
+        painter->setPen(selected ? palette.color(QPalette::HighlightedText)
+                                 : foreground(palette, Foreground::secondary, QPalette::Text));
+        const QString shown =
+            painter->fontMetrics().elidedText(text, Qt::ElideRight, opt.rect.width());
+        painter->drawText(opt.rect, Qt::AlignCenter, shown);
+        painter->restore();
+        return;
+    }
+
+    const QColor color = systemColor(
+        palette, status == FileItem::Status::error ? SystemColor::red : SystemColor::green);
+    const QColor textColor = selected ? palette.color(QPalette::HighlightedText) : color;
+    const QColor fill = withOpacity(textColor, selected ? 0.25 : kCapsuleFillOpacity);
+    const QFont font = styledFont(opt.font, TextStyle::caption2, QFont::DemiBold);
+    const QFontMetrics metrics(font);
+    const int maxTextWidth = std::max(0, opt.rect.width() - 2 * kCapsulePaddingX - 4);
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, maxTextWidth);
+    const QSize size(metrics.horizontalAdvance(shown) + 2 * kCapsulePaddingX,
+                     metrics.height() + 2 * kCapsulePaddingY);
+    QRectF capsule(QPointF(0, 0), QSizeF(size));
+    capsule.moveCenter(QRectF(opt.rect).center());
+
+    QPainterPath path;
+    path.addRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+    painter->fillPath(path, fill);
+    painter->setFont(font);
+    painter->setPen(textColor);
+    painter->drawText(capsule, Qt::AlignCenter, shown);
+    painter->restore();
+}
+
+}  // namespace vellumix::ui

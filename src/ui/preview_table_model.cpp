@@ -1,0 +1,150 @@
+#include "ui/preview_table_model.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "ui/file_icon.h"
+#include "ui/symbol_icons.h"
+
+namespace vellumix::ui {
+
+namespace {
+
+// File names are bytes; they are shown decoded the way the system decodes paths.
+QString displayName(const std::string& name) {
+    return QFile::decodeName(name.c_str());
+}
+
+bool sameIds(const std::vector<FileItem>& a, const std::vector<FileItem>& b, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!(a[i].id == b[i].id)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+PreviewTableModel::PreviewTableModel(QObject* parent)
+    : QAbstractTableModel(parent), items_(std::make_shared<const std::vector<FileItem>>()) {}
+
+void PreviewTableModel::setItems(std::shared_ptr<const std::vector<FileItem>> items) {
+    if (!items) items = std::make_shared<const std::vector<FileItem>>();
+    const std::vector<FileItem>& before = *items_;
+    const std::vector<FileItem>& after = *items;
+    const std::size_t kept = std::min(before.size(), after.size());
+
+    if (after.size() >= before.size() && sameIds(before, after, kept)) {
+        if (after.size() > before.size()) {
+            beginInsertRows(QModelIndex(), static_cast<int>(before.size()),
+                            static_cast<int>(after.size()) - 1);
+            items_ = std::move(items);
+            endInsertRows();
+        } else {
+            items_ = std::move(items);
+        }
+        if (kept > 0) {
+            emit dataChanged(index(0, newNameColumn),
+                             index(static_cast<int>(kept) - 1, statusColumn));
+        }
+        return;
+    }
+    beginResetModel();
+    items_ = std::move(items);
+    endResetModel();
+}
+
+void PreviewTableModel::setTextColors(const QColor& primary, const QColor& secondary) {
+    if (primary == primary_ && secondary == secondary_) return;
+    primary_ = primary;
+    secondary_ = secondary;
+    if (!items_->empty()) {
+        emit dataChanged(index(0, newNameColumn), index(rowCount() - 1, newNameColumn),
+                         {Qt::ForegroundRole});
+    }
+}
+
+int PreviewTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(items_->size());
+}
+
+int PreviewTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columnTotal;
+}
+
+QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const FileItem& item = (*items_)[static_cast<std::size_t>(index.row())];
+    const bool changed = item.status == FileItem::Status::changed;
+
+    switch (role) {
+        case StatusRole:
+            return static_cast<int>(item.status);
+        case Qt::DisplayRole:
+            switch (index.column()) {
+                case originalNameColumn:
+                    return displayName(item.currentName());
+                case newNameColumn:
+                    return item.newName.empty() ? QStringLiteral("\u2014")
+                                                : displayName(item.newName);
+                case statusColumn:
+                    return statusText(item.status);
+            }
+            break;
+        case Qt::ToolTipRole:
+            switch (index.column()) {
+                case originalNameColumn:
+                    return displayName(item.url.path());
+                case newNameColumn:
+                    return item.newName.empty() ? QVariant() : displayName(item.newName);
+            }
+            break;
+        case Qt::DecorationRole:
+            if (index.column() == originalNameColumn) return symbolIcon(fileIcon(item.url));
+            break;
+        case Qt::ForegroundRole:
+            if (index.column() == newNameColumn) {
+                const QColor& color = changed ? primary_ : secondary_;
+                if (color.isValid()) return color;
+            }
+            break;
+        case Qt::TextAlignmentRole:
+            if (index.column() == statusColumn) return int(Qt::AlignCenter);
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant PreviewTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::DisplayRole) {
+        switch (section) {
+            case originalNameColumn:
+                return tr("Original Name");
+            case newNameColumn:
+                return tr("New Name");
+            case statusColumn:
+                return tr("Status");
+        }
+    } else if (role == Qt::TextAlignmentRole) {
+        return int(section == statusColumn ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    }
+    return {};
+}
+
+QString PreviewTableModel::statusText(FileItem::Status status) {
+    switch (status) {
+        case FileItem::Status::pending:
+            return {};
+        case FileItem::Status::changed:
+            return tr("Renamed");
+        case FileItem::Status::unchanged:
+            return tr("Same");
+        case FileItem::Status::error:
+            return tr("Error");
+    }
+    return {};
+}
+
+}  // namespace vellumix::ui

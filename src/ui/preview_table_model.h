@@ -1,0 +1,53 @@
+// PreviewTableModel: the file list's table, a thin model over one preview
+// snapshot (the items of ViewModelSnapshot::preview()).
+//
+// Columns: the original name (with the file's icon), the new name ("—" when
+// empty; primary colour when changed, secondary otherwise) and the status.
+// Rows keep their identity by item id: a new snapshot with the same ids in the
+// same order (a configuration edit) only changes data, so selection and scroll
+// position survive; appended items are inserted; anything else resets. Every
+// role is answered in constant time per cell. UI thread only.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <memory>
+#include <vector>
+
+#include "model/file_item.h"
+
+namespace vellumix::ui {
+
+class PreviewTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { originalNameColumn, newNameColumn, statusColumn, columnTotal };
+    // The FileItem::Status of a row, as an int, on any column.
+    static constexpr int StatusRole = Qt::UserRole + 1;
+
+    explicit PreviewTableModel(QObject* parent = nullptr);
+
+    // Shows `items` (null means none).
+    void setItems(std::shared_ptr<const std::vector<FileItem>> items);
+    const std::vector<FileItem>& items() const { return *items_; }
+
+    // Colours of the new name: for changed items and for all others.
+    void setTextColors(const QColor& primary, const QColor& secondary);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The text shown for `status` in the status column ("" for pending).
+    static QString statusText(FileItem::Status status);
+
+private:
+    std::shared_ptr<const std::vector<FileItem>> items_;
+    QColor primary_;
+    QColor secondary_;
+};
+
+}  // namespace vellumix::ui

@@ -1,0 +1,82 @@
+#include "ui/prominent_button.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionButton>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/palette_colors.h"
+
+namespace vellumix::ui {
+
+namespace {
+
+constexpr qreal kRadius = 5;
+constexpr int kIconTextGap = 6;
+constexpr int kPaddingX = 12;
+
+}  // namespace
+
+ProminentButton::ProminentButton(QWidget* parent) : QPushButton(parent) {
+    setAttribute(Qt::WA_Hover);
+}
+
+QSize ProminentButton::sizeHint() const {
+    QSize size = QPushButton::sizeHint();
+    // Fractional text widths, rounded up, so that the text never needs eliding.
+    const int content =
+        static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) +
+        (icon().isNull() ? 0 : iconSize().width() + kIconTextGap);
+    size.setWidth(std::max(size.width(), content + 2 * kPaddingX));
+    return size;
+}
+
+void ProminentButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& p = palette();
+    const bool enabled = isEnabled();
+
+    QColor fill = enabled ? p.color(QPalette::Active, QPalette::Highlight)
+                          : p.color(QPalette::Disabled, QPalette::Button);
+    if (enabled && isDown()) {
+        fill = fill.darker(115);
+    } else if (enabled && underMouse()) {
+        fill = fill.lighter(108);
+    }
+    const QColor ink = enabled ? p.color(QPalette::Active, QPalette::HighlightedText)
+                               : p.color(QPalette::Disabled, QPalette::ButtonText);
+
+    const QRectF frame = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    QPainterPath path;
+    path.addRoundedRect(frame, kRadius, kRadius);
+    painter.fillPath(path, fill);
+    painter.setPen(QPen(enabled ? fill.darker(120) : withOpacity(ink, 0.35), 1));
+    painter.drawPath(path);
+    if (hasFocus()) {
+        QPainterPath ring;
+        ring.addRoundedRect(frame.adjusted(2, 2, -2, -2), kRadius - 2, kRadius - 2);
+        painter.setPen(QPen(withOpacity(ink, 0.7), 1));
+        painter.drawPath(ring);
+    }
+
+    // The icon and the text, centred together.
+    const QFontMetricsF metrics(font());
+    const QSize iconSize = icon().isNull() ? QSize() : this->iconSize();
+    const int gap = icon().isNull() ? 0 : kIconTextGap;
+    const int available = width() - 2 * kPaddingX - iconSize.width() - gap;
+    const QString shown = metrics.elidedText(text(), Qt::ElideRight, std::max(0, available) + 0.5);
+    const qreal contentWidth = iconSize.width() + gap + metrics.horizontalAdvance(shown);
+    int x = static_cast<int>((width() - contentWidth) / 2);
+    if (!icon().isNull()) {
+        const QPixmap pixmap =
+            icon().pixmap(iconSize, devicePixelRatioF(), enabled ? QIcon::Normal : QIcon::Disabled);
+        painter.drawPixmap(x, (height() - iconSize.height()) / 2, pixmap);
+        x += iconSize.width() + gap;
+    }
+    painter.setPen(ink);
+    painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, shown);
+}
+
+}  // namespace vellumix::ui

@@ -1,0 +1,356 @@
+#include "ui/rule_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "model/rename_rule.h"
+#include "ui/divider.h"
+#include "ui/palette_colors.h"
+#include "ui/text_styles.h"
+#include "viewmodel/rename_view_model.h"
+
+namespace vellumix::ui {
+
+namespace {
+
+constexpr int kCardPadding = 14;
+constexpr int kCardSpacing = 16;
+constexpr qreal kCardRadius = 10;
+constexpr int kFieldLabelWidth = 110;
+constexpr int kRulePickerWidth = 200;
+constexpr int kOptionPickerWidth = 160;
+constexpr int kEditorSpacing = 10;
+constexpr int kStepperSpacing = 16;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A drop-down picker that asks for a given width and gives way to a narrow column.
+class Picker : public QComboBox {
+public:
+    Picker(int width, QWidget* parent = nullptr) : QComboBox(parent), width_(width) {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    QSize sizeHint() const override { return {width_, QComboBox::sizeHint().height()}; }
+    QSize minimumSizeHint() const override {
+        return {std::min(width_, 120), QComboBox::minimumSizeHint().height()};
+    }
+
+private:
+    int width_;
+};
+
+// Sets `text` unless the field shows it already; a field the user is in keeps
+// its cursor where it was.
+void showText(QLineEdit* field, const std::string& value) {
+    const QString text = QString::fromStdString(value);
+    if (field->text() == text) return;
+    const int cursor = field->cursorPosition();
+    field->setText(text);
+    if (field->hasFocus())
+        field->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+}
+
+void showValue(QSpinBox* stepper, std::int64_t value) {
+    const auto clamped = std::clamp<std::int64_t>(value, stepper->minimum(), stepper->maximum());
+    if (stepper->value() != clamped) stepper->setValue(static_cast<int>(clamped));
+}
+
+template <class E>
+void showCase(QComboBox* picker, E value) {
+    const auto cases = allCases<E>();
+    const auto found = std::find(cases.begin(), cases.end(), value);
+    const int index = found == cases.end() ? -1 : static_cast<int>(found - cases.begin());
+    if (picker->currentIndex() != index) picker->setCurrentIndex(index);
+}
+
+QVBoxLayout* column(QWidget* owner, int spacing) {
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+}  // namespace
+
+ConfigBinding ConfigBinding::to(RenameViewModel& vm) {
+    return {[&vm]() -> const RenameConfig& { return vm.config(); },
+            [&vm](RenameConfig config) { vm.setConfig(std::move(config)); }};
+}
+
+RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
+    : QWidget(parent), config_(std::move(config)) {
+    setObjectName(QStringLiteral("rulePanel"));
+    auto* layout = column(this, kCardSpacing);
+    layout->setContentsMargins(kCardPadding, kCardPadding, kCardPadding, kCardPadding);
+
+    // The rule row.
+    auto* rules = makePicker(kRulePickerWidth, &RenameConfig::rule, QStringLiteral("rulePicker"));
+    rulePicker_ = rules;
+    auto* ruleRow = new QWidget(this);
+    auto* ruleLayout = new QHBoxLayout(ruleRow);
+    ruleLayout->setContentsMargins(0, 0, 0, 0);
+    ruleLayout->addWidget(new StyledLabel(tr("Rule"), TextStyle::body, QFont::DemiBold,
+                                          Foreground::primary, ruleRow));
+    ruleLayout->addStretch(1);
+    ruleLayout->addWidget(rules);
+    layout->addWidget(ruleRow);
+    layout->addWidget(new Divider(this));
+
+    QWidget* prefix = buildTextEditor(QStringLiteral("Prefix"), QStringLiteral("e.g. 2024_"),
+                                      &prefixField_, QStringLiteral("prefixField"));
+    QWidget* suffix = buildTextEditor(QStringLiteral("Suffix"), QStringLiteral("e.g. _final"),
+                                      &suffixField_, QStringLiteral("suffixField"));
+    QWidget* findReplace = buildFindReplaceEditor();
+    editors_ = {prefix,
+                suffix,
+                findReplace,
+                findReplace,
+                buildCaseEditor(),
+                buildNumberingEditor(),
+                buildDateEditor(),
+                buildRemoveEditor(),
+                buildCleanUpEditor()};
+    for (QWidget* editor : editors_) {
+        if (layout->indexOf(editor) < 0) {
+            editor->hide();
+            layout->addWidget(editor);
+        }
+    }
+
+    // The card: rounded, on the adaptive card colour, with a soft shadow.
+    auto* shadow = new QGraphicsDropShadowEffect(this);
+    shadow->setColor(QColor(0, 0, 0, qRound(0.06 * 255)));
+    shadow->setBlurRadius(4);
+    shadow->setOffset(0, 2);
+    setGraphicsEffect(shadow);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+    refresh();
+}
+
+void RulePanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()), kCardRadius, kCardRadius);
+    painter.fillPath(path, cardBackground(palette()));
+}
+
+void RulePanel::edit(const std::function<void(RenameConfig&)>& change) {
+    if (refreshing_) return;
+    RenameConfig config = config_.get();
+    change(config);
+    config_.set(std::move(config));
+}
+
+QLineEdit* RulePanel::addFieldRow(QVBoxLayout* column, const QString& label,
+                                  const QString& placeholder, std::string RenameConfig::*field,
+                                  const QString& name) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* caption =
+        new StyledLabel(label, TextStyle::body, QFont::Medium, Foreground::primary, row);
+    caption->setFixedWidth(kFieldLabelWidth);
+    auto* input = new QLineEdit(row);
+    input->setObjectName(name);
+    input->setPlaceholderText(placeholder);
+    caption->setBuddy(input);
+    layout->addWidget(caption);
+    layout->addWidget(input, 1);
+    connect(input, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        edit([&](RenameConfig& config) { config.*field = text.toStdString(); });
+    });
+    column->addWidget(row);
+    return input;
+}
+
+QSpinBox* RulePanel::addStepper(QLayout* row, const QString& label,
+                                std::int64_t RenameConfig::*field, int minimum, int maximum,
+                                const QString& name) {
+    auto* box = new QWidget;
+    auto* layout = column(box, 2);
+    auto* caption =
+        new StyledLabel(label, TextStyle::caption, QFont::Normal, Foreground::secondary, box);
+    auto* stepper = new QSpinBox(box);
+    stepper->setObjectName(name);
+    stepper->setRange(minimum, maximum);
+    stepper->setSingleStep(1);
+    stepper->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    caption->setBuddy(stepper);
+    layout->addWidget(caption);
+    layout->addWidget(stepper, 0, Qt::AlignLeft);
+    connect(stepper, &QSpinBox::valueChanged, this, [this, field](int value) {
+        edit([&](RenameConfig& config) { config.*field = value; });
+    });
+    row->addWidget(box);
+    return stepper;
+}
+
+template <class E>
+QComboBox* RulePanel::makePicker(int width, E RenameConfig::*field, const QString& name) {
+    auto* picker = new Picker(width);
+    picker->setObjectName(name);
+    for (E value : allCases<E>())
+        picker->addItem(fromUtf8(rawValue(value)));
+    connect(picker, &QComboBox::currentIndexChanged, this, [this, field](int index) {
+        const auto cases = allCases<E>();
+        if (index < 0 || static_cast<std::size_t>(index) >= cases.size()) return;
+        edit([&](RenameConfig& config) { config.*field = cases[static_cast<std::size_t>(index)]; });
+    });
+    return picker;
+}
+
+QWidget* RulePanel::makePickerRow(const QString& label, QComboBox* picker) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(
+        new StyledLabel(label, TextStyle::body, QFont::Medium, Foreground::primary, row));
+    layout->addStretch(1);
+    layout->addWidget(picker);
+    return row;
+}
+
+QWidget* RulePanel::buildTextEditor(const QString& label, const QString& placeholder,
+                                    QLineEdit** field, const QString& name) {
+    auto* editor = new QWidget(this);
+    *field = addFieldRow(column(editor, 0), label, placeholder, &RenameConfig::text, name);
+    return editor;
+}
+
+QWidget* RulePanel::buildFindReplaceEditor() {
+    auto* editor = new QWidget(this);
+    auto* layout = column(editor, kCardSpacing);
+    findField_ = addFieldRow(layout, QStringLiteral("Find"), QStringLiteral("text to find"),
+                             &RenameConfig::findText, QStringLiteral("findField"));
+    replaceField_ = addFieldRow(layout, QStringLiteral("Replace"), QStringLiteral("replacement"),
+                                &RenameConfig::replaceText, QStringLiteral("replaceField"));
+    caseSensitive_ = new QCheckBox(tr("Case sensitive"), editor);
+    caseSensitive_->setObjectName(QStringLiteral("caseSensitiveCheck"));
+    connect(caseSensitive_, &QCheckBox::toggled, this, [this](bool checked) {
+        edit([&](RenameConfig& config) { config.caseSensitive = checked; });
+    });
+    layout->addWidget(caseSensitive_);
+    return editor;
+}
+
+QWidget* RulePanel::buildCaseEditor() {
+    auto* editor = new QWidget(this);
+    casePicker_ =
+        makePicker(kOptionPickerWidth, &RenameConfig::caseOption, QStringLiteral("casePicker"));
+    column(editor, 0)->addWidget(makePickerRow(tr("Case style"), casePicker_));
+    return editor;
+}
+
+QWidget* RulePanel::buildNumberingEditor() {
+    auto* editor = new QWidget(this);
+    auto* layout = column(editor, kEditorSpacing);
+    numberPositionPicker_ = makePicker(kOptionPickerWidth, &RenameConfig::numberPosition,
+                                       QStringLiteral("numberPositionPicker"));
+    layout->addWidget(makePickerRow(tr("Position"), numberPositionPicker_));
+    numberSeparatorField_ =
+        addFieldRow(layout, QStringLiteral("Separator"), QStringLiteral("_"),
+                    &RenameConfig::numberSeparator, QStringLiteral("numberSeparatorField"));
+    auto* steppers = new QHBoxLayout;
+    steppers->setSpacing(kStepperSpacing);
+    numberStart_ = addStepper(steppers, QStringLiteral("Start"), &RenameConfig::numberStart, 0, 99,
+                              QStringLiteral("numberStartStepper"));
+    numberStep_ = addStepper(steppers, QStringLiteral("Step"), &RenameConfig::numberStep, 1, 99,
+                             QStringLiteral("numberStepStepper"));
+    numberPadding_ = addStepper(steppers, QStringLiteral("Pad"), &RenameConfig::numberPadding, 1, 6,
+                                QStringLiteral("numberPaddingStepper"));
+    steppers->addStretch(1);
+    layout->addLayout(steppers);
+    return editor;
+}
+
+QWidget* RulePanel::buildDateEditor() {
+    auto* editor = new QWidget(this);
+    auto* layout = column(editor, kEditorSpacing);
+    datePositionPicker_ = makePicker(kOptionPickerWidth, &RenameConfig::datePosition,
+                                     QStringLiteral("datePositionPicker"));
+    layout->addWidget(makePickerRow(tr("Position"), datePositionPicker_));
+    dateSeparatorField_ =
+        addFieldRow(layout, QStringLiteral("Separator"), QStringLiteral("_"),
+                    &RenameConfig::dateSeparator, QStringLiteral("dateSeparatorField"));
+    dateFormatField_ =
+        addFieldRow(layout, QStringLiteral("Date format"), QStringLiteral("yyyy-MM-dd"),
+                    &RenameConfig::dateFormat, QStringLiteral("dateFormatField"));
+    auto* hint = new StyledLabel(tr("Format tokens: yyyy · MM · dd · HH · mm · ss"),
+                                 TextStyle::caption, QFont::Normal, Foreground::secondary, editor);
+    hint->setObjectName(QStringLiteral("dateFormatHint"));
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    return editor;
+}
+
+QWidget* RulePanel::buildRemoveEditor() {
+    auto* editor = new QWidget(this);
+    auto* steppers = new QHBoxLayout(editor);
+    steppers->setContentsMargins(0, 0, 0, 0);
+    steppers->setSpacing(kStepperSpacing);
+    removeFrom_ = addStepper(steppers, QStringLiteral("From position"), &RenameConfig::removeFrom,
+                             0, 99, QStringLiteral("removeFromStepper"));
+    removeCount_ =
+        addStepper(steppers, QStringLiteral("Remove N chars"), &RenameConfig::removeCount, 1, 99,
+                   QStringLiteral("removeCountStepper"));
+    steppers->addStretch(1);
+    return editor;
+}
+
+QWidget* RulePanel::buildCleanUpEditor() {
+    auto* text = new StyledLabel(
+        tr("Replaces underscores, dashes and dots with spaces, then applies Title Case."),
+        TextStyle::callout, QFont::Normal, Foreground::secondary, this);
+    text->setObjectName(QStringLiteral("cleanUpText"));
+    text->setWordWrap(true);
+    return text;
+}
+
+void RulePanel::refresh() {
+    const RenameConfig& config = config_.get();
+    refreshing_ = true;
+    showCase(rulePicker_, config.rule);
+    showText(prefixField_, config.text);
+    showText(suffixField_, config.text);
+    showText(findField_, config.findText);
+    findField_->setPlaceholderText(config.rule == RenameRule::regexReplace
+                                       ? QStringLiteral("regex pattern")
+                                       : QStringLiteral("text to find"));
+    showText(replaceField_, config.replaceText);
+    if (caseSensitive_->isChecked() != config.caseSensitive) {
+        caseSensitive_->setChecked(config.caseSensitive);
+    }
+    showCase(casePicker_, config.caseOption);
+    showCase(numberPositionPicker_, config.numberPosition);
+    showText(numberSeparatorField_, config.numberSeparator);
+    showValue(numberStart_, config.numberStart);
+    showValue(numberStep_, config.numberStep);
+    showValue(numberPadding_, config.numberPadding);
+    showCase(datePositionPicker_, config.datePosition);
+    showText(dateSeparatorField_, config.dateSeparator);
+    showText(dateFormatField_, config.dateFormat);
+    showValue(removeFrom_, config.removeFrom);
+    showValue(removeCount_, config.removeCount);
+
+    QWidget* current = editors_[static_cast<std::size_t>(config.rule)];
+    for (QWidget* editor : editors_) {
+        if (editor != current) editor->hide();
+    }
+    current->show();
+    refreshing_ = false;
+}
+
+}  // namespace vellumix::ui

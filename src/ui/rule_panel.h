@@ -1,0 +1,104 @@
+// RulePanel: the card in the side column where the user picks the rename rule
+// and sets its parameters.
+//
+// A rule picker, a divider, and the editor of the selected rule only. Every
+// control edits exactly one field of the configuration and writes it back at
+// once (every keystroke, stepper click or choice) as a whole configuration in
+// which only that field differs; there is no apply step. Fields of rules that
+// are not shown keep their values, and rules that edit the same fields (prefix
+// and suffix; find & replace and regex replace) show the same values.
+//
+// The panel keeps no state: refresh() shows the configuration that the binding
+// reads, without writing anything back and without disturbing a field the user
+// is typing in. UI thread only.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "model/rename_config.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QVBoxLayout;
+
+namespace vellumix {
+class RenameViewModel;
+}
+
+namespace vellumix::ui {
+
+// A two-way binding onto a configuration held elsewhere.
+struct ConfigBinding {
+    std::function<const RenameConfig&()> get;
+    std::function<void(RenameConfig)> set;
+
+    // The binding onto `vm.config()`.
+    static ConfigBinding to(RenameViewModel& vm);
+};
+
+class RulePanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RulePanel(ConfigBinding config, QWidget* parent = nullptr);
+
+    // Shows the configuration that the binding reads now.
+    void refresh();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Writes the configuration with the one change that `change` makes.
+    void edit(const std::function<void(RenameConfig&)>& change);
+
+    QLineEdit* addFieldRow(QVBoxLayout* column, const QString& label, const QString& placeholder,
+                           std::string RenameConfig::*field, const QString& name);
+    QSpinBox* addStepper(QLayout* row, const QString& label, std::int64_t RenameConfig::*field,
+                         int minimum, int maximum, const QString& name);
+    template <class E>
+    QComboBox* makePicker(int width, E RenameConfig::*field, const QString& name);
+    QWidget* makePickerRow(const QString& label, QComboBox* picker);
+
+    QWidget* buildTextEditor(const QString& label, const QString& placeholder, QLineEdit** field,
+                             const QString& name);
+    QWidget* buildFindReplaceEditor();
+    QWidget* buildCaseEditor();
+    QWidget* buildNumberingEditor();
+    QWidget* buildDateEditor();
+    QWidget* buildRemoveEditor();
+    QWidget* buildCleanUpEditor();
+
+    ConfigBinding config_;
+    bool refreshing_ = false;
+
+    QComboBox* rulePicker_ = nullptr;
+    QLineEdit* prefixField_ = nullptr;
+    QLineEdit* suffixField_ = nullptr;
+    QLineEdit* findField_ = nullptr;
+    QLineEdit* replaceField_ = nullptr;
+    QCheckBox* caseSensitive_ = nullptr;
+    QComboBox* casePicker_ = nullptr;
+    QComboBox* numberPositionPicker_ = nullptr;
+    QLineEdit* numberSeparatorField_ = nullptr;
+    QSpinBox* numberStart_ = nullptr;
+    QSpinBox* numberStep_ = nullptr;
+    QSpinBox* numberPadding_ = nullptr;
+    QComboBox* datePositionPicker_ = nullptr;
+    QLineEdit* dateSeparatorField_ = nullptr;
+    QLineEdit* dateFormatField_ = nullptr;
+    QSpinBox* removeFrom_ = nullptr;
+    QSpinBox* removeCount_ = nullptr;
+
+    // The editor of each rule, in the order of the rules (two rules share one).
+    std::array<QWidget*, 9> editors_{};
+};
+
+}  // namespace vellumix::ui
