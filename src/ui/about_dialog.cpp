@@ -74,13 +74,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 void AboutDialog::applyLinkText() {
     // The web line: a link in the same small secondary text as the credit line.
     // Rich text wants an opaque colour: the secondary level over the window.
-    const QColor text = foreground(palette(), Foreground::secondary);
-    const QColor window = palette().color(QPalette::Window);
-    const double a = text.alphaF();
     const QColor solid =
-        QColor::fromRgbF(static_cast<float>(text.redF() * a + window.redF() * (1 - a)),
-                         static_cast<float>(text.greenF() * a + window.greenF() * (1 - a)),
-                         static_cast<float>(text.blueF() * a + window.blueF() * (1 - a)));
+        composite(foreground(palette(), Foreground::secondary), palette().color(QPalette::Window));
     link_->setText(QStringLiteral("<a href=\"%1\" style=\"color: %2\">%3</a>")
                        .arg(QLatin1String(kWebSite), solid.name(), QLatin1String(kWebHost)));
 }

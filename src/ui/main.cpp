@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "ui/appearance.h"
 #include "ui/content_view.h"
 #include "ui/file_list_view.h"
 #include "ui/main_window.h"
@@ -16,6 +17,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vellumix::ui::setUpApplication(app);
+    vellumix::ui::followDesktopColorScheme(app);
 
     vellumix::ui::MainWindow window;
     window.show();

@@ -22,8 +22,31 @@ QStyle* styleOf(const QStyleOptionViewItem& option) {
 constexpr int kCapsulePaddingX = 6;
 constexpr int kCapsulePaddingY = 2;
 constexpr double kCapsuleFillOpacity = 0.15;
+constexpr double kSelectedCapsuleShade = 0.22;
 
 }  // namespace
+
+BadgeColors statusBadgeColors(const QPalette& palette, FileItem::Status status, bool selected) {
+    const QColor selectedText = palette.color(QPalette::HighlightedText);
+    switch (status) {
+        case FileItem::Status::pending:
+            return {};
+        case FileItem::Status::unchanged:
+            return {selected ? selectedText
+                             : foreground(palette, Foreground::secondary, QPalette::Text),
+                    QColor(Qt::transparent)};
+        case FileItem::Status::changed:
+        case FileItem::Status::error:
+            break;
+    }
+    const QColor color = systemColor(
+        palette, status == FileItem::Status::error ? SystemColor::red : SystemColor::green);
+    if (!selected) return {color, withOpacity(color, kCapsuleFillOpacity)};
+    // On the selection colour the capsule is a shade that sets its text off
+    // more, never less, than the row's own text: darker under light text.
+    const QColor shade = selectedText.lightness() > 128 ? QColor(Qt::black) : QColor(Qt::white);
+    return {selectedText, withOpacity(shade, kSelectedCapsuleShade)};
+}
 
 void NameCellDelegate::initStyleOption(QStyleOptionViewItem* option,
                                        const QModelIndex& index) const {
@@ -59,12 +82,13 @@ void StatusBadgeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const bool selected = opt.state & QStyle::State_Selected;
     const QPalette& palette = opt.palette;
 
+    const BadgeColors colors = statusBadgeColors(palette, status, selected);
+
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (status == FileItem::Status::unchanged) {
         painter->setFont(styledFont(opt.font, TextStyle::caption2));
-        painter->setPen(selected ? palette.color(QPalette::HighlightedText)
-                                 : foreground(palette, Foreground::secondary, QPalette::Text));
+        painter->setPen(colors.text);
         const QString shown =
             painter->fontMetrics().elidedText(text, Qt::ElideRight, opt.rect.width());
         painter->drawText(opt.rect, Qt::AlignCenter, shown);
@@ -72,10 +96,6 @@ void StatusBadgeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         return;
     }
 
-    const QColor color = systemColor(
-        palette, status == FileItem::Status::error ? SystemColor::red : SystemColor::green);
-    const QColor textColor = selected ? palette.color(QPalette::HighlightedText) : color;
-    const QColor fill = withOpacity(textColor, selected ? 0.25 : kCapsuleFillOpacity);
     const QFont font = styledFont(opt.font, TextStyle::caption2, QFont::DemiBold);
     const QFontMetrics metrics(font);
     const int maxTextWidth = std::max(0, opt.rect.width() - 2 * kCapsulePaddingX - 4);
@@ -87,9 +107,9 @@ void StatusBadgeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 
     QPainterPath path;
     path.addRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
-    painter->fillPath(path, fill);
+    painter->fillPath(path, colors.fill);
     painter->setFont(font);
-    painter->setPen(textColor);
+    painter->setPen(colors.text);
     painter->drawText(capsule, Qt::AlignCenter, shown);
     painter->restore();
 }

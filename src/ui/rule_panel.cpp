@@ -100,8 +100,10 @@ RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
     auto* ruleRow = new QWidget(this);
     auto* ruleLayout = new QHBoxLayout(ruleRow);
     ruleLayout->setContentsMargins(0, 0, 0, 0);
-    ruleLayout->addWidget(new StyledLabel(tr("Rule"), TextStyle::body, QFont::DemiBold,
-                                          Foreground::primary, ruleRow));
+    auto* ruleLabel =
+        new StyledLabel(tr("Rule"), TextStyle::body, QFont::DemiBold, Foreground::primary, ruleRow);
+    ruleLabel->setObjectName(QStringLiteral("ruleLabel"));
+    ruleLayout->addWidget(ruleLabel);
     ruleLayout->addStretch(1);
     ruleLayout->addWidget(rules);
     layout->addWidget(ruleRow);

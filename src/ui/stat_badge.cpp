@@ -42,15 +42,19 @@ QString StatBadge::labelText() const {
     return label_->text();
 }
 
-void StatBadge::paintEvent(QPaintEvent*) {
+QColor StatBadge::fillColor() const {
     const QColor color = std::holds_alternative<Foreground>(tone_)
                              ? foreground(palette(), std::get<Foreground>(tone_))
                              : systemColor(palette(), std::get<SystemColor>(tone_));
+    return withOpacity(color, kFillOpacity);
+}
+
+void StatBadge::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()), kRadius, kRadius);
-    painter.fillPath(path, withOpacity(color, kFillOpacity));
+    painter.fillPath(path, fillColor());
 }
 
 }  // namespace vellumix::ui

@@ -24,6 +24,10 @@ public:
     void setValue(std::int64_t value);
     QString valueText() const;
     QString labelText() const;
+    StyledLabel* valueLabel() const { return value_; }
+    StyledLabel* captionLabel() const { return label_; }
+    // The tint behind the texts: the badge's colour at 8 % opacity.
+    QColor fillColor() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
