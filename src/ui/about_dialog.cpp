@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/palette_colors.h"
 #include "ui/symbol_icons.h"
 #include "ui/text_styles.h"
@@ -51,6 +52,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     link_->setTextFormat(Qt::RichText);
     link_->setOpenExternalLinks(true);
     link_->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    describe(*link_, tr("Web site %1").arg(QLatin1String(kWebHost)),
+             tr("Opens the Vellumix web site in the web browser"));
     applyLinkText();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -4,7 +4,8 @@
 // long) set in from the row's edges so that it lines up with the header text.
 // StatusBadgeDelegate: the status column: a green "Renamed" capsule, a red
 // "Error" capsule, a plain secondary "Same", or nothing for pending items.
-// Both paint from the cell's palette, so they follow light and dark palettes.
+// Both paint from the cell's palette, so they follow light and dark palettes,
+// and together draw the keyboard focus as a frame around the current row.
 #pragma once
 
 #include <QColor>

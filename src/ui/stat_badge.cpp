@@ -28,10 +28,13 @@ StatBadge::StatBadge(const QString& label, StyledLabel::Tone tone, QWidget* pare
     layout->addWidget(value_);
     layout->addWidget(label_);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setValue(0);
 }
 
 void StatBadge::setValue(std::int64_t value) {
     value_->setText(QString::number(value));
+    // Read out as one piece, the way it is seen: "3 total".
+    setAccessibleName(value_->text() + QLatin1Char(' ') + label_->text());
 }
 
 QString StatBadge::valueText() const {
