@@ -145,7 +145,11 @@ RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
     shadow->setBlurRadius(4);
     shadow->setOffset(0, 2);
     setGraphicsEffect(shadow);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    // As high as its content needs at the width it is given: wrapped texts
+    // (the clean-up explanation, the format hint) take more lines in a narrow
+    // column or a longer language. The side column's stretch keeps it from
+    // growing further.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
     refresh();
 }
