@@ -43,8 +43,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                             Foreground::primary, this);
     version_ = new StyledLabel(tr("Version %1").arg(applicationVersion()), TextStyle::callout,
                                QFont::Normal, Foreground::secondary, this);
-    auto* credit = new StyledLabel(QStringLiteral("© 2026 The Vellumix developers"),
-                                   TextStyle::body, QFont::Normal, Foreground::secondary, this);
+    auto* credit = new StyledLabel(tr("© 2026 The Vellumix developers"), TextStyle::body,
+                                   QFont::Normal, Foreground::secondary, this);
     credit->setFont(creditFont());
     credit_ = credit;
     link_ = new QLabel(this);

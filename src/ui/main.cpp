@@ -13,10 +13,12 @@
 #include "ui/content_view.h"
 #include "ui/file_list_view.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vellumix::ui::setUpApplication(app);
+    vellumix::ui::installTranslators(app);
     vellumix::ui::followDesktopColorScheme(app);
 
     vellumix::ui::MainWindow window;
