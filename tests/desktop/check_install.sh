@@ -25,6 +25,7 @@ DESTDIR="$staging" "$cmake" --install "$build" --prefix /usr >/dev/null
 expected=$(sort <<EOF
 usr/bin/vellumix
 usr/share/applications/$id.desktop
+usr/share/doc/vellumix/copyright
 usr/share/icons/hicolor/128x128/apps/$id.png
 usr/share/icons/hicolor/256x256/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png
