@@ -176,14 +176,19 @@ std::optional<int> answer(const CommandLine& commandLine) {
 }
 
 std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
+    // The application object may take its own options out of the argv it is
+    // given: give it a copy, so that QApplication later sees the original.
+    std::vector<char*> coreArgv(argv, argv + argc);
+    coreArgv.push_back(nullptr);
     int coreArgc = argc;
-    QCoreApplication core(coreArgc, argv);
+    QCoreApplication core(coreArgc, coreArgv.data());
     QCoreApplication::setApplicationName(QStringLiteral("vellumix"));
     QCoreApplication::setApplicationVersion(applicationVersion());
-    // Qt's own options (-style, -platform ...) are not known yet and fail the
-    // parse here; such a command line is read again once QApplication took them.
-    const CommandLine commandLine =
-        readCommandLine(std::vector<std::string>(argv, argv + argc), std::nullopt);
+    // Qt's window-system options (-style, -platform ...) are not known yet and
+    // fail the parse here; such a command line is read again once QApplication
+    // took them.
+    const CommandLine commandLine = readCommandLine(
+        std::vector<std::string>(coreArgv.begin(), coreArgv.begin() + coreArgc), std::nullopt);
     if (commandLine.action == CommandLine::Action::printHelp ||
         commandLine.action == CommandLine::Action::printVersion) {
         return answer(commandLine);
