@@ -10,10 +10,12 @@
 #include <system_error>
 #include <vector>
 
+#include "ui/appearance.h"
 #include "ui/command_line.h"
 #include "ui/content_view.h"
 #include "ui/file_list_view.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -36,6 +38,9 @@ int main(int argc, char* argv[]) {
     const vellumix::ui::CommandLine commandLine = vellumix::ui::readCommandLine(
         std::vector<std::string>(argv, argv + argc), workingDirectory());
     if (std::optional<int> status = vellumix::ui::answer(commandLine)) return *status;
+
+    vellumix::ui::installTranslators(app);
+    vellumix::ui::followDesktopColorScheme(app);
 
     vellumix::ui::MainWindow window;
     window.show();
