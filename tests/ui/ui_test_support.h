@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "ui/main_window.h"
 
@@ -49,6 +50,17 @@ inline void typeText(QWidget* field, const QString& text) {
 // A fresh temporary folder with real files, removed at the end of the test.
 class Sandbox {
 public:
+    Sandbox() = default;
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+    // Removes the folder by its bytes first: QTemporaryDir, which goes by
+    // decoded names, cannot remove a name that is not valid UTF-8.
+    ~Sandbox() {
+        std::error_code ignored;
+        if (dir_.isValid())
+            std::filesystem::remove_all(QFile::encodeName(dir_.path()).toStdString(), ignored);
+    }
+
     bool isValid() const { return dir_.isValid(); }
     // The absolute path (as bytes) of `name` inside the folder.
     std::string path(const std::string& name) const {
