@@ -1,6 +1,10 @@
 // Preview of a whole list and the batch rename on disk.
 
+#include <algorithm>
 #include <chrono>
+#include <exception>
+#include <iterator>
+#include <thread>
 #include <utility>
 
 #include "engine/file_move.h"
@@ -18,6 +22,28 @@ bool selectedForMove(const FileItem& item, const std::string& currentName) {
            detail::isValidUtf8(currentName);
 }
 
+// Lists shorter than twice this are previewed on the calling thread alone:
+// starting a thread costs about as much as computing a few hundred names.
+constexpr std::size_t kMinFilesPerThread = 4096;
+constexpr std::size_t kMaxPreviewThreads = 8;
+
+// Appends to `out` the previewed copies of files[begin, end), whose positions
+// in the list are their indexes: same id and url, newName and status filled in.
+void previewRange(const detail::NameComputer& computer, const std::vector<FileItem>& files,
+                  std::size_t begin, std::size_t end, std::vector<FileItem>& out) {
+    for (std::size_t i = begin; i < end; ++i) {
+        FileItem& item = out.emplace_back(files[i]);
+        const std::string_view currentName = lastPathComponent(item.url.path());
+        item.newName = computer.nameFor(currentName, static_cast<std::int64_t>(i));
+        // Byte-equal names are the common case and need no normalisation. A
+        // name that is not UTF-8 computes to itself, so names that differ are
+        // both well-formed (the computer never makes an ill-formed name).
+        const bool same = item.newName == currentName ||
+                          detail::canonicallyEqualWellFormed(item.newName, currentName);
+        item.status = same ? FileItem::Status::unchanged : FileItem::Status::changed;
+    }
+}
+
 }  // namespace
 
 std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
@@ -28,14 +54,52 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
     // One rule, prepared once with one clock reading, for the whole list: every
     // file of one preview gets the same date.
     const detail::NameComputer computer(config, std::chrono::system_clock::now());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        FileItem& item = result.emplace_back(files[i]);
-        const std::string currentName = item.currentName();
-        item.newName = computer.nameFor(currentName, static_cast<std::int64_t>(i));
-        // Byte-equal names are the common case and need no normalisation.
-        const bool same =
-            item.newName == currentName || detail::canonicallyEqual(item.newName, currentName);
-        item.status = same ? FileItem::Status::unchanged : FileItem::Status::changed;
+
+    // Each file's name depends only on the rule, its own name and its position,
+    // so a long list is cut into consecutive parts previewed side by side (the
+    // copying of the items included) and joined in order: the result is the
+    // same item for item.
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t parts =
+        std::min({cores, kMaxPreviewThreads, files.size() / kMinFilesPerThread});
+    if (parts <= 1) {
+        previewRange(computer, files, 0, files.size(), result);
+        return result;
+    }
+    const auto partBegin = [&](std::size_t part) { return files.size() * part / parts; };
+    // Part 0 goes straight into the result; the others into lists of their own.
+    std::vector<std::vector<FileItem>> partItems(parts);
+    std::vector<std::exception_ptr> failures(parts);
+    const auto runPart = [&](std::size_t part) {
+        try {
+            std::vector<FileItem>& out = part == 0 ? result : partItems[part];
+            out.reserve(partBegin(part + 1) - partBegin(part));
+            previewRange(computer, files, partBegin(part), partBegin(part + 1), out);
+        } catch (...) {
+            failures[part] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> helpers;
+    helpers.reserve(parts - 1);
+    std::size_t started = 1;  // part 0 is this thread's
+    for (; started < parts; ++started) {
+        try {
+            helpers.emplace_back(runPart, started);
+        } catch (...) {
+            break;  // no thread to be had: this thread does the remaining parts
+        }
+    }
+    runPart(0);
+    for (std::size_t part = started; part < parts; ++part)
+        runPart(part);
+    for (std::thread& helper : helpers)
+        helper.join();
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) std::rethrow_exception(failure);
+    }
+    for (std::size_t part = 1; part < parts; ++part) {
+        result.insert(result.end(), std::make_move_iterator(partItems[part].begin()),
+                      std::make_move_iterator(partItems[part].end()));
     }
     return result;
 }

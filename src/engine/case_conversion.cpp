@@ -1,6 +1,7 @@
 // The six case styles. Lower- and upper-casing are the full Unicode default
 // case mapping (ICU root locale); words are counted as described per style.
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -15,10 +16,38 @@ namespace vellumix {
 namespace detail {
 namespace {
 
-// `word` with its first user-perceived character ending at byte `firstEnd`.
-std::string capitaliseAt(std::string_view word, std::size_t firstEnd) {
-    std::string out = toUpperFull(word.substr(0, firstEnd));
-    out += toLowerFull(word.substr(firstEnd));
+// ASCII-only.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+}
+
+// Appends `word` to `out` with its first user-perceived character, which ends
+// at byte `firstEnd`, upper-cased and the rest lower-cased.
+void appendCapitalised(std::string& out, std::string_view word, std::size_t firstEnd) {
+    appendUpperFull(out, word.substr(0, firstEnd));
+    appendLowerFull(out, word.substr(firstEnd));
+}
+
+// capitaliseSpaceWords for ASCII-only text. Every character is one byte
+// except the pair "\r\n", and neither of its bytes has case, so upper-casing
+// the first byte of a word is upper-casing its first character.
+std::string capitaliseAsciiSpaceWords(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (true) {
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+        if (i == text.size()) break;
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        if (!out.empty()) out += ' ';
+        out += asciiUpper(text[i]);
+        for (++i; i < end; ++i)
+            out += asciiLower(text[i]);
+    }
     return out;
 }
 
@@ -48,7 +77,7 @@ std::string joinLowered(const std::vector<std::string_view>& words, char joiner)
     std::string out;
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (i > 0) out += joiner;
-        out += toLowerFull(words[i]);
+        appendLowerFull(out, words[i]);
     }
     return out;
 }
@@ -56,21 +85,25 @@ std::string joinLowered(const std::vector<std::string_view>& words, char joiner)
 }  // namespace
 
 std::string capitalise(std::string_view word) {
-    return capitaliseAt(word, firstGraphemeEnd(word));
+    std::string out;
+    appendCapitalised(out, word, firstGraphemeEnd(word));
+    return out;
 }
 
 std::string capitaliseSpaceWords(std::string_view text) {
+    if (isAscii(text)) return capitaliseAsciiSpaceWords(text);
     const std::vector<std::size_t> bounds = graphemeBoundaries(text);
     const std::size_t count = bounds.size() - 1;  // user-perceived characters
     std::string out;
+    out.reserve(text.size());
     std::size_t wordStart = 0;  // the character that begins the current word
     for (std::size_t i = 0; i <= count; ++i) {
         const bool cut = i == count || (bounds[i + 1] - bounds[i] == 1 && text[bounds[i]] == ' ');
         if (!cut) continue;
         if (i > wordStart) {
             if (!out.empty()) out += ' ';
-            out += capitaliseAt(text.substr(bounds[wordStart], bounds[i] - bounds[wordStart]),
-                                bounds[wordStart + 1] - bounds[wordStart]);
+            appendCapitalised(out, text.substr(bounds[wordStart], bounds[i] - bounds[wordStart]),
+                              bounds[wordStart + 1] - bounds[wordStart]);
         }
         wordStart = i + 1;
     }
@@ -95,7 +128,7 @@ std::string RenameEngine::applyCase(CaseOption option, std::string_view text) {
             if (words.empty()) return std::string(text);
             std::string out = detail::toLowerFull(words.front());
             for (std::size_t i = 1; i < words.size(); ++i)
-                out += detail::capitalise(words[i]);
+                detail::appendCapitalised(out, words[i], detail::firstGraphemeEnd(words[i]));
             return out;
         }
         case CaseOption::snakeCase:

@@ -23,7 +23,43 @@ std::string removeCharacters(std::string_view text, std::int64_t from, std::int6
     return out;
 }
 
+namespace {
+
+// cleanUp for ASCII-only text. In ASCII the trimming set (Zs and tab) is the
+// space and the tab, and white space is the tab, the line breaks LF, VT, FF,
+// CR, and the space.
+std::string cleanUpAscii(std::string_view text) {
+    const auto trimmed = [](char c) {
+        return c == '_' || c == '-' || c == '.' || c == ' ' || c == '\t';
+    };
+    const auto separates = [](char c) {
+        return c == '_' || c == '-' || c == '.' || c == ' ' || (c >= '\t' && c <= '\r');
+    };
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && trimmed(text[begin]))
+        ++begin;
+    while (end > begin && trimmed(text[end - 1]))
+        --end;
+    std::string spaced;
+    spaced.reserve(end - begin);
+    bool inRun = false;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (separates(text[i])) {
+            if (!inRun) spaced += ' ';
+            inRun = true;
+        } else {
+            spaced += text[i];
+            inRun = false;
+        }
+    }
+    return capitaliseSpaceWords(spaced);
+}
+
+}  // namespace
+
 std::string cleanUp(std::string_view text) {
+    if (isAscii(text)) return cleanUpAscii(text);
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <unicode/normalizer2.h>
@@ -35,6 +38,25 @@ UChar32 loneCodePoint(std::string_view chunk) {
     UChar32 c;
     U8_NEXT_UNSAFE(s, i, c);
     return static_cast<std::size_t>(i) == chunk.size() ? c : -1;
+}
+
+// The comparison forms of the chunks seen before on this thread, one cache for
+// each setting of case sensitivity. The chunks of names are mostly single
+// accented letters that recur from name to name: making a form costs hundreds
+// of instructions, looking one up a few dozen. A form depends on nothing but
+// the chunk and the setting, so the cache changes no result; it is bounded.
+struct ChunkHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view chunk) const {
+        return std::hash<std::string_view>{}(chunk);
+    }
+};
+using ChunkKeys = std::unordered_map<std::string, std::u16string, ChunkHash, std::equal_to<>>;
+constexpr std::size_t kMaxCachedChunks = 4096;
+
+ChunkKeys& chunkKeyCache(bool caseSensitive) {
+    thread_local ChunkKeys caches[2];
+    return caches[caseSensitive ? 1 : 0];
 }
 
 }  // namespace
@@ -93,18 +115,29 @@ std::string LiteralReplacer::apply(std::string_view text) const {
             text.substr(chunkBegin[k], chunkBegin[k + 1] - chunkBegin[k]);
         if (chunk.size() == 1) {  // ASCII-only: a lone ASCII character is its own NFD
             keys += static_cast<char16_t>(caseSensitive_ ? chunk[0] : asciiFold(chunk[0]));
-        } else if (const UChar32 c = loneCodePoint(chunk);
-                   c >= 0 && normalizer->isInert(c) &&
-                   (caseSensitive_ || !u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_CASEFOLDED))) {
-            // One code point that neither normalisation nor folding changes.
-            char16_t units[U16_MAX_LENGTH];
-            std::int32_t count = 0;
-            U16_APPEND_UNSAFE(units, count, c);
-            keys.append(units, static_cast<std::size_t>(count));
-        } else {
-            const icu::UnicodeString key = keyOf(toUtf16(chunk));
-            keys.append(key.getBuffer(), static_cast<std::size_t>(key.length()));
+            continue;
         }
+        ChunkKeys& cache = chunkKeyCache(caseSensitive_);
+        auto known = cache.find(chunk);
+        if (known == cache.end()) {
+            std::u16string key;
+            if (const UChar32 c = loneCodePoint(chunk);
+                c >= 0 && normalizer->isInert(c) &&
+                (caseSensitive_ || !u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_CASEFOLDED))) {
+                // One code point that neither normalisation nor folding changes.
+                char16_t units[U16_MAX_LENGTH];
+                std::int32_t count = 0;
+                U16_APPEND_UNSAFE(units, count, c);
+                key.assign(units, static_cast<std::size_t>(count));
+            } else {
+                const icu::UnicodeString form = keyOf(toUtf16(chunk));
+                key.assign(form.getBuffer(), static_cast<std::size_t>(form.length()));
+            }
+            if (key.empty()) continue;  // no normalisation data: not kept
+            if (cache.size() >= kMaxCachedChunks) cache.clear();
+            known = cache.emplace(std::string(chunk), std::move(key)).first;
+        }
+        keys += known->second;
     }
     keyBegin.push_back(keys.size());
 

@@ -34,13 +34,13 @@ std::string formatNumber(std::int64_t value, std::int64_t padding) {
         out.append(static_cast<std::size_t>(std::max<std::int64_t>(-width - length, 0)), ' ');
         return out;
     }
-    // The sign, then the zeros, then the digits. (Written as one sized
-    // string: GCC 12 at -O3 warns falsely about appending to a short one.)
+    // The sign, then the zeros that fill the width, then the digits, in one allocation.
     const std::size_t sign = value < 0 ? 1 : 0;
     const auto zeros = static_cast<std::size_t>(std::max<std::int64_t>(width - length, 0));
-    out.assign(sign + zeros + digits.size() - sign, '0');
-    if (sign) out.front() = '-';
-    digits.substr(sign).copy(out.data() + sign + zeros, digits.size() - sign);
+    out.assign(digits.size() + zeros, '0');
+    if (sign != 0) out[0] = '-';
+    std::copy(digits.begin() + static_cast<std::ptrdiff_t>(sign), digits.end(),
+              out.begin() + static_cast<std::ptrdiff_t>(sign + zeros));
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <unicode/parseerr.h>
+#include <unicode/ustring.h>
 
 #include "engine/unicode_text.h"
 
@@ -32,21 +33,64 @@ RegexReplacer::RegexReplacer(std::string_view pattern, std::string_view replacem
     if (U_SUCCESS(status)) pattern_ = std::move(compiled);
 }
 
+std::unique_ptr<RegexReplacer::Scratch> RegexReplacer::borrow() const {
+    {
+        const std::lock_guard<std::mutex> lock(poolMutex_);
+        if (!pool_.empty()) {
+            std::unique_ptr<Scratch> scratch = std::move(pool_.back());
+            pool_.pop_back();
+            return scratch;
+        }
+    }
+    auto scratch = std::make_unique<Scratch>();
+    UErrorCode status = U_ZERO_ERROR;
+    scratch->matcher.reset(pattern_->matcher(status));
+    if (U_FAILURE(status)) return nullptr;
+    // The limit stays set across reset().
+    scratch->matcher->setTimeLimit(kMatchTimeLimit, status);
+    return U_SUCCESS(status) ? std::move(scratch) : nullptr;
+}
+
+void RegexReplacer::giveBack(std::unique_ptr<Scratch> scratch) const {
+    const std::lock_guard<std::mutex> lock(poolMutex_);
+    pool_.push_back(std::move(scratch));
+}
+
 std::string RegexReplacer::apply(std::string_view text) const {
     if (!pattern_) return std::string(text);
-    const icu::UnicodeString input = toUtf16(text);
+    std::unique_ptr<Scratch> scratch = borrow();
+    if (!scratch) return std::string(text);
+    std::string result = applyWith(*scratch, text);
+    giveBack(std::move(scratch));
+    return result;
+}
+
+std::string RegexReplacer::applyWith(Scratch& scratch, std::string_view text) const {
+    // The input is decoded into the scratch buffer, which keeps its capacity.
+    // Well-formed UTF-8 (required) decodes without substitutions.
+    icu::UnicodeString& input = scratch.input;
+    input.remove();
+    const auto length = static_cast<std::int32_t>(text.size());
     UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::RegexMatcher> matcher(pattern_->matcher(input, status));
+    std::int32_t decoded = 0;
+    char16_t* buffer = input.getBuffer(length);  // UTF-16 is never longer than UTF-8
+    if (buffer == nullptr) return std::string(text);
+    u_strFromUTF8WithSub(buffer, input.getCapacity(), &decoded, text.data(), length, 0xFFFD,
+                         nullptr, &status);
+    input.releaseBuffer(U_SUCCESS(status) ? decoded : 0);
     if (U_FAILURE(status)) return std::string(text);
-    matcher->setTimeLimit(kMatchTimeLimit, status);
+
+    icu::RegexMatcher& matcher = *scratch.matcher;
+    matcher.reset(input);
     // replaceAll() itself would hide a time-out and return the text replaced
     // up to that point; this is the same loop with every failure checked.
-    icu::UnicodeString replaced;
-    while (U_SUCCESS(status) && matcher->find(status)) {
-        matcher->appendReplacement(replaced, template_, status);
+    icu::UnicodeString& replaced = scratch.replaced;
+    replaced.remove();
+    while (U_SUCCESS(status) && matcher.find(status)) {
+        matcher.appendReplacement(replaced, template_, status);
     }
     if (U_FAILURE(status)) return std::string(text);
-    matcher->appendTail(replaced);
+    matcher.appendTail(replaced);
     // A template may name a surrogate code unit ("\\uD800"); toUtf8 turns any
     // unpaired one into U+FFFD, so the result is always well-formed UTF-8.
     return toUtf8(replaced);

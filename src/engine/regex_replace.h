@@ -10,13 +10,16 @@
 //
 // Example: RegexReplacer("(\\d+)", "[$1]", false).apply("take12") == "take[12]".
 //
-// Immutable once built; apply() may be called from several threads at once
-// (each call makes its own matcher; the compiled pattern is shared read-only).
+// apply() may be called from several threads at once: the compiled pattern is
+// shared read-only, and each call borrows a matcher of its own from a small
+// pool (making a matcher costs more than matching a file name).
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <unicode/regex.h>
 #include <unicode/unistr.h>
@@ -38,8 +41,20 @@ public:
     std::string apply(std::string_view text) const;
 
 private:
+    // A matcher with its input and output buffers, reused from call to call.
+    struct Scratch {
+        std::unique_ptr<icu::RegexMatcher> matcher;
+        icu::UnicodeString input;
+        icu::UnicodeString replaced;
+    };
+    std::unique_ptr<Scratch> borrow() const;
+    std::string applyWith(Scratch& scratch, std::string_view text) const;
+    void giveBack(std::unique_ptr<Scratch> scratch) const;
+
     std::unique_ptr<const icu::RegexPattern> pattern_;
     icu::UnicodeString template_;
+    mutable std::mutex poolMutex_;
+    mutable std::vector<std::unique_ptr<Scratch>> pool_;
 };
 
 }  // namespace vellumix::detail

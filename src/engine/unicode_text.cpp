@@ -1,5 +1,7 @@
 #include "engine/unicode_text.h"
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include <unicode/brkiter.h>
@@ -15,9 +17,12 @@ namespace vellumix::detail {
 namespace {
 
 const icu::Normalizer2* nfcNormalizer() {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2* normalizer = icu::Normalizer2::getNFCInstance(status);
-    return U_SUCCESS(status) ? normalizer : nullptr;
+    static const icu::Normalizer2* const normalizer = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2* instance = icu::Normalizer2::getNFCInstance(status);
+        return U_SUCCESS(status) ? instance : nullptr;
+    }();
+    return normalizer;
 }
 
 // This thread's character break iterator, cloned once from a shared prototype
@@ -60,14 +65,34 @@ char asciiUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
 }
 
+// Bytes. The length of the ASCII run at the start of `bytes`, eight bytes at a time.
+std::size_t asciiPrefixLength(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if ((word & kHighBits) != 0) break;
+    }
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 }  // namespace
 
 bool isValidUtf8(std::string_view bytes) {
+    if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) return false;
+    // ASCII is valid UTF-8; only the rest needs decoding.
+    const std::size_t ascii = asciiPrefixLength(bytes);
     const auto* s = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const auto length = static_cast<std::int32_t>(bytes.size());
-    if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) return false;
-    std::int32_t i = 0;
+    auto i = static_cast<std::int32_t>(ascii);
     while (i < length) {
+        if (s[i] < 0x80) {
+            ++i;
+            continue;
+        }
         UChar32 c;
         U8_NEXT(s, i, length, c);
         if (c < 0) return false;
@@ -76,10 +101,7 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 bool isAscii(std::string_view bytes) {
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
+    return asciiPrefixLength(bytes) == bytes.size();
 }
 
 icu::UnicodeString toUtf16(std::string_view utf8) {
@@ -106,11 +128,45 @@ std::string toNfc(std::string_view utf8) {
     return U_SUCCESS(status) ? out : std::string(utf8);
 }
 
+bool isNfc(std::string_view utf8) {
+    if (isAscii(utf8) || !isValidUtf8(utf8)) return true;
+    const icu::Normalizer2* normalizer = nfcNormalizer();
+    if (normalizer == nullptr) return true;
+    UErrorCode status = U_ZERO_ERROR;
+    const bool normalized = normalizer->isNormalizedUTF8(piece(utf8), status);
+    return normalized && U_SUCCESS(status);  // when unsure, false: toNfc decides
+}
+
 bool canonicallyEqual(std::string_view a, std::string_view b) {
     if (a == b) return true;
-    if (isAscii(a) && isAscii(b)) return false;
     if (!isValidUtf8(a) || !isValidUtf8(b)) return false;
-    return toNfc(a) == toNfc(b);
+    return canonicallyEqualWellFormed(a, b);
+}
+
+bool canonicallyEqualWellFormed(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    if (isAscii(a) && isAscii(b)) return false;
+    const icu::Normalizer2* normalizer = nfcNormalizer();
+    if (normalizer == nullptr) return false;  // no data: only byte-equal texts are equal
+    // Each text has exactly one NFC form, so two different texts that are both
+    // in it are not equivalent. Most names are; checking copies nothing, and
+    // only a text that is not in NFC is normalised.
+    UErrorCode status = U_ZERO_ERROR;
+    const bool aIsNfc = normalizer->isNormalizedUTF8(piece(a), status);
+    const bool bIsNfc = normalizer->isNormalizedUTF8(piece(b), status);
+    if (U_FAILURE(status)) return toNfc(a) == toNfc(b);
+    if (aIsNfc && bIsNfc) return false;
+    const auto nfcOf = [normalizer](std::string_view text, std::string& storage) {
+        UErrorCode error = U_ZERO_ERROR;
+        icu::StringByteSink<std::string> sink(&storage);
+        normalizer->normalizeUTF8(0, piece(text), sink, nullptr, error);
+        return U_SUCCESS(error) ? std::string_view(storage) : text;
+    };
+    std::string aStorage;
+    std::string bStorage;
+    const std::string_view aForm = aIsNfc ? a : nfcOf(a, aStorage);
+    const std::string_view bForm = bIsNfc ? b : nfcOf(b, bStorage);
+    return aForm == bForm;
 }
 
 std::string toWellFormedUtf8(std::string_view bytes) {
@@ -264,34 +320,52 @@ std::size_t firstGraphemeEnd(std::string_view utf8) {
     return end;
 }
 
-std::string toLowerFull(std::string_view utf8) {
-    std::string out;
+void appendLowerFull(std::string& out, std::string_view utf8) {
+    const std::size_t at = out.size();
     if (isAscii(utf8)) {
-        out.resize(utf8.size());
+        out.resize(at + utf8.size());
         for (std::size_t i = 0; i < utf8.size(); ++i)
-            out[i] = asciiLower(utf8[i]);
-        return out;
+            out[at + i] = asciiLower(utf8[i]);
+        return;
     }
-    out.reserve(utf8.size());
+    out.reserve(at + utf8.size());
     icu::StringByteSink<std::string> sink(&out);
     UErrorCode status = U_ZERO_ERROR;
     icu::CaseMap::utf8ToLower("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
-    return U_SUCCESS(status) ? out : std::string(utf8);
+    if (U_FAILURE(status)) {  // the text as it came, as if it had no case
+        out.resize(at);
+        out.append(utf8);
+    }
+}
+
+void appendUpperFull(std::string& out, std::string_view utf8) {
+    const std::size_t at = out.size();
+    if (isAscii(utf8)) {
+        out.resize(at + utf8.size());
+        for (std::size_t i = 0; i < utf8.size(); ++i)
+            out[at + i] = asciiUpper(utf8[i]);
+        return;
+    }
+    out.reserve(at + utf8.size() + 8);
+    icu::StringByteSink<std::string> sink(&out);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::CaseMap::utf8ToUpper("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
+    if (U_FAILURE(status)) {  // the text as it came, as if it had no case
+        out.resize(at);
+        out.append(utf8);
+    }
+}
+
+std::string toLowerFull(std::string_view utf8) {
+    std::string out;
+    appendLowerFull(out, utf8);
+    return out;
 }
 
 std::string toUpperFull(std::string_view utf8) {
     std::string out;
-    if (isAscii(utf8)) {
-        out.resize(utf8.size());
-        for (std::size_t i = 0; i < utf8.size(); ++i)
-            out[i] = asciiUpper(utf8[i]);
-        return out;
-    }
-    out.reserve(utf8.size() + 8);
-    icu::StringByteSink<std::string> sink(&out);
-    UErrorCode status = U_ZERO_ERROR;
-    icu::CaseMap::utf8ToUpper("", 0, piece(utf8), sink, nullptr, status);  // "": root locale
-    return U_SUCCESS(status) ? out : std::string(utf8);
+    appendUpperFull(out, utf8);
+    return out;
 }
 
 }  // namespace vellumix::detail

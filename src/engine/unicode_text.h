@@ -29,10 +29,17 @@ std::string toUtf8(const icu::UnicodeString& utf16);
 // UTF-8 is returned byte for byte, unchanged.
 std::string toNfc(std::string_view utf8);
 
+// True when toNfc(utf8) returns `utf8` itself (it is in NFC, or it is not
+// valid UTF-8), answered without a copy. False only when toNfc may differ.
+bool isNfc(std::string_view utf8);
+
 // Canonical equivalence, case-sensitive: "é" precomposed equals "e" + U+0301.
 // Byte-equal texts are equal at once; texts that are not valid UTF-8 are equal
 // only when their bytes are.
 bool canonicallyEqual(std::string_view a, std::string_view b);
+// The same for texts known to be well-formed UTF-8, without checking them again.
+// REQUIRES: isValidUtf8(a) && isValidUtf8(b).
+bool canonicallyEqualWellFormed(std::string_view a, std::string_view b);
 
 // `bytes` itself when it is well-formed UTF-8; otherwise a copy in which each
 // ill-formed sequence has become U+FFFD. The result is always well-formed UTF-8.
@@ -65,5 +72,8 @@ std::size_t firstGraphemeEnd(std::string_view utf8);
 // ASCII-only texts take a byte-wise fast path with the same result.
 std::string toLowerFull(std::string_view utf8);
 std::string toUpperFull(std::string_view utf8);
+// The same mappings appended to `out`, without a string of their own.
+void appendLowerFull(std::string& out, std::string_view utf8);
+void appendUpperFull(std::string& out, std::string_view utf8);
 
 }  // namespace vellumix::detail

@@ -1,5 +1,7 @@
 #include "model/file_url.h"
 
+#include <string.h>
+
 #include <utility>
 
 namespace vellumix {
@@ -13,9 +15,14 @@ struct ComponentSpan {
 
 ComponentSpan lastComponentSpan(std::string_view path) {
     std::size_t end = path.size();
-    while (end > 1 && path[end - 1] == '/') --end;
-    const std::size_t slash = path.rfind('/', end == 0 ? 0 : end - 1);
-    std::size_t begin = slash == std::string_view::npos ? 0 : slash + 1;
+    while (end > 1 && path[end - 1] == '/')
+        --end;
+    // The last "/" before `end` (memrchr scans backwards a word at a time).
+    const void* slash = ::memrchr(path.data(), '/', end);
+    std::size_t begin =
+        slash == nullptr
+            ? 0
+            : static_cast<std::size_t>(static_cast<const char*>(slash) - path.data()) + 1;
     if (begin >= end) begin = 0;  // the root "/" is its own last component
     return {begin, end};
 }
@@ -32,9 +39,13 @@ std::size_t extensionDot(std::string_view name) {
 
 FileUrl::FileUrl(std::string absolutePath) : path_(std::move(absolutePath)) {}
 
+std::string_view lastPathComponent(std::string_view path) {
+    const auto [begin, end] = lastComponentSpan(path);
+    return path.substr(begin, end - begin);
+}
+
 std::string FileUrl::lastPathComponent() const {
-    const auto [begin, end] = lastComponentSpan(path_);
-    return path_.substr(begin, end - begin);
+    return std::string(vellumix::lastPathComponent(path_));
 }
 
 std::string FileUrl::pathExtension() const {
@@ -45,8 +56,7 @@ std::string FileUrl::pathExtension() const {
 
 FileUrl FileUrl::deletingPathExtension() const {
     const auto [begin, end] = lastComponentSpan(path_);
-    const std::size_t dot =
-        extensionDot(std::string_view(path_).substr(begin, end - begin));
+    const std::size_t dot = extensionDot(std::string_view(path_).substr(begin, end - begin));
     if (dot == std::string::npos) return *this;
     return FileUrl(path_.substr(0, begin + dot) + path_.substr(end));
 }
@@ -69,6 +79,8 @@ FileUrl FileUrl::appendingPathComponent(std::string_view component) const {
     return FileUrl(std::move(joined));
 }
 
-bool FileUrl::hasDirectoryPath() const { return !path_.empty() && path_.back() == '/'; }
+bool FileUrl::hasDirectoryPath() const {
+    return !path_.empty() && path_.back() == '/';
+}
 
 }  // namespace vellumix

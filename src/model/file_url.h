@@ -45,6 +45,10 @@ private:
     std::string path_;
 };
 
+// The last path component of `path` as a view into it: what
+// FileUrl::lastPathComponent() returns for that path, without a copy.
+std::string_view lastPathComponent(std::string_view path);
+
 // Where the extension of `name` begins (the index of its dot), or npos when the
 // name has no extension. Works on bytes; a dot is always the byte 0x2E in UTF-8.
 std::size_t extensionDot(std::string_view name);

@@ -1,6 +1,7 @@
 #include "viewmodel/rename_view_model.h"
 
 #include <algorithm>
+#include <deque>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -25,20 +26,27 @@ std::vector<FileItem> itemsToAdd(const std::vector<FileItem>& listed,
     for (const FileItem& item : listed)
         present.insert(item.url.path());
 
+    // The sort key of each kept URL: its file name in NFC, a view into the
+    // URL's own path when the name is in NFC already (nearly always), else
+    // into `normalised`, whose strings never move.
     struct Kept {
-        std::string key;  // the NFC form of the file name
+        std::string_view key;
         const FileUrl* url;
     };
+    std::deque<std::string> normalised;
     std::vector<Kept> kept;
     kept.reserve(urls.size());
     for (const FileUrl& url : urls) {
-        if (!present.contains(url.path())) {
-            kept.push_back({detail::toNfc(url.lastPathComponent()), &url});
-        }
+        if (present.contains(url.path())) continue;
+        const std::string_view name = lastPathComponent(url.path());
+        kept.push_back({detail::isNfc(name)
+                            ? name
+                            : std::string_view(normalised.emplace_back(detail::toNfc(name))),
+                        &url});
     }
-    // std::string compares bytes as unsigned char, and UTF-8 byte order is the
-    // order of Unicode scalar values: case-sensitive, digit by digit, no locale.
-    // Stable, so equal names keep the order in which they were given.
+    // std::string_view compares bytes as unsigned char, and UTF-8 byte order is
+    // the order of Unicode scalar values: case-sensitive, digit by digit, no
+    // locale. Stable, so equal names keep the order in which they were given.
     std::stable_sort(kept.begin(), kept.end(),
                      [](const Kept& a, const Kept& b) { return a.key < b.key; });
 

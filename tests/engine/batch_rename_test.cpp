@@ -108,6 +108,58 @@ TEST(PreviewTest, NameDifferingOnlyByNormalisationIsUnchangedAndNotRenamed) {
     EXPECT_EQ(dir.read("caf\xC3\xA9.txt"), "contents of caf\xC3\xA9.txt");
 }
 
+TEST(PreviewTest, LongListGivesEachFileTheNameItGetsAlone) {
+    // A long list is computed in parts side by side, and the prepared rule
+    // reuses its working objects from file to file: neither may change a name.
+    // Names that stop a regular expression by its time limit are mixed in, so
+    // that a reused matcher follows a failed one.
+    const std::vector<std::string> stems = {"IMG_0042",
+                                            "holiday photo",
+                                            "cafe\xCC\x81 cre\xCC\x80me",
+                                            "caf\xC3\xA9",
+                                            "a_b-c.d",
+                                            "aab",
+                                            "\xF0\x9F\x98\x80 party",
+                                            "Stra\xC3\x9F"
+                                            "e",
+                                            "  spaced  "};
+    const std::string runaway = "ab" + std::string(40, 'a');
+    std::vector<FileItem> files;
+    for (std::size_t i = 0; i < 10000; ++i) {
+        const std::string& stem = i % 400 == 7 ? runaway : stems[i % stems.size()];
+        files.emplace_back(FileUrl("/d/" + stem + " " + std::to_string(i) + ".txt"));
+    }
+    RenameConfig numbering;
+    numbering.rule = RenameRule::addNumber;
+    numbering.numberPadding = 5;
+    RenameConfig regex;
+    regex.rule = RenameRule::regexReplace;
+    regex.findText = "(a+)+b";
+    regex.replaceText = "<$0>";
+    RenameConfig cleanUp;
+    cleanUp.rule = RenameRule::cleanUp;
+    RenameConfig replace;
+    replace.rule = RenameRule::replace;
+    replace.findText = "E";
+    replace.replaceText = "\xC3\xA9";
+    const std::vector<std::pair<const char*, RenameConfig>> cases = {
+        {"numbering", numbering}, {"regex", regex}, {"clean up", cleanUp}, {"replace", replace}};
+    for (const auto& [name, config] : cases) {
+        const auto preview = RenameEngine::preview(files, config);
+        ASSERT_EQ(preview.size(), files.size()) << name;
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const std::string alone =
+                RenameEngine::compute(config, files[i], static_cast<std::int64_t>(i));
+            ASSERT_EQ(preview[i].newName, alone) << name << " at " << i;
+            ASSERT_EQ(preview[i].id, files[i].id) << name << " at " << i;
+            ASSERT_EQ(preview[i].url, files[i].url) << name << " at " << i;
+            const Status expected =
+                alone == files[i].currentName() ? Status::unchanged : Status::changed;
+            ASSERT_EQ(preview[i].status, expected) << name << " at " << i;
+        }
+    }
+}
+
 // --- Batch rename: the outcomes of a whole batch ---------------------------
 
 TEST(BatchRenameTest, RenamesEveryChangedFileInItsFolder) {

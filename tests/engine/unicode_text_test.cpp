@@ -11,8 +11,10 @@
 #include <unicode/locid.h>
 #include <unicode/regex.h>
 
+#include "engine/character_rules.h"
 #include "engine/literal_replace.h"
 #include "engine/unicode_text.h"
+#include "engine/word_case.h"
 
 namespace vellumix::detail {
 namespace {
@@ -103,6 +105,114 @@ TEST(UnicodeText, AsciiReplaceFastPathAgreesWithGeneralPath) {
                 << row.text << " / " << row.find << " " << caseSensitive;
         }
     }
+}
+
+TEST(UnicodeText, Utf8ValidationAtEveryPositionOfALongAsciiRun) {
+    // The ASCII run is checked eight bytes at a time: an ill-formed or
+    // multi-byte sequence must be seen wherever it falls in or after the run.
+    struct Row {
+        const char* name;
+        std::string sequence;
+        bool valid;
+    };
+    const std::vector<Row> rows = {
+        {"two-byte é", "\xC3\xA9", true},
+        {"four-byte emoji", "\xF0\x9F\x98\x80", true},
+        {"lone continuation", "\x80", false},
+        {"truncated", "\xC3", false},
+        {"overlong slash", "\xC0\xAF", false},
+        {"surrogate", "\xED\xA0\x80", false},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", false},
+        {"byte FF", "\xFF", false},
+    };
+    for (const Row& row : rows) {
+        for (std::size_t at = 0; at <= 20; ++at) {
+            const std::string text = std::string(at, 'a') + row.sequence + std::string(at % 9, 'b');
+            EXPECT_EQ(isValidUtf8(text), row.valid) << row.name << " after " << at << " bytes";
+            EXPECT_FALSE(isAscii(text)) << row.name << " after " << at << " bytes";
+        }
+    }
+    EXPECT_TRUE(isValidUtf8(std::string(37, 'x')));
+    EXPECT_TRUE(isAscii(std::string(37, 'x')));
+    EXPECT_TRUE(isValidUtf8(""));
+}
+
+TEST(UnicodeText, CanonicalEqualityAgreesWithComparingNfcForms) {
+    struct Row {
+        const char* name;
+        std::string a;
+        std::string b;
+        bool equal;
+    };
+    const std::string composed = "caf\xC3\xA9";     // café, precomposed é
+    const std::string decomposed = "cafe\xCC\x81";  // café, e + U+0301
+    const std::vector<Row> rows = {
+        {"same bytes", composed, composed, true},
+        {"composed and decomposed", composed, decomposed, true},
+        {"decomposed and composed", decomposed, composed, true},
+        {"both NFC, different", composed, "caf\xC3\xA8", false},
+        {"decomposed, different letter", decomposed, "cafe\xCC\x80", false},
+        {"marks in another order, same meaning", "a\xCC\xA3\xCC\x81", "a\xCC\x81\xCC\xA3", true},
+        {"ASCII and its accented form", "cafe", composed, false},
+        {"case differs", composed, "CAF\xC3\x89", false},
+        {"not UTF-8, different bytes", "caf\xE9", composed, false},
+        {"singleton: Ohm sign and Omega", "\xE2\x84\xA6", "\xCE\xA9", true},
+        {"Hangul syllable and its jamo", "\xEA\xB0\x81", "\xE1\x84\x80\xE1\x85\xA1\xE1\x86\xA8",
+         true},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(canonicallyEqual(row.a, row.b), row.equal) << row.name;
+        EXPECT_EQ(canonicallyEqual(row.b, row.a), row.equal) << row.name << " (swapped)";
+        for (const std::string& text : {row.a, row.b}) {
+            EXPECT_EQ(isNfc(text), toNfc(text) == text) << row.name << ": is " << text << " NFC";
+        }
+        if (isValidUtf8(row.a) && isValidUtf8(row.b)) {
+            EXPECT_EQ(canonicallyEqualWellFormed(row.a, row.b), row.equal) << row.name;
+            EXPECT_EQ(toNfc(row.a) == toNfc(row.b), row.equal) << row.name << " (NFC forms)";
+        }
+    }
+}
+
+TEST(UnicodeText, AsciiCleanUpAndTitleCaseFastPathsAgreeWithGeneralPaths) {
+    // A leading "é " sends a text down the general path and adds one word, "É".
+    const auto withWord = [](const std::string& rest) {
+        return rest.empty() ? std::string("\xC3\x89") : "\xC3\x89 " + rest;
+    };
+    std::vector<std::string> texts = {"__notes__", "  x  ",    "\r\nab", "a\tb\vc\fd",
+                                      "A-B.C_D",   "iPHONE_x", "",       "\x1c\x1f\x7f"};
+    for (int first = 0; first < 0x80; ++first) {
+        for (int second = 0; second < 0x80; ++second) {
+            texts.push_back(std::string("a") + static_cast<char>(first) + "B" +
+                            static_cast<char>(second) + "c");
+        }
+    }
+    for (const std::string& text : texts) {
+        const std::string general = "\xC3\xA9 " + text;
+        ASSERT_EQ(withWord(cleanUp(text)), cleanUp(general)) << "cleanUp of " << text;
+        ASSERT_EQ(withWord(capitaliseSpaceWords(text)), capitaliseSpaceWords(general))
+            << "title case of " << text;
+    }
+}
+
+TEST(UnicodeText, ReplaceKeepsCaseSettingsApartAcrossNames) {
+    // The comparison forms of letters are remembered from name to name, for
+    // each case setting on its own; many distinct letters must not confuse them.
+    const LiteralReplacer ignoringCase("\xC3\x89", "x", false);  // find "É"
+    const LiteralReplacer matchingCase("\xC3\x89", "x", true);
+    const std::string text = "\xC3\xA9\xC3\x89 e\xCC\x81";  // "éÉ é" (the last decomposed)
+    const auto check = [&](const char* when) {
+        EXPECT_EQ(ignoringCase.apply(text), "xx x") << when;
+        EXPECT_EQ(matchingCase.apply(text), "\xC3\xA9x e\xCC\x81") << when;
+    };
+    check("first");
+    for (char32_t c = 0xC0; c < 0x2000; ++c) {  // thousands of distinct letters
+        const std::string letter = toUtf8(icu::UnicodeString(static_cast<UChar32>(c)));
+        (void)ignoringCase.apply(letter + "a");
+        (void)matchingCase.apply(letter + "a");
+    }
+    check("after many letters");
+    EXPECT_EQ(matchingCase.apply(text), "\xC3\xA9x e\xCC\x81") << "case-sensitive first";
+    EXPECT_EQ(ignoringCase.apply(text), "xx x") << "then ignoring case";
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// vellumix_bench_gui [COUNT] [EDITS]
+// The window on the offscreen platform with COUNT files listed (default
+// 100,000, added from a folder as "Add Folder" adds them) and Add Prefix
+// selected. Types EDITS single characters (default 20) into the Prefix field,
+// one at a time, and times each from the key press to the table model showing
+// the new names (the first row's new name is the new prefix plus its name),
+// and to the end of the event processing that follows (painting included).
+// Then prints the process's peak resident memory.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench_support.h"
+#include "ui/content_view.h"
+#include "ui/file_list_view.h"
+#include "ui/main_window.h"
+#include "ui/preview_table_model.h"
+#include "ui/rule_panel.h"
+#include "ui/view_model_snapshot.h"
+#include "viewmodel/rename_view_model.h"
+
+namespace {
+
+struct Summary {
+    double median = 0;
+    double min = 0;
+    double max = 0;
+};
+
+Summary summarise(std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    const std::size_t n = ms.size();
+    const double median = n % 2 == 1 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
+    return {median, ms.front(), ms.back()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace vellumix;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;  // a private runtime folder (0700), as Qt wants one
+    if (runtime.isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    QApplication app(argc, argv);
+    ui::setUpApplication(app);
+
+    const std::size_t count = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : bench::scaled(100000);
+    const int edits = argc > 2 ? std::atoi(argv[2]) : 20;
+    const std::string folder = bench::benchFolder("folder-" + std::to_string(count), false);
+    if (bench::entryCount(folder) != count) bench::remakeFiles(folder, count);
+
+    ui::MainWindow window;
+    window.show();
+    QCoreApplication::processEvents();
+    const bench::Rss empty = bench::residentSetSize();
+
+    ui::ContentView& content = *window.content();
+    content.viewModel().addFolder(FileUrl(folder + "/"));
+    QCoreApplication::processEvents();
+    ui::PreviewTableModel& model = *content.fileList()->model();
+    auto* prefix = content.rulePanel()->findChild<QLineEdit*>(QStringLiteral("prefixField"));
+    if (prefix == nullptr || !prefix->isVisible() || model.rowCount() != static_cast<int>(count)) {
+        std::fprintf(stderr, "the window is not showing %zu files under Add Prefix\n", count);
+        return 1;
+    }
+    prefix->setFocus();
+    const QModelIndex firstNewName = model.index(0, ui::PreviewTableModel::newNameColumn);
+    const QString firstName =
+        model.data(model.index(0, ui::PreviewTableModel::originalNameColumn)).toString();
+
+    std::vector<double> toModel;
+    std::vector<double> toIdle;
+    for (int edit = 0; edit < edits; ++edit) {
+        const char key = static_cast<char>('a' + edit % 26);
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(prefix, key);
+        const QString expected = prefix->text() + firstName;
+        while (model.data(firstNewName).toString() != expected) {
+            QCoreApplication::processEvents();
+            if (timer.elapsed() > 10000) {
+                std::fprintf(stderr, "the table did not show the new prefix\n");
+                return 1;
+            }
+        }
+        toModel.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        QCoreApplication::processEvents();
+        toIdle.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    const bench::Rss full = bench::residentSetSize();
+
+    const Summary model_ = summarise(toModel);
+    const Summary idle = summarise(toIdle);
+    std::printf("files listed:                      %zu\n", count);
+    std::printf(
+        "edit -> table model refreshed:     median %.1f ms (min %.1f, max %.1f, %d edits)\n",
+        model_.median, model_.min, model_.max, edits);
+    std::printf("edit -> events processed (paint):  median %.1f ms (min %.1f, max %.1f)\n",
+                idle.median, idle.min, idle.max);
+    std::printf("peak RSS, window with no files:    %.1f MiB\n", empty.peakKiB / 1024.0);
+    std::printf("peak RSS, window with the files:   %.1f MiB\n", full.peakKiB / 1024.0);
+    return 0;
+}

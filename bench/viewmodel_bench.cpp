@@ -1,0 +1,191 @@
+// View model benchmarks: taking in 100,000 files (new or already listed),
+// listing a folder of 100,000 entries, and renaming 10,000 real files, next to
+// the engine's rename alone and a bare renameat2 loop over the same renames.
+#include <benchmark/benchmark.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <stdio.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "bench_support.h"
+#include "engine/rename_engine.h"
+#include "viewmodel/rename_view_model.h"
+
+namespace vellumix::bench {
+namespace {
+
+constexpr std::string_view kPrefix = "x_";
+
+RenameConfig prefixConfig() {
+    RenameConfig config;
+    config.rule = RenameRule::addPrefix;
+    config.text = std::string(kPrefix);
+    return config;
+}
+
+// URLs in the arbitrary order of a directory listing.
+std::vector<FileUrl> shuffledUrls(std::size_t count) {
+    std::vector<FileUrl> urls = fileUrls(Names::ascii, count);
+    std::mt19937 random(20240314);
+    std::shuffle(urls.begin(), urls.end(), random);
+    return urls;
+}
+
+void addFilesNew(benchmark::State& state, std::size_t count) {
+    const std::vector<FileUrl> urls = shuffledUrls(count);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = std::make_unique<RenameViewModel>();
+        state.ResumeTiming();
+        model->addFiles(urls);
+        state.PauseTiming();
+        if (model->files().size() != count) {
+            state.SkipWithError("not every URL was added");
+            break;
+        }
+        model.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+void addFilesListed(benchmark::State& state, std::size_t count) {
+    const std::vector<FileUrl> urls = shuffledUrls(count);
+    RenameViewModel model;
+    model.addFiles(urls);
+    for (auto _ : state)
+        model.addFiles(urls);
+    if (model.files().size() != count) state.SkipWithError("an already listed URL was added");
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+void addFolder(benchmark::State& state, std::size_t count) {
+    const std::string folder = benchFolder("folder-" + std::to_string(count), false);
+    if (entryCount(folder) != count) remakeFiles(folder, count);
+    const FileUrl url(folder + "/");
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = std::make_unique<RenameViewModel>();
+        state.ResumeTiming();
+        model->addFolder(url);
+        state.PauseTiming();
+        if (model->files().size() != count) {
+            state.SkipWithError("the folder was not listed");
+            break;
+        }
+        model.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+// A view model holding the freshly made files of `folder`, with the prefix rule set.
+std::unique_ptr<RenameViewModel> freshModel(const std::string& folder, std::size_t count) {
+    remakeFiles(folder, count);
+    auto model = std::make_unique<RenameViewModel>();
+    model->addFolder(FileUrl(folder + "/"));
+    model->setConfig(prefixConfig());
+    return model;
+}
+
+void applyRename(benchmark::State& state, std::size_t count) {
+    const std::string folder = benchFolder("apply-rename", true);
+    const std::string expected = "✅ " + std::to_string(count) + " file(s) renamed successfully.";
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = freshModel(folder, count);
+        state.ResumeTiming();
+        model->applyRename();
+        state.PauseTiming();
+        if (model->alertMessage() != expected) {
+            state.SkipWithError("not every file was renamed");
+            break;
+        }
+        model.reset();
+        state.ResumeTiming();
+    }
+    removeFolder(folder);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+void engineRename(benchmark::State& state, std::size_t count) {
+    const std::string folder = benchFolder("engine-rename", true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::vector<FileItem> preview = freshModel(folder, count)->previewFiles();
+        state.ResumeTiming();
+        const RenameResult result = RenameEngine::rename(preview);
+        state.PauseTiming();
+        if (result.success != static_cast<std::int64_t>(count)) {
+            state.SkipWithError("not every file was renamed");
+            break;
+        }
+        state.ResumeTiming();
+    }
+    removeFolder(folder);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+// The floor: the same renames (absolute paths, never replacing, in the same
+// order) as a bare loop.
+void renameat2Loop(benchmark::State& state, std::size_t count) {
+    const std::string folder = benchFolder("renameat2-loop", true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        remakeFiles(folder, count);
+        std::vector<std::pair<std::string, std::string>> moves;
+        DIR* listing = ::opendir(folder.c_str());
+        while (const dirent* entry = ::readdir(listing)) {
+            if (entry->d_name[0] == '.') continue;
+            moves.emplace_back(folder + "/" + entry->d_name,
+                               folder + "/" + std::string(kPrefix) + entry->d_name);
+        }
+        ::closedir(listing);
+        std::sort(moves.begin(), moves.end());  // the order of the list: by name
+        state.ResumeTiming();
+        std::size_t failed = 0;
+        for (const auto& [from, to] : moves) {
+            failed +=
+                ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0;
+        }
+        state.PauseTiming();
+        if (failed != 0) {
+            state.SkipWithError("a rename failed");
+            break;
+        }
+        state.ResumeTiming();
+    }
+    removeFolder(folder);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+void registerAll() {
+    const std::size_t many = scaled(100000);
+    const std::size_t renames = scaled(10000);
+    const auto add = [](const std::string& name, auto function, std::size_t count) {
+        benchmark::RegisterBenchmark(
+            name.c_str(), [function, count](benchmark::State& state) { function(state, count); })
+            ->Unit(benchmark::kMillisecond)
+            ->MeasureProcessCPUTime()  // CPU: all threads of the process
+            ->UseRealTime();           // the time a user waits
+    };
+    add("addFiles/new/" + std::to_string(many), addFilesNew, many);
+    add("addFiles/alreadyListed/" + std::to_string(many), addFilesListed, many);
+    add("addFolder/" + std::to_string(many), addFolder, many);
+    add("rename/applyRename/" + std::to_string(renames), applyRename, renames);
+    add("rename/engine/" + std::to_string(renames), engineRename, renames);
+    add("rename/renameat2Loop/" + std::to_string(renames), renameat2Loop, renames);
+}
+
+const bool registered = (registerAll(), true);
+
+}  // namespace
+}  // namespace vellumix::bench
