@@ -2,9 +2,6 @@
 // described, the Tab key walks the rule panel, the toolbar row and the table in
 // that order, the list can be edited from the keyboard alone, focus is visible,
 // and the table tells assistive technology what its badges show.
-#include <QAbstractSpinBox>
-#include <QAccessible>
-#include <QImage>
 #include <algorithm>
 
 #include "ui/about_dialog.h"

@@ -1,12 +1,6 @@
 // The application id: the program, its menu entry, its AppStream metadata and
 // its icon all go by org.vellumix.Vellumix, so that desktops match the running
 // window to its entry and icon.
-#include <QFile>
-#include <QGuiApplication>
-#include <QHash>
-#include <QTextStream>
-#include <QXmlStreamReader>
-
 #include "ui_test_support.h"
 
 namespace {

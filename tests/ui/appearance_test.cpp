@@ -3,8 +3,6 @@
 // readable on light and dark palettes and follows a palette change, every
 // symbol has an icon drawn in the colour asked for, and icons have pictures
 // drawn for 2x screens.
-#include <QIcon>
-#include <QImage>
 #include <algorithm>
 
 #include "ui/appearance.h"

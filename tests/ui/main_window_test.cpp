@@ -2,14 +2,6 @@
 // model, the statistics and the rename button, Clear, the open dialogs, a full
 // rename with its result alert, the side column's width, the menus, the
 // minimum size and the About window.
-#include <QFileDialog>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QScrollArea>
-#include <QSplitter>
-#include <QTimer>
-
 #include "ui/about_dialog.h"
 #include "ui_test_support.h"
 

@@ -1,8 +1,5 @@
 // The preview table's model: what each cell shows, and that rows keep their
 // identity (and the view its selection) while names change.
-#include <QAbstractItemModelTester>
-#include <QIcon>
-#include <QSignalSpy>
 #include <memory>
 
 #include "ui_test_support.h"

@@ -4,21 +4,8 @@
 // they are made of, which most tests reach.
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QtGlobal>
+#include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -70,15 +57,6 @@ inline void typeText(QWidget* field, const QString& text) {
     }
 }
 
-// The widget of type T named `name` under `root`. Without it no later step of
-// the test means anything, so a missing one ends the test program.
-template <class T = QWidget>
-T* child(const QObject* root, const char* name) {
-    T* widget = root->findChild<T*>(QLatin1String(name));
-    if (!widget) qFatal("no %s named %s", T::staticMetaObject.className(), name);
-    return widget;
-}
-
 // A fresh temporary folder with real files, removed at the end of the test.
 class Sandbox {
 public:
@@ -92,14 +70,15 @@ public:
         if (dir_.isValid()) std::filesystem::remove_all(root(), ignored);
     }
 
-    bool isValid() const { return dir_.isValid(); }
     // The folder's absolute path, as bytes.
     std::string root() const { return QFile::encodeName(dir_.path()).toStdString(); }
     // The absolute path (as bytes) of `name` inside the folder.
     std::string path(const std::string& name) const { return root() + "/" + name; }
-    // Creates the file `name` (bytes, any encoding); returns its path.
+    // Creates the file `name` (bytes, any encoding), and the folders it goes
+    // in; returns its path.
     std::string write(const std::string& name, const std::string& contents = "x") const {
         const std::string file = path(name);
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path());
         std::ofstream(file, std::ios::binary) << contents;
         return file;
     }
@@ -129,9 +108,13 @@ struct TestWindow {
 
     ContentView& view() const { return *window.content(); }
     RenameViewModel& vm() const { return view().viewModel(); }
+    // The widget of type T named `name` in the window. Without it no later
+    // step of the test means anything, so a missing one ends the program.
     template <class T = QWidget>
     T* find(const char* name) const {
-        return child<T>(&view(), name);
+        T* widget = view().findChild<T*>(QLatin1String(name));
+        if (!widget) qFatal("no %s named %s", T::staticMetaObject.className(), name);
+        return widget;
     }
 
     // Creates the files `names` in the sandbox and adds them in one call.
