@@ -114,12 +114,11 @@ private slots:
             });
         }
         w.find<QComboBox>("rulePicker")->setFocus();
-        const QStringList forwards = (expected + " rulePicker").split(u' ');
-        QCOMPARE(walk(Qt::Key_Tab), forwards);
+        QStringList forwards = (expected + " rulePicker").split(u' ');
+        QCOMPARE(walk(Qt::Key_Tab).join(u' '), forwards.join(u' '));
         // Shift+Tab goes the same way back.
-        QStringList backwards = forwards;
-        std::reverse(backwards.begin(), backwards.end());
-        QCOMPARE(walk(Qt::Key_Backtab), backwards);
+        std::reverse(forwards.begin(), forwards.end());
+        QCOMPARE(walk(Qt::Key_Backtab).join(u' '), forwards.join(u' '));
     }
 
     void everyControlIsNamedAndDescribed() {
