@@ -83,14 +83,11 @@ private slots:
     void updatesKeepTheRowsWhenTheyCan_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("same ids, new names")
-            << 0 << "0 resets, 0 inserts, 1 changes, 3 rows, row 1 selected";
-        QTest::addRow("items appended")
-            << 1 << "0 resets, 1 inserts, 1 changes, 5 rows, row 1 selected";
-        QTest::addRow("an item removed") << 2 << "1 resets, 0 inserts, 0 changes, 2 rows";
-        QTest::addRow("the same files as new items")
-            << 3 << "1 resets, 0 inserts, 0 changes, 3 rows";
-        QTest::addRow("emptied") << 4 << "1 resets, 0 inserts, 0 changes, 0 rows";
+        QTest::addRow("same ids, new names") << 0 << "0 resets, 0 inserts, 3 rows, row 1 selected";
+        QTest::addRow("items appended") << 1 << "0 resets, 1 inserts, 5 rows, row 1 selected";
+        QTest::addRow("an item removed") << 2 << "1 resets, 0 inserts, 2 rows";
+        QTest::addRow("the same files as new items") << 3 << "1 resets, 0 inserts, 3 rows";
+        QTest::addRow("emptied") << 4 << "1 resets, 0 inserts, 0 rows";
     }
 
     void updatesKeepTheRowsWhenTheyCan() {
@@ -116,10 +113,9 @@ private slots:
         QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
         model.setItems(share(next));
 
-        QString shown = QStringLiteral("%1 resets, %2 inserts, %3 changes, %4 rows")
+        QString shown = QStringLiteral("%1 resets, %2 inserts, %3 rows")
                             .arg(resets.count())
                             .arg(inserts.count())
-                            .arg(changes.count())
                             .arg(model.rowCount());
         const QModelIndexList selected = view.selectionModel()->selectedRows();
         if (resets.isEmpty())
@@ -127,7 +123,10 @@ private slots:
         QCOMPARE(shown, expected);
         for (std::size_t row = 0; row < next.size(); ++row)
             QVERIFY(model.items()[row].id == next[row].id);
-        if (kind == 0) QCOMPARE(model.index(1, 1).data().toString(), QStringLiteral("x_b.txt"));
+        if (kind == 0) {
+            QCOMPARE(changes.count(), 1);
+            QCOMPARE(model.index(1, 1).data().toString(), QStringLiteral("x_b.txt"));
+        }
     }
 };
 
