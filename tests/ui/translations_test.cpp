@@ -2,47 +2,13 @@
 // fixed texts are translated while texts that come from data or are handed on
 // as values stay as written; every translation is complete and keeps its
 // placeholders; and no translated text is cut off in the window.
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFile>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QScrollArea>
-#include <QSplitter>
-#include <QTableView>
-#include <QTest>
-#include <QXmlStreamReader>
-#include <string>
-#include <vector>
-
-#include "model/rename_rule.h"
-#include "ui/content_view.h"
-#include "ui/drop_zone.h"
-#include "ui/file_list_view.h"
-#include "ui/main_window.h"
-#include "ui/preview_table_model.h"
-#include "ui/rule_panel.h"
-#include "ui/stat_badge.h"
-#include "ui/text_styles.h"
 #include "ui/translations.h"
+#include "ui/text_styles.h"
 #include "ui_test_support.h"
-#include "viewmodel/rename_view_model.h"
 
-using vellumix::FileUrl;
-using vellumix::RenameConfig;
-using vellumix::RenameRule;
-using vellumix::ui::ContentView;
-using vellumix::ui::installTranslators;
-using vellumix::ui::MainWindow;
-using vellumix::ui::testing::Sandbox;
-using vellumix::ui::testing::settle;
+using namespace vellumix;
+using namespace vellumix::ui;
+using namespace vellumix::ui::testing;
 
 namespace {
 
@@ -50,109 +16,61 @@ namespace {
 class Language {
 public:
     explicit Language(const QStringList& languages)
-        : chosen_(installTranslators(*QCoreApplication::instance(), languages)) {}
+        : chosen(installTranslators(*QCoreApplication::instance(), languages)) {}
     ~Language() { installTranslators(*QCoreApplication::instance(), {}); }
-    QString chosen() const { return chosen_; }
-
-private:
-    QString chosen_;
+    const QString chosen;
 };
 
-QString translate(const char* context, const char* text) {
-    return QCoreApplication::translate(context, text);
+QString addFilesText() {
+    return QCoreApplication::translate("vellumix::ui::ContentView", "Add Files");
 }
 
-bool hasQtTranslation(const QString& language) {
-    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                         QStringLiteral("/qtbase_%1.qm").arg(language));
+// Three files of which two are renamed ("a" becomes "b").
+void renameTwoOfThree(TestWindow& w) {
+    w.add({"a1.txt", "a2.txt", "c.txt"});
+    w.configure([](RenameConfig& c) {
+        c.rule = RenameRule::replace;
+        c.findText = "a";
+        c.replaceText = "b";
+    });
 }
 
-QStringList comboEntries(const QComboBox* picker) {
-    QStringList entries;
+QStringList entries(const QComboBox* picker) {
+    QStringList list;
     for (int i = 0; i < picker->count(); ++i)
-        entries << picker->itemText(i);
-    return entries;
+        list << picker->itemText(i);
+    return list;
 }
 
 template <class E>
 QStringList rawValues() {
     QStringList labels;
-    for (E value : vellumix::allCases<E>())
+    for (E value : allCases<E>())
         labels << QString::fromUtf8(rawValue(value).data());
     return labels;
 }
 
-// A window with three files of which two are renamed ("a" becomes "b").
-struct Window {
-    explicit Window(const Sandbox& files) {
-        window.resize(960, 700);
-        window.show();
-        (void)QTest::qWaitForWindowExposed(&window);
-        std::vector<FileUrl> urls;
-        for (const char* name : {"a1.txt", "a2.txt", "c.txt"})
-            urls.emplace_back(files.write(name));
-        content().viewModel().addFiles(urls);
-        configure([](RenameConfig& c) {
-            c.rule = RenameRule::replace;
-            c.findText = "a";
-            c.replaceText = "b";
-        });
-    }
-
-    ContentView& content() { return *window.content(); }
-
-    template <class F>
-    void configure(F change) {
-        RenameConfig config = content().viewModel().config();
-        change(config);
-        content().viewModel().setConfig(config);
-        settle();
-    }
-
-    MainWindow window;
-};
-
-// Lets layouts settle: each pass may post the next level's layout request.
-void settleLayouts() {
-    for (int pass = 0; pass < 5; ++pass)
-        settle();
-}
-
-// What is cut off among the visible texts under `root`: labels narrower than
-// their text (or, when they wrap, lower than their lines), and buttons and
-// check boxes narrower than their content.
-QStringList cutOffTexts(const QWidget* root) {
+// The visible texts under `root` that are cut off: labels narrower than their
+// text (or, when they wrap, lower than their lines), and buttons and check
+// boxes narrower than their content.
+QString cutOffTexts(const QWidget* root) {
     QStringList cut;
     for (const QLabel* label : root->findChildren<QLabel*>()) {
-        if (!label->isVisible() || label->text().isEmpty()) continue;
-        const bool fits = label->wordWrap()
-                              ? label->height() >= label->heightForWidth(label->width())
-                              : label->width() >= label->sizeHint().width();
-        if (!fits)
-            cut << QStringLiteral("%1 [%2x%3, wants %4x%5]")
-                       .arg(label->text())
-                       .arg(label->width())
-                       .arg(label->height())
-                       .arg(label->sizeHint().width())
-                       .arg(label->wordWrap() ? label->heightForWidth(label->width())
-                                              : label->sizeHint().height());
+        if (label->isVisible() &&
+            (label->wordWrap() ? label->height() < label->heightForWidth(label->width())
+                               : label->width() < label->sizeHint().width()))
+            cut << label->text();
     }
     for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
-        if (!button->isVisible() || button->text().isEmpty()) continue;
-        if (button->width() < button->sizeHint().width()) {
-            cut << QStringLiteral("%1 [%2, wants %3]")
-                       .arg(button->text())
-                       .arg(button->width())
-                       .arg(button->sizeHint().width());
-        }
+        if (button->isVisible() && button->width() < button->sizeHint().width())
+            cut << button->text();
     }
-    return cut;
+    return cut.join(QStringLiteral(" | "));
 }
 
 struct TsMessage {
     QString source;
     QString translation;
-    QString type;  // "unfinished", "vanished", "obsolete" or empty
 };
 
 std::vector<TsMessage> readTs(const QString& path, QString* language) {
@@ -161,8 +79,7 @@ std::vector<TsMessage> readTs(const QString& path, QString* language) {
     if (!file.open(QIODevice::ReadOnly)) return messages;
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement()) continue;
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         if (xml.name() == QLatin1String("TS")) {
             *language = xml.attributes().value(QLatin1String("language")).toString();
         } else if (xml.name() == QLatin1String("message")) {
@@ -170,27 +87,22 @@ std::vector<TsMessage> readTs(const QString& path, QString* language) {
         } else if (xml.name() == QLatin1String("source") && !messages.empty()) {
             messages.back().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation") && !messages.empty()) {
-            messages.back().type = xml.attributes().value(QLatin1String("type")).toString();
             messages.back().translation = xml.readElementText();
         }
     }
     return messages;
 }
 
-// The placeholders (%1, %2, ...) of a text, sorted.
-QStringList placeholders(const QString& text) {
+// The placeholders (%1, %L2, ...) of a text, sorted, and its keyboard
+// accelerators ("&File") counted.
+QString markers(QString text) {
     static const QRegularExpression kPlaceholder(QStringLiteral("%L?\\d+"));
     QStringList found;
     for (auto it = kPlaceholder.globalMatch(text); it.hasNext();)
         found << it.next().captured();
     found.sort();
-    return found;
-}
-
-// How many keyboard accelerators ("&File") a text has.
-qsizetype accelerators(QString text) {
     text.remove(QStringLiteral("&&"));
-    return text.count(QRegularExpression(QStringLiteral("&\\w")));
+    return found.join(u' ') + QStringLiteral(" &x%1").arg(text.count(QRegularExpression("&\\w")));
 }
 
 }  // namespace
@@ -200,91 +112,51 @@ class TranslationsTest : public QObject {
 
 private slots:
     void preferredLanguagePicksTheTexts_data() {
-        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("preferred");  // best first
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("addFiles");
-        QTest::newRow("German") << QStringList{"de-DE"} << "de"
-                                << "Dateien hinzufügen";
-        QTest::newRow("German of Switzerland") << QStringList{"de-CH"} << "de"
-                                               << "Dateien hinzufügen";
-        QTest::newRow("French, POSIX spelling") << QStringList{"fr_FR"} << "fr"
-                                                << "Ajouter des fichiers";
-        QTest::newRow("first translated language wins")
-            << QStringList{"sv-SE", "fr-CA", "de-DE"} << "fr"
-            << "Ajouter des fichiers";
-        QTest::newRow("English before German keeps English") << QStringList{"en-GB", "de-DE"} << ""
-                                                             << "Add Files";
-        QTest::newRow("untranslated language falls back to English") << QStringList{"sv-SE"} << ""
-                                                                     << "Add Files";
-        QTest::newRow("unknown language name") << QStringList{"xx-YY"} << ""
-                                               << "Add Files";
-        QTest::newRow("C locale") << QStringList{"C"} << ""
-                                  << "Add Files";
-        QTest::newRow("no preference") << QStringList{} << ""
-                                       << "Add Files";
+        QTest::addRow("German") << "de-DE"
+                                << "de";
+        QTest::addRow("German of Switzerland") << "de-CH"
+                                               << "de";
+        QTest::addRow("French, POSIX spelling") << "fr_FR"
+                                                << "fr";
+        QTest::addRow("first translated language wins") << "sv-SE fr-CA de-DE"
+                                                        << "fr";
+        QTest::addRow("English before German keeps English") << "en-GB de-DE"
+                                                             << "";
+        QTest::addRow("untranslated language falls back to English") << "sv-SE"
+                                                                     << "";
+        QTest::addRow("unknown language name") << "xx-YY"
+                                               << "";
+        QTest::addRow("C locale") << "C"
+                                  << "";
+        QTest::addRow("no preference") << ""
+                                       << "";
     }
 
     void preferredLanguagePicksTheTexts() {
-        QFETCH(QStringList, preferred);
+        QFETCH(QString, preferred);
         QFETCH(QString, chosen);
-        QFETCH(QString, addFiles);
+        const QString expected = chosen == "de"   ? QStringLiteral("Dateien hinzufügen")
+                                 : chosen == "fr" ? QStringLiteral("Ajouter des fichiers")
+                                                  : QStringLiteral("Add Files");
         {
             // A language installed before is replaced, not stacked under the new one.
             Language before({QStringLiteral("de-DE")});
-            Language language(preferred);
-            QCOMPARE(language.chosen(), chosen);
-            QCOMPARE(translate("vellumix::ui::ContentView", "Add Files"), addFiles);
+            Language language(preferred.split(u' ', Qt::SkipEmptyParts));
+            QCOMPARE(language.chosen, chosen);
+            QCOMPARE(addFilesText(), expected);
         }
-        QCOMPARE(translate("vellumix::ui::ContentView", "Add Files"), QStringLiteral("Add Files"));
-    }
-
-    void fixedTextsAreTranslatedAndDataStaysVerbatim_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected");  // toolbar, headers, "Rule", drop zone
-        QTest::addColumn<QString>("renamed");
-        QTest::addColumn<QString>("close");  // Qt's own "Close" button
-        QTest::newRow("de") << "de"
-                            << QStringList{"Dateien hinzufügen",
-                                           "Ordner hinzufügen",
-                                           "Liste leeren",
-                                           "2 Datei(en) umbenennen",
-                                           "Ursprünglicher Name",
-                                           "Neuer Name",
-                                           "Status",
-                                           "Regel",
-                                           "&Datei",
-                                           "Vorschau"}
-                            << "Umbenannt"
-                            << "Schließen";
-        QTest::newRow("fr") << "fr"
-                            << QStringList{"Ajouter des fichiers",
-                                           "Ajouter un dossier",
-                                           "Vider la liste",
-                                           "Renommer 2 fichier(s)",
-                                           "Nom d’origine",
-                                           "Nouveau nom",
-                                           "État",
-                                           "Règle",
-                                           "&Fichier",
-                                           "Aperçu"}
-                            << "Renommé"
-                            << "Fermer";
+        QCOMPARE(addFilesText(), QStringLiteral("Add Files"));
     }
 
     void fixedTextsAreTranslatedAndDataStaysVerbatim() {
-        QFETCH(QString, language);
-        QFETCH(QStringList, expected);
-        QFETCH(QString, renamed);
-        QFETCH(QString, close);
-        Language installed({language});
-        QCOMPARE(installed.chosen(), language);
-        Sandbox files;
-        Window w(files);
-        ContentView& view = w.content();
+        Language german({QStringLiteral("de")});
+        QCOMPARE(german.chosen, QStringLiteral("de"));
+        TestWindow w;
+        renameTwoOfThree(w);
+        ContentView& view = w.view();
         QAbstractItemModel* model = view.fileList()->table()->model();
-        auto* rule = view.rulePanel()->findChild<QLabel*>("ruleLabel");
-        QVERIFY(rule);
-
         const QStringList shown{view.addFilesButton()->text(),
                                 view.addFolderButton()->text(),
                                 view.clearButton()->text(),
@@ -292,46 +164,48 @@ private slots:
                                 model->headerData(0, Qt::Horizontal).toString(),
                                 model->headerData(1, Qt::Horizontal).toString(),
                                 model->headerData(2, Qt::Horizontal).toString(),
-                                rule->text(),
+                                model->index(0, 2).data().toString(),
+                                w.find<QLabel>("ruleLabel")->text(),
                                 w.window.menuBar()->actions().value(0)->text(),
                                 view.statistics()->findChildren<QLabel*>().value(0)->text()};
-        QCOMPARE(shown, expected);
-        QCOMPARE(model->index(0, 2).data().toString(), renamed);
+        QCOMPARE(shown, (QStringList{"Dateien hinzufügen", "Ordner hinzufügen", "Liste leeren",
+                                     "2 Datei(en) umbenennen", "Ursprünglicher Name", "Neuer Name",
+                                     "Status", "Umbenannt", "Regel", "&Datei", "Vorschau"}));
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Vellumix"));
 
-        // Shown verbatim: badge labels, picker entries, field labels and
-        // placeholders, stepper labels, file names and counts.
-        QCOMPARE(view.totalBadge()->labelText(), QStringLiteral("total"));
-        QCOMPARE(view.toRenameBadge()->labelText(), QStringLiteral("to rename"));
-        QCOMPARE(view.unchangedBadge()->labelText(), QStringLiteral("unchanged"));
-        QCOMPARE(view.toRenameBadge()->valueText(), QStringLiteral("2"));
-        auto* rulePicker = view.rulePanel()->findChild<QComboBox*>("rulePicker");
-        QCOMPARE(comboEntries(rulePicker), rawValues<RenameRule>());
-        QCOMPARE(comboEntries(view.rulePanel()->findChild<QComboBox*>("casePicker")),
-                 rawValues<vellumix::CaseOption>());
-        auto* find = view.rulePanel()->findChild<QLineEdit*>("findField");
-        QCOMPARE(find->placeholderText(), QStringLiteral("text to find"));
-        QStringList captions;
+        // Shown verbatim: picker entries, badge labels and counts, file names,
+        // placeholders, field and stepper labels.
+        QCOMPARE(entries(w.find<QComboBox>("rulePicker")), rawValues<RenameRule>());
+        QCOMPARE(entries(w.find<QComboBox>("casePicker")), rawValues<CaseOption>());
+        QStringList verbatim{view.totalBadge()->labelText(),
+                             view.toRenameBadge()->labelText(),
+                             view.unchangedBadge()->labelText(),
+                             view.toRenameBadge()->valueText(),
+                             model->index(0, 0).data().toString(),
+                             model->index(0, 1).data().toString(),
+                             w.find<QLineEdit>("findField")->placeholderText()};
         for (QLabel* label : view.rulePanel()->findChildren<QLabel*>()) {
-            if (label->buddy()) captions << label->text();
+            if (label->buddy()) verbatim << label->text();
         }
-        for (const char* verbatim :
-             {"Prefix", "Suffix", "Find", "Replace", "Separator", "Date format", "Start", "Step",
-              "Pad", "From position", "Remove N chars"}) {
-            QVERIFY2(captions.contains(QLatin1String(verbatim)), verbatim);
-        }
-        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("a1.txt"));
-        QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("b1.txt"));
+        QCOMPARE(
+            verbatim.join(" | "),
+            QStringLiteral("total | to rename | unchanged | 2 | a1.txt | b1.txt | text to find"
+                           " | Prefix | Suffix | Find | Replace | Separator | Start | Step"
+                           " | Pad | Separator | Date format | From position | Remove N chars"));
 
         // Qt's own texts follow the same language.
-        if (!hasQtTranslation(language)) QSKIP("Qt's translations are not installed");
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+            QSKIP("Qt's translations are not installed");
         QDialogButtonBox box(QDialogButtonBox::Close);
-        QCOMPARE(box.button(QDialogButtonBox::Close)->text(), close);
+        QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("Schließen"));
     }
 
+    // Every text has a translation that keeps its placeholders and accelerators.
+    // (Texts marked unfinished, or gone from the sources, are the concern of
+    // the translations_match_sources check, which runs lupdate.)
     void translationsAreCompleteAndKeepPlaceholders() {
-        QCOMPARE(vellumix::ui::availableTranslations(), (QStringList{"de", "fr"}));
-        for (const QString& language : vellumix::ui::availableTranslations()) {
+        QCOMPARE(availableTranslations(), (QStringList{"de", "fr"}));
+        for (const QString& language : availableTranslations()) {
             const QString path =
                 QStringLiteral(VELLUMIX_TRANSLATIONS_DIR "/vellumix_%1.ts").arg(language);
             QString declared;
@@ -340,10 +214,8 @@ private slots:
             QVERIFY2(declared.startsWith(language), qPrintable(path));
             for (const TsMessage& m : messages) {
                 const QByteArray where = (language + QStringLiteral(": ") + m.source).toUtf8();
-                QVERIFY2(m.type.isEmpty(), where.constData());
                 QVERIFY2(!m.translation.trimmed().isEmpty(), where.constData());
-                QVERIFY2(placeholders(m.translation) == placeholders(m.source), where.constData());
-                QVERIFY2(accelerators(m.translation) == accelerators(m.source), where.constData());
+                QVERIFY2(markers(m.translation) == markers(m.source), where.constData());
             }
         }
     }
@@ -362,51 +234,46 @@ private slots:
     void nothingIsCutOff() {
         QFETCH(QString, language);
         Language installed({language});
-        Sandbox files;
-        Window w(files);
-        ContentView& view = w.content();
+        TestWindow w;
+        renameTwoOfThree(w);
+        ContentView& view = w.view();
         w.window.resize(w.window.minimumSizeHint());
-        settle();
-
         view.splitter()->setSizes({340, 10000});
         view.renameButton()->setText(
-            translate("vellumix::ui::ContentView", "Rename %1 File(s)").arg(100000));
-        settleLayouts();
-        QWidget* toolbar = view.findChild<QWidget*>("toolbarRow");
-        QVERIFY2(cutOffTexts(toolbar).isEmpty(), qPrintable(cutOffTexts(toolbar).join(" | ")));
+            QCoreApplication::translate("vellumix::ui::ContentView", "Rename %1 File(s)")
+                .arg(100000));
+        for (int pass = 0; pass < 5; ++pass)  // each layout may post the next level's request
+            settle();
+        QWidget* toolbar = w.find("toolbarRow");
+        QCOMPARE(cutOffTexts(toolbar), QString());
         QVERIFY(view.addFolderButton()->geometry().right() < view.clearButton()->geometry().left());
         QVERIFY(view.renameButton()->geometry().right() < toolbar->width());
 
         view.splitter()->setSizes({280, 10000});
         settle();
-        for (RenameRule rule : vellumix::allCases<RenameRule>()) {
+        for (RenameRule rule : allCases<RenameRule>()) {
             w.configure([rule](RenameConfig& c) { c.rule = rule; });
-            QVERIFY2(cutOffTexts(view.sideColumn()).isEmpty(),
-                     qPrintable(cutOffTexts(view.sideColumn()).join(" | ")));
+            QCOMPARE(cutOffTexts(view.sideColumn()), QString());
         }
 
         QTableView* table = view.fileList()->table();
         const QFontMetrics header(table->horizontalHeader()->font());
-        for (int column = 0; column < table->model()->columnCount(); ++column) {
+        for (int column = 0; column < 3; ++column) {
             const QString title = table->model()->headerData(column, Qt::Horizontal).toString();
             QVERIFY2(header.horizontalAdvance(title) + 16 <= table->columnWidth(column),
                      qPrintable(title));
         }
-        const QFontMetrics badge(vellumix::ui::styledFont(
-            table->font(), vellumix::ui::TextStyle::caption2, QFont::DemiBold));
+        const QFontMetrics badge(styledFont(table->font(), TextStyle::caption2, QFont::DemiBold));
         for (auto status :
-             {vellumix::FileItem::Status::changed, vellumix::FileItem::Status::unchanged,
-              vellumix::FileItem::Status::error}) {
-            const QString text = vellumix::ui::PreviewTableModel::statusText(status);
+             {FileItem::Status::changed, FileItem::Status::unchanged, FileItem::Status::error}) {
+            const QString text = PreviewTableModel::statusText(status);
             QVERIFY2(badge.horizontalAdvance(text) + 2 * 6 + 4 <= table->columnWidth(2),
                      qPrintable(text));
         }
 
-        w.content().clearFiles();
+        view.clearFiles();
         settle();
-        QVERIFY(view.fileList()->dropZone()->isVisible());
-        const QStringList dropZone = cutOffTexts(view.fileList()->dropZone());
-        QVERIFY2(dropZone.isEmpty(), qPrintable(dropZone.join(" | ")));
+        QCOMPARE(cutOffTexts(view.fileList()->dropZone()), QString());
     }
 };
 
