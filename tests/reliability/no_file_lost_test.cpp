@@ -35,7 +35,7 @@
 
 #include "engine/rename_engine.h"
 #include "engine/unicode_text.h"
-#include "folder_state.h"
+#include "support/folder_state.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
