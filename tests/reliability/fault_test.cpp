@@ -25,6 +25,7 @@
 #include "model/rename_config.h"
 #include "model/uuid.h"
 #include "support/folder_state.h"
+#include "support/items.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 #include "viewmodel/rename_view_model.h"
@@ -32,23 +33,7 @@
 namespace vellumix {
 namespace {
 
-using testing::escapedBytes;
-using testing::readFolderState;
-using testing::TempDir;
-
-RenameConfig prefixConfig(std::string text) {
-    RenameConfig config;
-    config.rule = RenameRule::addPrefix;
-    config.text = std::move(text);
-    return config;
-}
-
-std::vector<FileItem> itemsFor(const std::vector<FileUrl>& urls) {
-    std::vector<FileItem> items;
-    for (const FileUrl& url : urls)
-        items.emplace_back(url);
-    return items;
-}
+using namespace vellumix::testing;
 
 // A reason the user can read: words, not an error number.
 ::testing::AssertionResult isSentence(const std::string& reason) {
@@ -135,7 +120,7 @@ TEST(FaultTest, DestinationCreatedBetweenPreviewAndRenameIsNeverReplaced) {
         << message;
     EXPECT_NE(lowercase(message).find("exists"), std::string::npos) << message;
     for (const FileItem& item : model.files()) {
-        EXPECT_TRUE(testing::pathExists(item.url.path())) << item.url.path();
+        EXPECT_TRUE(pathExists(item.url.path())) << item.url.path();
     }
 }
 
@@ -184,7 +169,7 @@ TEST(FaultTest, FolderWithoutWritePermissionRefusesTheMove) {
     const std::vector<FileItem> preview = RenameEngine::preview(itemsFor({url}), prefixConfig("x"));
     ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(dir.pathOf("locked").c_str(), 0555), 0);
-    const testing::Unprivileged child = testing::runUnprivileged([&] {
+    const Unprivileged child = runUnprivileged([&] {
         const RenameResult result = RenameEngine::rename(preview);
         std::string report = std::to_string(result.success);
         for (const auto& [name, reason] : result.errors)
@@ -263,11 +248,11 @@ TEST(FaultTest, FifoAndDanglingLinkAreListedAndRenamedWithoutLoss) {
     ASSERT_EQ(::lstat(dir.pathOf("odd/renamed-link").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(std::filesystem::read_symlink(dir.pathOf("odd/renamed-link")).string(), "nowhere");
-    const testing::FolderState state = readFolderState(dir.pathOf("odd"));
+    const FolderState state = readFolderState(dir.pathOf("odd"));
     EXPECT_EQ(state.files.size(), 1u);
     EXPECT_EQ(state.others.size(), 2u) << state.describe();
     for (const FileItem& item : model.files()) {
-        EXPECT_TRUE(testing::pathExists(item.url.path())) << item.url.path();
+        EXPECT_TRUE(pathExists(item.url.path())) << item.url.path();
     }
 }
 
@@ -288,7 +273,7 @@ TEST(FaultTest, RelativeUrlIsRenamedInItsOwnFolderNeverAtTheRoot) {
     std::filesystem::current_path(before);
 
     const std::string atRoot = "/" + newName;
-    const bool escaped = testing::pathExists(atRoot);
+    const bool escaped = pathExists(atRoot);
     if (escaped) std::filesystem::rename(atRoot, dir.pathOf("relative.txt"));  // put it back
     EXPECT_FALSE(escaped) << "the file was moved to " << atRoot;
     EXPECT_EQ(result.success, 1);
