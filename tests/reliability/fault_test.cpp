@@ -5,10 +5,7 @@
 // neither files nor folders (a FIFO, a dangling symbolic link). In every one the
 // failures are reported with a sentence and no file is lost.
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -23,34 +20,20 @@
 #include <vector>
 
 #include "engine/rename_engine.h"
-#include "folder_state.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
 #include "model/uuid.h"
+#include "support/folder_state.h"
+#include "support/items.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix {
 namespace {
 
-using testing::escapedBytes;
-using testing::readFolderState;
-using testing::TempDir;
-
-RenameConfig prefixConfig(std::string text) {
-    RenameConfig config;
-    config.rule = RenameRule::addPrefix;
-    config.text = std::move(text);
-    return config;
-}
-
-std::vector<FileItem> itemsFor(const std::vector<FileUrl>& urls) {
-    std::vector<FileItem> items;
-    for (const FileUrl& url : urls)
-        items.emplace_back(url);
-    return items;
-}
+using namespace vellumix::testing;
 
 // A reason the user can read: words, not an error number.
 ::testing::AssertionResult isSentence(const std::string& reason) {
@@ -137,7 +120,7 @@ TEST(FaultTest, DestinationCreatedBetweenPreviewAndRenameIsNeverReplaced) {
         << message;
     EXPECT_NE(lowercase(message).find("exists"), std::string::npos) << message;
     for (const FileItem& item : model.files()) {
-        EXPECT_TRUE(testing::pathExists(item.url.path())) << item.url.path();
+        EXPECT_TRUE(pathExists(item.url.path())) << item.url.path();
     }
 }
 
@@ -177,109 +160,24 @@ TEST(FaultTest, NameLongerThanTheFileSystemAllowsIsRefusedWithAClearReason) {
     }
 }
 
-// What a rename run in a child process reports back through a pipe.
-struct ChildOutcome {
-    bool ran = false;
-    std::string skipReason;
-    std::int64_t success = -1;
-    std::vector<std::pair<std::string, std::string>> errors;
-};
-
-// Runs RenameEngine::rename(items) in a child that has given up root for the
-// user and group nobody (65534), so that permissions apply to it.
-ChildOutcome renameAsNobody(const std::vector<FileItem>& items) {
-    ChildOutcome outcome;
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        outcome.skipReason = std::string("pipe: ") + std::strerror(errno);
-        return outcome;
-    }
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        outcome.skipReason = std::string("fork: ") + std::strerror(errno);
-        return outcome;
-    }
-    if (pid == 0) {
-        ::close(fds[0]);
-        std::string report;
-        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) {
-            report = std::string("S") + std::strerror(errno);
-        } else {
-            const RenameResult result = RenameEngine::rename(items);
-            report = "R" + std::to_string(result.success) + "\n";
-            for (const auto& [name, reason] : result.errors)
-                report += name + "\t" + reason + "\n";
-        }
-        const char* data = report.data();
-        std::size_t left = report.size();
-        while (left > 0) {
-            const ssize_t written = ::write(fds[1], data, left);
-            if (written <= 0) break;
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    std::string report;
-    char buffer[4096];
-    ssize_t got;
-    while ((got = ::read(fds[0], buffer, sizeof buffer)) > 0) {
-        report.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (report.empty() || !WIFEXITED(status)) {
-        outcome.skipReason = "the child reported nothing";
-    } else if (report[0] == 'S') {
-        outcome.skipReason = "cannot become nobody: " + report.substr(1);
-    } else {
-        outcome.ran = true;
-        std::size_t line = report.find('\n');
-        outcome.success = std::stoll(report.substr(1, line - 1));
-        while (line + 1 < report.size()) {
-            const std::size_t end = report.find('\n', line + 1);
-            const std::string entry = report.substr(line + 1, end - line - 1);
-            const std::size_t tab = entry.find('\t');
-            outcome.errors.emplace_back(entry.substr(0, tab), entry.substr(tab + 1));
-            line = end;
-        }
-    }
-    return outcome;
-}
-
 // A folder the user may read but not write: the move is refused with a
-// sentence about permission and the file stays as it was. Root may write
-// anywhere, so under root the rename runs in a child that has become nobody.
+// sentence about permission and the file stays as it was.
 TEST(FaultTest, FolderWithoutWritePermissionRefusesTheMove) {
     const TempDir dir;
     dir.makeDir("locked");
     const FileUrl url = dir.write("locked/a.txt", "contents");
     const std::vector<FileItem> preview = RenameEngine::preview(itemsFor({url}), prefixConfig("x"));
-
-    ChildOutcome outcome;
-    if (::geteuid() == 0) {
-        // nobody must reach the folder: 0755 on the way down, owned by root.
-        ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
-        ASSERT_EQ(::chmod(dir.pathOf("locked").c_str(), 0755), 0);
-        outcome = renameAsNobody(preview);
-        if (!outcome.ran) GTEST_SKIP() << outcome.skipReason;
-    } else {
-        ASSERT_EQ(::chmod(dir.pathOf("locked").c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(dir.pathOf("locked").c_str(), 0555), 0);
+    const Unprivileged child = runUnprivileged([&] {
         const RenameResult result = RenameEngine::rename(preview);
-        outcome.ran = true;
-        outcome.success = result.success;
-        outcome.errors = result.errors;
-        ::chmod(dir.pathOf("locked").c_str(), 0755);
-    }
-
-    EXPECT_EQ(outcome.success, 0);
-    ASSERT_EQ(outcome.errors.size(), 1u);
-    EXPECT_EQ(outcome.errors[0].first, "a.txt");
-    EXPECT_TRUE(isSentence(outcome.errors[0].second));
-    EXPECT_NE(lowercase(outcome.errors[0].second).find("permission"), std::string::npos)
-        << outcome.errors[0].second;
+        std::string report = std::to_string(result.success);
+        for (const auto& [name, reason] : result.errors)
+            report += "\n" + name + ": " + reason;
+        return report;
+    });
+    if (!child.ran) GTEST_SKIP() << child.skipReason;
+    EXPECT_EQ(child.output, "0\na.txt: You don't have permission to rename \u201Ca.txt\u201D.");
     EXPECT_EQ(dir.read("locked/a.txt"), "contents");
     EXPECT_FALSE(dir.exists("locked/xa.txt"));
 }
@@ -350,11 +248,11 @@ TEST(FaultTest, FifoAndDanglingLinkAreListedAndRenamedWithoutLoss) {
     ASSERT_EQ(::lstat(dir.pathOf("odd/renamed-link").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(std::filesystem::read_symlink(dir.pathOf("odd/renamed-link")).string(), "nowhere");
-    const testing::FolderState state = readFolderState(dir.pathOf("odd"));
+    const FolderState state = readFolderState(dir.pathOf("odd"));
     EXPECT_EQ(state.files.size(), 1u);
     EXPECT_EQ(state.others.size(), 2u) << state.describe();
     for (const FileItem& item : model.files()) {
-        EXPECT_TRUE(testing::pathExists(item.url.path())) << item.url.path();
+        EXPECT_TRUE(pathExists(item.url.path())) << item.url.path();
     }
 }
 
@@ -375,7 +273,7 @@ TEST(FaultTest, RelativeUrlIsRenamedInItsOwnFolderNeverAtTheRoot) {
     std::filesystem::current_path(before);
 
     const std::string atRoot = "/" + newName;
-    const bool escaped = testing::pathExists(atRoot);
+    const bool escaped = pathExists(atRoot);
     if (escaped) std::filesystem::rename(atRoot, dir.pathOf("relative.txt"));  // put it back
     EXPECT_FALSE(escaped) << "the file was moved to " << atRoot;
     EXPECT_EQ(result.success, 1);

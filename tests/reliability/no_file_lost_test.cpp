@@ -35,11 +35,11 @@
 
 #include "engine/rename_engine.h"
 #include "engine/unicode_text.h"
-#include "folder_state.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
 #include "model/rename_rule.h"
+#include "support/folder_state.h"
 #include "support/temp_dir.h"
 #include "viewmodel/rename_view_model.h"
 
@@ -78,44 +78,13 @@ private:
 
 // Pieces of names. No "/" and no NUL (no file can have them in its name) and
 // never the name "sub", which is the subfolder every case makes.
+// clang-format off
 const std::vector<std::string> kStems = {
-    "a",
-    "b",
-    "c",
-    "A",
-    "ab",
-    "photo",
-    "Photo",
-    "IMG_1",
-    "img 2",
-    "file10",
-    "file2",
-    "x-y_z",
-    "notes",
-    "my_holiday-photo.final",
-    "\xC3\xA9",   // é, composed (NFC)
-    "e\xCC\x81",  // é, decomposed (NFD)
-    "\xC3\x9F",
-    "SS",                                // ß and its upper case
-    "\xC4\xB0",                          // İ
-    "\xCE\xA3\xCF\x83\xCF\x82",          // Σσς
-    "\xEF\xAC\x81le",                    // ﬁle
-    "\xF0\x9F\x98\x80",                  // 😀
-    "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD",  // 👍🏽
-    "\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7",  // family
-    "\xED\x95\x9C\xEA\xB5\xAD",                                                  // 한국
-    "a\tb",
-    "line\nbreak",
-    " lead",
-    "trail ",
-    "\xC2\xA0nbsp",
-    "$1",
-    "..",
-    "-",
-    "\xFF",  // not UTF-8 from here on
-    "bad\xC3",
-    "\xED\xA0\x80",
-    "\xC0\xAF",
+    "a", "b", "c", "A", "ab", "photo", "Photo", "IMG_1", "img 2", "file10", "file2", "x-y_z", "notes",
+    "my_holiday-photo.final", "\u00E9", "e\u0301", "\u00DF", "SS", "\u0130", "\u03A3\u03C3\u03C2",
+    "\uFB01le", "\U0001F600", "\U0001F44D\U0001F3FD", "\U0001F468\u200D\U0001F469\u200D\U0001F467",
+    "\uD55C\uAD6D", "a\tb", "line\nbreak", " lead", "trail ", "\u00A0nbsp", "$1", "..", "-",
+    "\xFF", "bad\xC3", "\xED\xA0\x80", "\xC0\xAF",  // not UTF-8
 };
 const std::vector<std::string> kExtensions = {
     "", "", ".txt", ".TXT", ".jpg", ".tar.gz", ".", ".\xC3\xA9", ".\xFF", ".md",
@@ -123,15 +92,8 @@ const std::vector<std::string> kExtensions = {
 
 // Texts for the rules: ordinary ones and the ones that make bad names.
 const std::vector<std::string> kTexts = {
-    "",          "x",
-    "IMG_",      "_v2",
-    ".md",       "/",
-    "sub/",      "../",
-    "../../",    "a/b",
-    ".",         "..",
-    "\xFF",      "\xC3\xA9",
-    "e\xCC\x81", "\xF0\x9F\x98\x80",
-    "\n",        std::string(300, 'x'),
+    "", "x", "IMG_", "_v2", ".md", "/", "sub/", "../", "../../", "a/b", ".", "..", "\xFF", "\u00E9",
+    "e\u0301", "\U0001F600", "\n", std::string(300, 'x'),
 };
 const std::vector<std::string> kFindTexts = {
     "",         "a",         "A",        "b",  "1",        ".",    "_",  " ", "photo",
@@ -157,6 +119,8 @@ const std::vector<std::int64_t> kStarts = {1, 0, -5, 7, 99, INT64_MIN, INT64_MAX
 const std::vector<std::int64_t> kSteps = {1, 0, -1, 2, 10, INT64_MAX, INT64_MIN};
 const std::vector<std::int64_t> kPaddings = {2, 0, 1, 3, -3, 10, 300, INT64_MAX, INT64_MIN};
 const std::vector<std::int64_t> kRemoveAt = {0, 1, 2, 3, 5, -2, INT64_MAX, INT64_MIN};
+
+// clang-format on
 
 std::string randomName(Random& random) {
     std::string name = random.percent(5) ? "." : "";
@@ -238,40 +202,15 @@ RenameConfig randomConfig(Random& random) {
 }
 
 std::string describe(const RenameConfig& c) {
-    std::string out = "rule " + std::string(rawValue(c.rule));
-    switch (c.rule) {
-        case RenameRule::addPrefix:
-        case RenameRule::addSuffix:
-            out += ", text '" + escapedBytes(c.text) + "'";
-            break;
-        case RenameRule::replace:
-        case RenameRule::regexReplace:
-            out += ", find '" + escapedBytes(c.findText) + "', replace '" +
-                   escapedBytes(c.replaceText) + "', case sensitive " +
-                   (c.caseSensitive ? "yes" : "no");
-            break;
-        case RenameRule::caseChange:
-            out += ", " + std::string(rawValue(c.caseOption));
-            break;
-        case RenameRule::addNumber:
-            out += ", start " + std::to_string(c.numberStart) + ", step " +
-                   std::to_string(c.numberStep) + ", padding " + std::to_string(c.numberPadding) +
-                   ", " + std::string(rawValue(c.numberPosition)) + ", separator '" +
-                   escapedBytes(c.numberSeparator) + "'";
-            break;
-        case RenameRule::addDate:
-            out += ", format '" + escapedBytes(c.dateFormat) + "', " +
-                   std::string(rawValue(c.datePosition)) + ", separator '" +
-                   escapedBytes(c.dateSeparator) + "'";
-            break;
-        case RenameRule::removeChars:
-            out += ", from " + std::to_string(c.removeFrom) + ", count " +
-                   std::to_string(c.removeCount);
-            break;
-        case RenameRule::cleanUp:
-            break;
-    }
-    return out;
+    return "rule " + std::string(rawValue(c.rule)) + ", text '" + escapedBytes(c.text) +
+           "', find '" + escapedBytes(c.findText) + "', replace '" + escapedBytes(c.replaceText) +
+           "', case " + (c.caseSensitive ? "sensitive, " : "ignored, ") +
+           std::string(rawValue(c.caseOption)) + ", number " + std::to_string(c.numberStart) + "/" +
+           std::to_string(c.numberStep) + "/" + std::to_string(c.numberPadding) + " '" +
+           escapedBytes(c.numberSeparator) + "' " + std::string(rawValue(c.numberPosition)) +
+           ", date '" + escapedBytes(c.dateFormat) + "' '" + escapedBytes(c.dateSeparator) + "' " +
+           std::string(rawValue(c.datePosition)) + ", remove " + std::to_string(c.removeFrom) +
+           "/" + std::to_string(c.removeCount);
 }
 
 // Where the contents of the item at `url` are: the file itself, or the file
