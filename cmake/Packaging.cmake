@@ -17,6 +17,13 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Icons for the file and folder rows and the buttons.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme | hicolor-icon-theme")
+# Qt's platform plugins (X11 among them) are only recommended by libqt6gui6,
+# but without one the program cannot open its window. dpkg-shlibdeps adds the
+# libraries the program links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Icons for the file and folder rows and the buttons (drawn from SVG where the
+# theme has no bitmap), the colour marks of the result message, and Qt's own
+# texts (file dialogs, standard buttons) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "adwaita-icon-theme | hicolor-icon-theme, libqt6svg6, fonts-noto-color-emoji, qt6-translations-l10n")
 include(CPack)

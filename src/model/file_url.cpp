@@ -63,7 +63,12 @@ FileUrl FileUrl::deletingPathExtension() const {
 
 FileUrl FileUrl::deletingLastPathComponent() const {
     const auto [begin, end] = lastComponentSpan(path_);
-    if (begin == 0) return FileUrl(path_.empty() || path_[0] != '/' ? std::string() : "/");
+    if (begin == 0) {
+        // A lone relative name lies in the working folder: "./", so that
+        // appending a name to it never makes an absolute path below "/".
+        if (path_.empty()) return FileUrl(std::string());
+        return FileUrl(path_[0] == '/' ? "/" : "./");
+    }
     return FileUrl(path_.substr(0, begin));
 }
 

@@ -31,7 +31,7 @@ public:
     std::string pathExtension() const;
     // "/a/b.tar.gz" -> "/a/b.tar"; unchanged when the name has no extension.
     FileUrl deletingPathExtension() const;
-    // "/a/b.txt" -> "/a/", "/a/dir/" -> "/a/", "/" -> "/".
+    // "/a/b.txt" -> "/a/", "/a/dir/" -> "/a/", "/" -> "/", "b.txt" -> "./".
     FileUrl deletingLastPathComponent() const;
     // "/a/" + "b.txt" -> "/a/b.txt"; "/a" + "b.txt" -> "/a/b.txt". The component is
     // appended as it stands, even when it holds a "/".

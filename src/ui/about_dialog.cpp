@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/palette_colors.h"
 #include "ui/symbol_icons.h"
 #include "ui/text_styles.h"
@@ -42,8 +43,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                             Foreground::primary, this);
     version_ = new StyledLabel(tr("Version %1").arg(applicationVersion()), TextStyle::callout,
                                QFont::Normal, Foreground::secondary, this);
-    auto* credit = new StyledLabel(QStringLiteral("© 2026 The Vellumix developers"),
-                                   TextStyle::body, QFont::Normal, Foreground::secondary, this);
+    auto* credit = new StyledLabel(tr("© 2026 The Vellumix developers"), TextStyle::body,
+                                   QFont::Normal, Foreground::secondary, this);
     credit->setFont(creditFont());
     credit_ = credit;
     link_ = new QLabel(this);
@@ -51,6 +52,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     link_->setTextFormat(Qt::RichText);
     link_->setOpenExternalLinks(true);
     link_->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    describe(*link_, tr("Web site %1").arg(QLatin1String(kWebHost)),
+             tr("Opens the Vellumix web site in the web browser"));
     applyLinkText();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -74,13 +77,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 void AboutDialog::applyLinkText() {
     // The web line: a link in the same small secondary text as the credit line.
     // Rich text wants an opaque colour: the secondary level over the window.
-    const QColor text = foreground(palette(), Foreground::secondary);
-    const QColor window = palette().color(QPalette::Window);
-    const double a = text.alphaF();
     const QColor solid =
-        QColor::fromRgbF(static_cast<float>(text.redF() * a + window.redF() * (1 - a)),
-                         static_cast<float>(text.greenF() * a + window.greenF() * (1 - a)),
-                         static_cast<float>(text.blueF() * a + window.blueF() * (1 - a)));
+        composite(foreground(palette(), Foreground::secondary), palette().color(QPalette::Window));
     link_->setText(QStringLiteral("<a href=\"%1\" style=\"color: %2\">%3</a>")
                        .arg(QLatin1String(kWebSite), solid.name(), QLatin1String(kWebHost)));
 }

@@ -1,5 +1,6 @@
 #include "ui/content_view.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -9,8 +10,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/divider.h"
 #include "ui/file_list_view.h"
 #include "ui/palette_colors.h"
@@ -79,6 +82,12 @@ ContentView::ContentView(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
 
+    // The keyboard goes through the rule panel, the toolbar row, then the table.
+    QList<QWidget*> order = rulePanel_->controls();
+    order << addFiles_ << addFolder_ << clear_ << rename_ << fileList_->table();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     connect(snapshot_.get(), &ViewModelSnapshot::refreshed, this, &ContentView::refresh);
     applyColors();
     refresh();
@@ -109,6 +118,8 @@ QWidget* ContentView::buildSideColumn() {
 
     side_ = new QScrollArea;
     side_->setObjectName(QStringLiteral("sideColumn"));
+    // Only the controls inside take the keyboard focus.
+    side_->setFocusPolicy(Qt::NoFocus);
     side_->setWidget(content);
     side_->setWidgetResizable(true);
     side_->setFrameShape(QFrame::NoFrame);
@@ -135,6 +146,9 @@ QWidget* ContentView::buildStatistics() {
     total_ = new StatBadge(QStringLiteral("total"), SystemColor::blue, stats);
     toRename_ = new StatBadge(QStringLiteral("to rename"), SystemColor::green, stats);
     unchanged_ = new StatBadge(QStringLiteral("unchanged"), Foreground::secondary, stats);
+    total_->setAccessibleDescription(tr("The number of files in the list"));
+    toRename_->setAccessibleDescription(tr("The number of files whose name changes"));
+    unchanged_->setAccessibleDescription(tr("The number of files whose name stays as it is"));
     for (StatBadge* badge : {total_, toRename_, unchanged_})
         badges->addWidget(badge, 1);
     layout->addLayout(badges);
@@ -156,6 +170,12 @@ QWidget* ContentView::buildToolbar() {
     clear_->setObjectName(QStringLiteral("clearButton"));
     rename_ = new ProminentButton(toolbar);
     rename_->setObjectName(QStringLiteral("renameButton"));
+    describe(*addFiles_, tr("Add Files"), tr("Choose files to add to the list"));
+    describe(*addFolder_, tr("Add Folder"),
+             tr("Choose a folder; the files in it are added to the list"));
+    describe(*clear_, tr("Clear"), tr("Remove every file from the list"));
+    rename_->setAccessibleDescription(
+        tr("Rename on disk every file whose new name differs from its current name"));
     for (QPushButton* button : {addFiles_, addFolder_, clear_, rename_}) {
         button->setAutoDefault(false);
         button->setIconSize(QSize(16, 16));
@@ -194,6 +214,15 @@ void ContentView::refresh() {
     const auto total = static_cast<std::int64_t>(vm.files().size());
     const std::int64_t changed = snapshot_->changedCount();
 
+    // Controls that are about to go (Clear, the rename button, the emptied
+    // table) hand the keyboard focus to "Add Files" rather than let it wander.
+    if (!hasFiles) {
+        const QWidget* focused = QApplication::focusWidget();
+        if (focused && (focused == clear_ || focused == rename_ || focused == fileList_->table() ||
+                        fileList_->isAncestorOf(focused))) {
+            addFiles_->setFocus(Qt::OtherFocusReason);
+        }
+    }
     stats_->setVisible(hasFiles);
     clear_->setVisible(hasFiles);
     rename_->setVisible(hasFiles);
@@ -201,6 +230,7 @@ void ContentView::refresh() {
     toRename_->setValue(changed);
     unchanged_->setValue(total - changed);
     rename_->setText(tr("Rename %1 File(s)").arg(static_cast<qlonglong>(changed)));
+    rename_->setAccessibleName(rename_->text());
     rename_->setEnabled(changed != 0 && !vm.isProcessing());
 
     rulePanel_->refresh();

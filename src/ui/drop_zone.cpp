@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/palette_colors.h"
 #include "ui/symbol_icons.h"
 #include "ui/text_styles.h"
@@ -36,6 +37,8 @@ DropZone::DropZone(QWidget* parent) : QWidget(parent) {
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
     }
+
+    describe(*this, title_->text(), caption_->text());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);

@@ -1,8 +1,10 @@
 #include "ui/file_list_view.h"
 
+#include <QAbstractButton>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -17,6 +19,7 @@
 
 #include "model/file_url.h"
 #include "model/uuid.h"
+#include "ui/accessibility.h"
 #include "ui/drop_zone.h"
 #include "ui/list_header.h"
 #include "ui/palette_colors.h"
@@ -54,6 +57,9 @@ FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("previewTable"));
     table_->setModel(model_);
+    describe(*table_, tr("Files"),
+             tr("Each file's current name, its new name and its status. "
+                "Delete removes the selected files from the list."));
 
     auto* header = new ListHeader(table_);
     table_->setHorizontalHeader(header);
@@ -88,6 +94,11 @@ FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
     table_->setFrameShape(QFrame::NoFrame);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setCornerButtonEnabled(false);
+    // The corner button (hidden with the row numbers) still stands in the
+    // accessibility tree: it gets a name like every other button.
+    if (auto* corner = table_->findChild<QAbstractButton*>()) {
+        describe(*corner, tr("Select All"), tr("Selects every file in the list"));
+    }
     table_->setTabKeyNavigation(false);
     table_->setDragDropMode(QAbstractItemView::NoDragDrop);
     table_->setAcceptDrops(false);
@@ -105,6 +116,10 @@ FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
     layout->addWidget(table_);
 
     connect(table_, &QWidget::customContextMenuRequested, this, &FileListView::showContextMenu);
+    // The keyboard focus frame spans the current row (see the delegates): it
+    // moves with the current row, which need not change the selection.
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, table_->viewport(),
+            qOverload<>(&QWidget::update));
     connect(&snapshot_, &ViewModelSnapshot::refreshed, this, &FileListView::refresh);
     applyColors();
     refresh();
@@ -115,6 +130,8 @@ void FileListView::refresh() {
     const bool empty = snapshot_.viewModel().files().empty();
     if (empty) placeDropZone();
     dropZone_->setVisible(empty);
+    // An empty table under the drop zone is no place for the keyboard.
+    table_->setFocusPolicy(empty ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void FileListView::placeDropZone() {
@@ -137,6 +154,15 @@ bool FileListView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table_->viewport() &&
         (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show)) {
         placeDropZone();
+    } else if (watched == table_ && type == QEvent::FocusIn) {
+        // Arriving by keyboard selects the current row, so that what the
+        // focus frame shows is what Delete removes.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+            model_->rowCount() > 0 && !table_->selectionModel()->hasSelection()) {
+            const QModelIndex current = table_->currentIndex();
+            table_->selectRow(current.isValid() ? current.row() : 0);
+        }
     } else if (watched == table_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;

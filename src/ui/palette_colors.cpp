@@ -1,13 +1,28 @@
 #include "ui/palette_colors.h"
 
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace vellumix::ui {
 
 namespace {
 
 // Opacity of each foreground level over its background.
-constexpr double kLevelOpacity[] = {1.0, 0.62, 0.42, 0.09};
+// Tertiary text (the drop zone's hint) keeps a contrast of 3 on light and
+// dark backgrounds alike.
+constexpr double kLevelOpacity[] = {1.0, 0.62, 0.5, 0.09};
+
+// The relative luminance of an opaque colour (WCAG 2).
+double luminance(const QColor& color) {
+    const auto channel = [](float value) {
+        const double c = value;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+}
 
 }  // namespace
 
@@ -47,6 +62,37 @@ QColor withOpacity(QColor color, double opacity) {
 
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
+}
+
+QColor composite(const QColor& color, const QColor& background) {
+    const double a = color.alphaF();
+    const QColor top = color.toRgb();
+    const QColor bottom = background.toRgb();
+    const auto mix = [a](float over, float under) {
+        return static_cast<float>(over * a + under * (1 - a));
+    };
+    return QColor::fromRgbF(mix(top.redF(), bottom.redF()), mix(top.greenF(), bottom.greenF()),
+                            mix(top.blueF(), bottom.blueF()));
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor withContrast(const QColor& background, const QColor& text, double minimum) {
+    const bool darken = luminance(text) > luminance(background);
+    QColor color = background.toHsl();
+    // Lightness moves in small steps, so the colour keeps its hue and stays
+    // as close to the palette's as the contrast allows.
+    for (int step = 0; step < 100 && contrastRatio(color, text) < minimum; ++step) {
+        const int lightness = color.lightness();
+        const int next = std::clamp(lightness + (darken ? -4 : 4), 0, 255);
+        if (next == lightness) break;
+        color.setHsl(color.hslHue(), color.hslSaturation(), next, color.alpha());
+    }
+    return color.toRgb();
 }
 
 void setEnabledColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {

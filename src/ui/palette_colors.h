@@ -34,6 +34,18 @@ QColor withOpacity(QColor color, double opacity);
 // True when the window background of `palette` is dark.
 bool isDark(const QPalette& palette);
 
+// `color` laid over the opaque `background`: the opaque colour the eye sees.
+QColor composite(const QColor& color, const QColor& background);
+
+// The contrast ratio of two opaque colours as the web's accessibility
+// guidelines (WCAG 2) define it: from 1 (none) to 21 (black on white). Body
+// text wants 4.5, large or bold text and symbols 3.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// `background` made darker (under light text) or lighter (under dark text), no
+// more than needed for `text` on it to reach `minimum` contrast.
+QColor withContrast(const QColor& background, const QColor& text, double minimum);
+
 // Sets `role` of `widget`'s palette to `color` in the active and inactive
 // groups; the disabled group keeps the platform's look.
 void setEnabledColor(QWidget& widget, QPalette::ColorRole role, const QColor& color);

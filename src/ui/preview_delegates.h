@@ -4,15 +4,28 @@
 // long) set in from the row's edges so that it lines up with the header text.
 // StatusBadgeDelegate: the status column: a green "Renamed" capsule, a red
 // "Error" capsule, a plain secondary "Same", or nothing for pending items.
-// Both paint from the cell's palette, so they follow light and dark palettes.
+// Both paint from the cell's palette, so they follow light and dark palettes,
+// and together draw the keyboard focus as a frame around the current row.
 #pragma once
 
+#include <QColor>
+#include <QPalette>
 #include <QStyledItemDelegate>
+
+#include "model/file_item.h"
 
 namespace vellumix::ui {
 
 // Where the content of a name cell, and the header text above it, begins.
 inline constexpr int kNameCellInset = 12;
+
+// The colours of a status badge: its text, and the fill of its capsule
+// (transparent for "Same", which has none; both invalid for pending items).
+struct BadgeColors {
+    QColor text;
+    QColor fill;
+};
+BadgeColors statusBadgeColors(const QPalette& palette, FileItem::Status status, bool selected);
 
 class NameCellDelegate : public QStyledItemDelegate {
 public:

@@ -92,6 +92,20 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
                     return statusText(item.status);
             }
             break;
+        case Qt::AccessibleTextRole:
+            // What a screen reader says for each cell: the names as shown, "no
+            // new name" rather than the dash, and the status although a badge
+            // draws it.
+            switch (index.column()) {
+                case originalNameColumn:
+                    return displayName(item.currentName());
+                case newNameColumn:
+                    return item.newName.empty() ? tr("no new name") : displayName(item.newName);
+                case statusColumn:
+                    return item.status == FileItem::Status::pending ? tr("not previewed")
+                                                                    : statusText(item.status);
+            }
+            break;
         case Qt::ToolTipRole:
             switch (index.column()) {
                 case originalNameColumn:

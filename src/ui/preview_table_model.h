@@ -5,7 +5,9 @@
 // empty; primary colour when changed, secondary otherwise) and the status.
 // Rows keep their identity by item id: a new snapshot with the same ids in the
 // same order (a configuration edit) only changes data, so selection and scroll
-// position survive; appended items are inserted; anything else resets. Every
+// position survive; appended items are inserted; anything else resets. Each
+// cell also answers Qt::AccessibleTextRole with what a screen reader should say
+// (the status in words, although a delegate draws it as a badge). Every
 // role is answered in constant time per cell. UI thread only.
 #pragma once
 

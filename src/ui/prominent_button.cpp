@@ -32,21 +32,27 @@ QSize ProminentButton::sizeHint() const {
     return size;
 }
 
+QColor ProminentButton::textColor() const {
+    return isEnabled() ? palette().color(QPalette::Active, QPalette::HighlightedText)
+                       : palette().color(QPalette::Disabled, QPalette::ButtonText);
+}
+
+QColor ProminentButton::fillColor() const {
+    if (!isEnabled()) return palette().color(QPalette::Disabled, QPalette::Button);
+    const QColor accent =
+        withContrast(palette().color(QPalette::Active, QPalette::Highlight), textColor(), 4.5);
+    // Pressed and hovered shades stay as readable as the resting one.
+    if (isDown()) return withContrast(accent.darker(118), textColor(), 4.5);
+    if (underMouse()) return withContrast(accent.darker(107), textColor(), 4.5);
+    return accent;
+}
+
 void ProminentButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPalette& p = palette();
     const bool enabled = isEnabled();
-
-    QColor fill = enabled ? p.color(QPalette::Active, QPalette::Highlight)
-                          : p.color(QPalette::Disabled, QPalette::Button);
-    if (enabled && isDown()) {
-        fill = fill.darker(115);
-    } else if (enabled && underMouse()) {
-        fill = fill.lighter(108);
-    }
-    const QColor ink = enabled ? p.color(QPalette::Active, QPalette::HighlightedText)
-                               : p.color(QPalette::Disabled, QPalette::ButtonText);
+    const QColor fill = fillColor();
+    const QColor ink = textColor();
 
     const QRectF frame = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     QPainterPath path;

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "model/rename_rule.h"
+#include "ui/accessibility.h"
 #include "ui/divider.h"
 #include "ui/palette_colors.h"
 #include "ui/text_styles.h"
@@ -91,26 +92,32 @@ ConfigBinding ConfigBinding::to(RenameViewModel& vm) {
 RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
     : QWidget(parent), config_(std::move(config)) {
     setObjectName(QStringLiteral("rulePanel"));
+    describe(*this, tr("Rename rule"), tr("The rule that makes the new names, and its settings"));
     auto* layout = column(this, kCardSpacing);
     layout->setContentsMargins(kCardPadding, kCardPadding, kCardPadding, kCardPadding);
 
     // The rule row.
     auto* rules = makePicker(kRulePickerWidth, &RenameConfig::rule, QStringLiteral("rulePicker"));
     rulePicker_ = rules;
+    describe(*rules, tr("Rule"), tr("How the new names are made"));
     auto* ruleRow = new QWidget(this);
     auto* ruleLayout = new QHBoxLayout(ruleRow);
     ruleLayout->setContentsMargins(0, 0, 0, 0);
-    ruleLayout->addWidget(new StyledLabel(tr("Rule"), TextStyle::body, QFont::DemiBold,
-                                          Foreground::primary, ruleRow));
+    auto* ruleLabel =
+        new StyledLabel(tr("Rule"), TextStyle::body, QFont::DemiBold, Foreground::primary, ruleRow);
+    ruleLabel->setObjectName(QStringLiteral("ruleLabel"));
+    ruleLayout->addWidget(ruleLabel);
     ruleLayout->addStretch(1);
     ruleLayout->addWidget(rules);
     layout->addWidget(ruleRow);
     layout->addWidget(new Divider(this));
 
-    QWidget* prefix = buildTextEditor(QStringLiteral("Prefix"), QStringLiteral("e.g. 2024_"),
-                                      &prefixField_, QStringLiteral("prefixField"));
+    QWidget* prefix =
+        buildTextEditor(QStringLiteral("Prefix"), QStringLiteral("e.g. 2024_"), &prefixField_,
+                        QStringLiteral("prefixField"), tr("Text put before each file name"));
     QWidget* suffix = buildTextEditor(QStringLiteral("Suffix"), QStringLiteral("e.g. _final"),
-                                      &suffixField_, QStringLiteral("suffixField"));
+                                      &suffixField_, QStringLiteral("suffixField"),
+                                      tr("Text put after each file name, before its extension"));
     QWidget* findReplace = buildFindReplaceEditor();
     editors_ = {prefix,
                 suffix,
@@ -128,13 +135,21 @@ RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
         }
     }
 
+    const QList<QWidget*> order = controls();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     // The card: rounded, on the adaptive card colour, with a soft shadow.
     auto* shadow = new QGraphicsDropShadowEffect(this);
     shadow->setColor(QColor(0, 0, 0, qRound(0.06 * 255)));
     shadow->setBlurRadius(4);
     shadow->setOffset(0, 2);
     setGraphicsEffect(shadow);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    // As high as its content needs at the width it is given: wrapped texts
+    // (the clean-up explanation, the format hint) take more lines in a narrow
+    // column or a longer language. The side column's stretch keeps it from
+    // growing further.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
     refresh();
 }
@@ -154,9 +169,17 @@ void RulePanel::edit(const std::function<void(RenameConfig&)>& change) {
     config_.set(std::move(config));
 }
 
+QList<QWidget*> RulePanel::controls() const {
+    return {rulePicker_,           prefixField_,        suffixField_,     findField_,
+            replaceField_,         caseSensitive_,      casePicker_,      numberPositionPicker_,
+            numberSeparatorField_, numberStart_,        numberStep_,      numberPadding_,
+            datePositionPicker_,   dateSeparatorField_, dateFormatField_, removeFrom_,
+            removeCount_};
+}
+
 QLineEdit* RulePanel::addFieldRow(QVBoxLayout* column, const QString& label,
                                   const QString& placeholder, std::string RenameConfig::*field,
-                                  const QString& name) {
+                                  const QString& name, const QString& description) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -166,6 +189,8 @@ QLineEdit* RulePanel::addFieldRow(QVBoxLayout* column, const QString& label,
     auto* input = new QLineEdit(row);
     input->setObjectName(name);
     input->setPlaceholderText(placeholder);
+    // Assistive technology names the field by the label a sighted user reads.
+    describe(*input, label, description);
     caption->setBuddy(input);
     layout->addWidget(caption);
     layout->addWidget(input, 1);
@@ -178,7 +203,7 @@ QLineEdit* RulePanel::addFieldRow(QVBoxLayout* column, const QString& label,
 
 QSpinBox* RulePanel::addStepper(QLayout* row, const QString& label,
                                 std::int64_t RenameConfig::*field, int minimum, int maximum,
-                                const QString& name) {
+                                const QString& name, const QString& description) {
     auto* box = new QWidget;
     auto* layout = column(box, 2);
     auto* caption =
@@ -188,6 +213,7 @@ QSpinBox* RulePanel::addStepper(QLayout* row, const QString& label,
     stepper->setRange(minimum, maximum);
     stepper->setSingleStep(1);
     stepper->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    describe(*stepper, label, description);
     caption->setBuddy(stepper);
     layout->addWidget(caption);
     layout->addWidget(stepper, 0, Qt::AlignLeft);
@@ -224,21 +250,27 @@ QWidget* RulePanel::makePickerRow(const QString& label, QComboBox* picker) {
 }
 
 QWidget* RulePanel::buildTextEditor(const QString& label, const QString& placeholder,
-                                    QLineEdit** field, const QString& name) {
+                                    QLineEdit** field, const QString& name,
+                                    const QString& description) {
     auto* editor = new QWidget(this);
-    *field = addFieldRow(column(editor, 0), label, placeholder, &RenameConfig::text, name);
+    *field =
+        addFieldRow(column(editor, 0), label, placeholder, &RenameConfig::text, name, description);
     return editor;
 }
 
 QWidget* RulePanel::buildFindReplaceEditor() {
     auto* editor = new QWidget(this);
     auto* layout = column(editor, kCardSpacing);
+    // The Find field's description follows the rule, like its placeholder (see refresh()).
     findField_ = addFieldRow(layout, QStringLiteral("Find"), QStringLiteral("text to find"),
-                             &RenameConfig::findText, QStringLiteral("findField"));
+                             &RenameConfig::findText, QStringLiteral("findField"), QString());
     replaceField_ = addFieldRow(layout, QStringLiteral("Replace"), QStringLiteral("replacement"),
-                                &RenameConfig::replaceText, QStringLiteral("replaceField"));
+                                &RenameConfig::replaceText, QStringLiteral("replaceField"),
+                                tr("Text put in place of each match"));
     caseSensitive_ = new QCheckBox(tr("Case sensitive"), editor);
     caseSensitive_->setObjectName(QStringLiteral("caseSensitiveCheck"));
+    describe(*caseSensitive_, tr("Case sensitive"),
+             tr("When checked, upper and lower case letters must match exactly"));
     connect(caseSensitive_, &QCheckBox::toggled, this, [this](bool checked) {
         edit([&](RenameConfig& config) { config.caseSensitive = checked; });
     });
@@ -250,6 +282,7 @@ QWidget* RulePanel::buildCaseEditor() {
     auto* editor = new QWidget(this);
     casePicker_ =
         makePicker(kOptionPickerWidth, &RenameConfig::caseOption, QStringLiteral("casePicker"));
+    describe(*casePicker_, tr("Case style"), tr("How the letters of the new names are cased"));
     column(editor, 0)->addWidget(makePickerRow(tr("Case style"), casePicker_));
     return editor;
 }
@@ -259,18 +292,23 @@ QWidget* RulePanel::buildNumberingEditor() {
     auto* layout = column(editor, kEditorSpacing);
     numberPositionPicker_ = makePicker(kOptionPickerWidth, &RenameConfig::numberPosition,
                                        QStringLiteral("numberPositionPicker"));
+    describe(*numberPositionPicker_, tr("Position"),
+             tr("Whether the number goes before or after the name"));
     layout->addWidget(makePickerRow(tr("Position"), numberPositionPicker_));
-    numberSeparatorField_ =
-        addFieldRow(layout, QStringLiteral("Separator"), QStringLiteral("_"),
-                    &RenameConfig::numberSeparator, QStringLiteral("numberSeparatorField"));
+    numberSeparatorField_ = addFieldRow(
+        layout, QStringLiteral("Separator"), QStringLiteral("_"), &RenameConfig::numberSeparator,
+        QStringLiteral("numberSeparatorField"), tr("Text put between the name and the number"));
     auto* steppers = new QHBoxLayout;
     steppers->setSpacing(kStepperSpacing);
-    numberStart_ = addStepper(steppers, QStringLiteral("Start"), &RenameConfig::numberStart, 0, 99,
-                              QStringLiteral("numberStartStepper"));
+    numberStart_ =
+        addStepper(steppers, QStringLiteral("Start"), &RenameConfig::numberStart, 0, 99,
+                   QStringLiteral("numberStartStepper"), tr("The number of the first file"));
     numberStep_ = addStepper(steppers, QStringLiteral("Step"), &RenameConfig::numberStep, 1, 99,
-                             QStringLiteral("numberStepStepper"));
+                             QStringLiteral("numberStepStepper"),
+                             tr("How much the number grows from one file to the next"));
     numberPadding_ = addStepper(steppers, QStringLiteral("Pad"), &RenameConfig::numberPadding, 1, 6,
-                                QStringLiteral("numberPaddingStepper"));
+                                QStringLiteral("numberPaddingStepper"),
+                                tr("The fewest digits a number has, filled with leading zeros"));
     steppers->addStretch(1);
     layout->addLayout(steppers);
     return editor;
@@ -281,13 +319,16 @@ QWidget* RulePanel::buildDateEditor() {
     auto* layout = column(editor, kEditorSpacing);
     datePositionPicker_ = makePicker(kOptionPickerWidth, &RenameConfig::datePosition,
                                      QStringLiteral("datePositionPicker"));
+    describe(*datePositionPicker_, tr("Position"),
+             tr("Whether the date goes before or after the name"));
     layout->addWidget(makePickerRow(tr("Position"), datePositionPicker_));
-    dateSeparatorField_ =
-        addFieldRow(layout, QStringLiteral("Separator"), QStringLiteral("_"),
-                    &RenameConfig::dateSeparator, QStringLiteral("dateSeparatorField"));
+    dateSeparatorField_ = addFieldRow(
+        layout, QStringLiteral("Separator"), QStringLiteral("_"), &RenameConfig::dateSeparator,
+        QStringLiteral("dateSeparatorField"), tr("Text put between the name and the date"));
     dateFormatField_ =
         addFieldRow(layout, QStringLiteral("Date format"), QStringLiteral("yyyy-MM-dd"),
-                    &RenameConfig::dateFormat, QStringLiteral("dateFormatField"));
+                    &RenameConfig::dateFormat, QStringLiteral("dateFormatField"),
+                    tr("How today's date is written, for example yyyy-MM-dd for 2024-03-31"));
     auto* hint = new StyledLabel(tr("Format tokens: yyyy · MM · dd · HH · mm · ss"),
                                  TextStyle::caption, QFont::Normal, Foreground::secondary, editor);
     hint->setObjectName(QStringLiteral("dateFormatHint"));
@@ -302,10 +343,11 @@ QWidget* RulePanel::buildRemoveEditor() {
     steppers->setContentsMargins(0, 0, 0, 0);
     steppers->setSpacing(kStepperSpacing);
     removeFrom_ = addStepper(steppers, QStringLiteral("From position"), &RenameConfig::removeFrom,
-                             0, 99, QStringLiteral("removeFromStepper"));
+                             0, 99, QStringLiteral("removeFromStepper"),
+                             tr("Where removing begins; 0 is the first character"));
     removeCount_ =
         addStepper(steppers, QStringLiteral("Remove N chars"), &RenameConfig::removeCount, 1, 99,
-                   QStringLiteral("removeCountStepper"));
+                   QStringLiteral("removeCountStepper"), tr("How many characters are removed"));
     steppers->addStretch(1);
     return editor;
 }
@@ -326,9 +368,12 @@ void RulePanel::refresh() {
     showText(prefixField_, config.text);
     showText(suffixField_, config.text);
     showText(findField_, config.findText);
-    findField_->setPlaceholderText(config.rule == RenameRule::regexReplace
-                                       ? QStringLiteral("regex pattern")
-                                       : QStringLiteral("text to find"));
+    const bool regex = config.rule == RenameRule::regexReplace;
+    findField_->setPlaceholderText(regex ? QStringLiteral("regex pattern")
+                                         : QStringLiteral("text to find"));
+    findField_->setAccessibleDescription(
+        regex ? tr("The regular expression to look for in each file name")
+              : tr("The text to look for in each file name"));
     showText(replaceField_, config.replaceText);
     if (caseSensitive_->isChecked() != config.caseSensitive) {
         caseSensitive_->setChecked(config.caseSensitive);

@@ -52,6 +52,11 @@ public:
     // Shows the configuration that the binding reads now.
     void refresh();
 
+    // The panel's controls in keyboard (Tab) order: the rule picker, then the
+    // controls of every editor in the order they stand. Those of hidden
+    // editors are skipped by the keyboard.
+    QList<QWidget*> controls() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -59,16 +64,19 @@ private:
     // Writes the configuration with the one change that `change` makes.
     void edit(const std::function<void(RenameConfig&)>& change);
 
+    // The label and the placeholder are shown verbatim; `description` tells
+    // assistive technology what the field does.
     QLineEdit* addFieldRow(QVBoxLayout* column, const QString& label, const QString& placeholder,
-                           std::string RenameConfig::*field, const QString& name);
+                           std::string RenameConfig::*field, const QString& name,
+                           const QString& description);
     QSpinBox* addStepper(QLayout* row, const QString& label, std::int64_t RenameConfig::*field,
-                         int minimum, int maximum, const QString& name);
+                         int minimum, int maximum, const QString& name, const QString& description);
     template <class E>
     QComboBox* makePicker(int width, E RenameConfig::*field, const QString& name);
     QWidget* makePickerRow(const QString& label, QComboBox* picker);
 
     QWidget* buildTextEditor(const QString& label, const QString& placeholder, QLineEdit** field,
-                             const QString& name);
+                             const QString& name, const QString& description);
     QWidget* buildFindReplaceEditor();
     QWidget* buildCaseEditor();
     QWidget* buildNumberingEditor();

@@ -28,10 +28,13 @@ StatBadge::StatBadge(const QString& label, StyledLabel::Tone tone, QWidget* pare
     layout->addWidget(value_);
     layout->addWidget(label_);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setValue(0);
 }
 
 void StatBadge::setValue(std::int64_t value) {
     value_->setText(QString::number(value));
+    // Read out as one piece, the way it is seen: "3 total".
+    setAccessibleName(value_->text() + QLatin1Char(' ') + label_->text());
 }
 
 QString StatBadge::valueText() const {
@@ -42,15 +45,19 @@ QString StatBadge::labelText() const {
     return label_->text();
 }
 
-void StatBadge::paintEvent(QPaintEvent*) {
+QColor StatBadge::fillColor() const {
     const QColor color = std::holds_alternative<Foreground>(tone_)
                              ? foreground(palette(), std::get<Foreground>(tone_))
                              : systemColor(palette(), std::get<SystemColor>(tone_));
+    return withOpacity(color, kFillOpacity);
+}
+
+void StatBadge::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()), kRadius, kRadius);
-    painter.fillPath(path, withOpacity(color, kFillOpacity));
+    painter.fillPath(path, fillColor());
 }
 
 }  // namespace vellumix::ui

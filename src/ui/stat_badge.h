@@ -2,6 +2,7 @@
 // the badge's colour over a caption-2 label in the secondary colour, centred,
 // with 8 points of padding on a rounded (radius 8) fill of the badge's colour at
 // 8 % opacity. It grows to any width so that badges in a row share it equally.
+// Assistive technology reads it as one piece, value then label ("3 total").
 #pragma once
 
 #include <QWidget>
@@ -24,6 +25,10 @@ public:
     void setValue(std::int64_t value);
     QString valueText() const;
     QString labelText() const;
+    StyledLabel* valueLabel() const { return value_; }
+    StyledLabel* captionLabel() const { return label_; }
+    // The tint behind the texts: the badge's colour at 8 % opacity.
+    QColor fillColor() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

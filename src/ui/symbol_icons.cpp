@@ -75,7 +75,9 @@ QString key(std::string_view symbol) {
 // folder per context. Qt's theme lookup does not find the ".symbolic.png"
 // files that themes ship for toolkits without an SVG renderer.
 QList<QImage> findSymbolicImages(const QString& name) {
-    static const int kSizes[] = {16, 24, 32, 48, 64};
+    // Every size the themes ship, so that a 48-point symbol on a 2x screen
+    // gets the 96-pixel picture rather than a 64-pixel one scaled up.
+    static const int kSizes[] = {16, 24, 32, 48, 64, 96};
     static const char* const kContexts[] = {"actions",    "places", "mimetypes", "emblems",
                                             "status",     "legacy", "devices",   "apps",
                                             "categories", "ui"};
@@ -152,8 +154,10 @@ QIcon applicationIcon() {
     static const QString kAppId = QStringLiteral("org.vellumix.Vellumix");
     if (QIcon::hasThemeIcon(kAppId)) return QIcon::fromTheme(kAppId);
     initVellumixResources();
+    // Drawn from the SVG at each size it is shown at, for 1x and 2x screens,
+    // so that no size is a blurred scaling of another.
     QIcon icon;
-    for (int size : {32, 64, 128, 256}) {
+    for (int size : {16, 24, 32, 48, 64, 96, 128, 192, 256}) {
         icon.addFile(QStringLiteral(":/vellumix/vellumix-%1.png").arg(size), QSize(size, size));
     }
     return icon;

@@ -5,8 +5,6 @@
 #include <regex>
 #include <unordered_set>
 
-#include "model/rename_config.h"
-
 namespace vellumix {
 namespace {
 
@@ -30,26 +28,6 @@ TEST(UuidTest, IsRandomVersion4InCanonicalForm) {
     }
     const Uuid copy = *seen.begin();
     EXPECT_EQ(copy, *seen.begin());
-}
-
-TEST(RenameConfigTest, StartsWithTheApplicationDefaults) {
-    const RenameConfig config;
-    EXPECT_EQ(config.rule, RenameRule::addPrefix);
-    EXPECT_EQ(config.text, "");
-    EXPECT_EQ(config.findText, "");
-    EXPECT_EQ(config.replaceText, "");
-    EXPECT_FALSE(config.caseSensitive);
-    EXPECT_EQ(config.caseOption, CaseOption::lowercase);
-    EXPECT_EQ(config.numberStart, 1);
-    EXPECT_EQ(config.numberStep, 1);
-    EXPECT_EQ(config.numberPadding, 2);
-    EXPECT_EQ(config.numberPosition, InsertPosition::suffix);
-    EXPECT_EQ(config.numberSeparator, "_");
-    EXPECT_EQ(config.dateFormat, "yyyy-MM-dd");
-    EXPECT_EQ(config.datePosition, InsertPosition::suffix);
-    EXPECT_EQ(config.dateSeparator, "_");
-    EXPECT_EQ(config.removeFrom, 0);
-    EXPECT_EQ(config.removeCount, 1);
 }
 
 }  // namespace

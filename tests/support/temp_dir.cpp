@@ -4,15 +4,16 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
-#include <system_error>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 namespace vellumix::testing {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vellumix-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vellumix-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     path_ = pattern;
 }
@@ -60,6 +61,19 @@ std::string TempDir::read(std::string_view name) const {
 bool TempDir::exists(std::string_view name) const {
     struct stat info {};
     return ::lstat(pathOf(name).c_str(), &info) == 0;
+}
+
+std::map<std::string, std::string> TempDir::contents() const {
+    std::map<std::string, std::string> all;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
+        const std::string name = entry.path().lexically_relative(path_).string();
+        if (entry.is_directory() && !entry.is_symlink()) {
+            all[name + "/"] = "";
+        } else {
+            all[name] = read(name);
+        }
+    }
+    return all;
 }
 
 }  // namespace vellumix::testing

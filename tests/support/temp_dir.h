@@ -2,6 +2,7 @@
 // contents when the test ends. Tests act on real files in it.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,9 @@ public:
     // The contents of the file `name`, or nothing when it cannot be read.
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
+    // Everything below the folder: each file's path relative to it with its
+    // contents, each subfolder's path with a trailing "/" and no contents.
+    std::map<std::string, std::string> contents() const;
 
 private:
     std::string path_;

@@ -1,37 +1,49 @@
-// The application shell: its menus, its minimum size and the About window.
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
-
+// The application's window: which controls show in each state of the view
+// model, the statistics and the rename button, Clear, the open dialogs, a full
+// rename with its result alert, the side column's width, the menus, the
+// minimum size and the About window.
 #include "ui/about_dialog.h"
-#include "ui/content_view.h"
-#include "ui/main_window.h"
 #include "ui_test_support.h"
 
-using vellumix::ui::AboutDialog;
-using vellumix::ui::MainWindow;
-using vellumix::ui::testing::settle;
+using namespace vellumix;
+using namespace vellumix::ui;
+using namespace vellumix::ui::testing;
 
 namespace {
 
-QStringList menuTexts(const MainWindow& window) {
-    QStringList texts;
-    for (QAction* menu : window.menuBar()->actions()) {
-        for (QAction* action : menu->menu()->actions()) {
-            if (!action->isSeparator()) texts << menu->text() + " > " + action->text();
-        }
+// What the window shows: the toolbar buttons (a disabled one in brackets),
+// the statistics while shown, and the drop zone or the table.
+QString shown(const ContentView& view) {
+    QStringList parts;
+    for (QPushButton* button :
+         {view.addFilesButton(), view.addFolderButton(), view.clearButton(), view.renameButton()}) {
+        if (button->isVisible())
+            parts << (button->isEnabled() ? button->text() : "(" + button->text() + ")");
     }
-    return texts;
+    if (view.statistics()->isVisible()) {
+        for (auto* badge : {view.totalBadge(), view.toRenameBadge(), view.unchangedBadge()})
+            parts << badge->valueText() + " " + badge->labelText();
+    }
+    parts << (view.fileList()->dropZone()->isVisible() ? "drop zone" : "table");
+    if (!view.rulePanel()->isVisible()) parts << "no rule panel";
+    return parts.join(QStringLiteral(", "));
 }
 
-int aboutWindowCount() {
+// What the file dialog that is open lets the user choose; cancels it.
+QString cancelDialog() {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return QStringLiteral("no dialog");
+    const QString choice = dialog->fileMode() == QFileDialog::ExistingFiles ? "files"
+                           : dialog->fileMode() == QFileDialog::Directory   ? "one folder"
+                                                                            : "other";
+    dialog->reject();
+    return choice + (dialog->testOption(QFileDialog::ShowDirsOnly) ? ", folders only" : "");
+}
+
+int visibleAboutWindows() {
     int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<AboutDialog*>(widget) && widget->isVisible()) ++count;
-    }
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += qobject_cast<AboutDialog*>(widget) && widget->isVisible();
     return count;
 }
 
@@ -41,32 +53,146 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Files are renamed by replacing "a" with "z".
+    void controlsFollowTheState_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("processing");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("empty: only the add buttons and the drop zone")
+            << QStringList{} << false << "Add Files, Add Folder, drop zone";
+        QTest::addRow("two of three change") << QStringList{"a1.txt", "a2.txt", "b.txt"} << false
+                                             << "Add Files, Add Folder, Clear, Rename 2 File(s), "
+                                                "3 total, 2 to rename, 1 unchanged, table";
+        QTest::addRow("one file, unchanged: count 0, shown but disabled")
+            << QStringList{"b.txt"} << false
+            << "Add Files, Add Folder, Clear, (Rename 0 File(s)), "
+               "1 total, 0 to rename, 1 unchanged, table";
+        QTest::addRow("one file changes: still File(s)")
+            << QStringList{"a.txt"} << false
+            << "Add Files, Add Folder, Clear, Rename 1 File(s), "
+               "1 total, 1 to rename, 0 unchanged, table";
+        QTest::addRow("processing: rename disabled although files change")
+            << QStringList{"a1.txt", "a2.txt", "b.txt"} << true
+            << "Add Files, Add Folder, Clear, (Rename 2 File(s)), "
+               "3 total, 2 to rename, 1 unchanged, table";
+    }
+
+    void controlsFollowTheState() {
+        QFETCH(QStringList, names);
+        QFETCH(bool, processing);
+        QFETCH(QString, expected);
+        TestWindow w;
+        for (const QString& name : names)
+            w.add({name.toStdString()});
+        w.configure([](RenameConfig& c) {
+            c.rule = RenameRule::replace;
+            c.findText = "a";
+            c.replaceText = "z";
+        });
+        w.vm().setIsProcessing(processing);
+        settle();
+        QCOMPARE(shown(w.view()), expected);
+    }
+
+    void clearEmptiesTheListAndKeepsTheRule() {
+        TestWindow w({"a.txt", "b.txt"});
+        w.configure([](RenameConfig& c) { c.text = "keep_"; });
+        const int before = w.notifications;
+        QTest::mouseClick(w.view().clearButton(), Qt::LeftButton);
+        QCOMPARE(w.notifications, before + 1);
+        settle();
+        QCOMPARE(shown(w.view()), QStringLiteral("Add Files, Add Folder, drop zone"));
+        QCOMPARE(w.find<QLineEdit>("prefixField")->text(), QStringLiteral("keep_"));
+        QVERIFY(w.files.exists("a.txt"));
+    }
+
+    void renameShowsTheResultUntilOk() {
+        TestWindow w({"a.txt", "b.txt"});
+        QTest::keyClicks(w.find<QLineEdit>("prefixField"), "new_");
+        settle();
+        QTest::mouseClick(w.view().renameButton(), Qt::LeftButton);
+        settle();
+        QVERIFY(w.files.exists("new_a.txt"));
+        QVERIFY(w.files.exists("new_b.txt"));
+        QVERIFY(!w.files.exists("a.txt"));
+
+        QMessageBox* alert = w.view().resultAlert();
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(alert->windowTitle(), QStringLiteral("Result"));
+        QCOMPARE(alert->text(), QStringLiteral("\u2705 2 file(s) renamed successfully."));
+        QCOMPARE(alert->buttons().size(), 1);
+        QCOMPARE(alert->buttons().first()->text(), QStringLiteral("OK"));
+        QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+        settle();
+        QVERIFY(!w.vm().showAlert());
+        QVERIFY(!w.view().resultAlert());
+        // The rule still applies to the new names.
+        QVERIFY(shown(w.view()).contains(QStringLiteral("2 total, 2 to rename")));
+
+        // A file name is shown as written, never read as markup.
+        w.add({"<b>.txt"});
+        w.files.write("new_<b>.txt");
+        w.view().renameButton()->click();
+        settle();
+        alert = w.view().resultAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->textFormat(), Qt::PlainText);
+        QVERIFY(alert->text().contains(QStringLiteral("\u2022 <b>.txt: ")));
+    }
+
+    void cancelledDialogsChangeNothing() {
+        TestWindow w;
+        QStringList choices;
+        QTimer::singleShot(0, [&] { choices << cancelDialog(); });
+        w.view().openFilePicker();
+        QTimer::singleShot(0, [&] { choices << cancelDialog(); });
+        w.view().openFolderPicker();
+        settle();
+        QCOMPARE(choices, (QStringList{"files", "one folder, folders only"}));
+        QCOMPARE(w.notifications, 0);
+    }
+
+    void sideColumnStaysBetween280And340() {
+        TestWindow w;
+        QSplitter* splitter = w.view().splitter();
+        for (int wanted : {0, 279, 300, 341, 800}) {
+            splitter->setSizes({wanted, 1200 - wanted});
+            settle();
+            const int width = w.view().sideColumn()->width();
+            QVERIFY2(width >= 280 && width <= 340,
+                     qPrintable(QStringLiteral("asked %1, got %2").arg(wanted).arg(width)));
+        }
+        QVERIFY(!splitter->childrenCollapsible());
+    }
+
+    // Quit and About only: nothing opens a second window.
     void menusOfferQuitAndAboutOnly() {
-        MainWindow window;
-        QCOMPARE(menuTexts(window), (QStringList{"&File > &Quit", "&Help > About Vellumix"}));
-        QCOMPARE(window.quitAction()->shortcut(), QKeySequence(QKeySequence::Quit));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Vellumix"));
+        TestWindow w;
+        QStringList texts;
+        for (QAction* menu : w.window.menuBar()->actions()) {
+            for (QAction* action : menu->menu()->actions()) {
+                if (!action->isSeparator()) texts << menu->text() + " > " + action->text();
+            }
+        }
+        QCOMPARE(texts, (QStringList{"&File > &Quit", "&Help > About Vellumix"}));
+        QCOMPARE(w.window.quitAction()->shortcut(), QKeySequence(QKeySequence::Quit));
     }
 
     void contentIsNeverSmallerThan960By640() {
-        MainWindow window;
-        window.show();
-        window.resize(400, 300);
+        TestWindow w;
+        w.window.resize(400, 300);
         settle();
-        QVERIFY(window.content()->width() >= 960);
-        QVERIFY(window.content()->height() >= 640);
-        window.resize(1400, 900);
-        settle();
-        QVERIFY(window.content()->width() > 960);
+        QVERIFY(w.view().width() >= 960);
+        QVERIFY(w.view().height() >= 640);
     }
 
-    void aboutShowsNameVersionAndCredits() {
-        MainWindow window;
-        window.show();
-        window.aboutAction()->trigger();
-        AboutDialog* about = window.aboutDialog();
-        QVERIFY(about);
-        QVERIFY(about->isVisible());
+    // The name, the version and the credits; asking again brings the open
+    // About window forward, and a closed one opens anew.
+    void aboutShowsNameVersionAndCreditsOnce() {
+        TestWindow w;
+        w.window.aboutAction()->trigger();
+        AboutDialog* about = w.window.aboutDialog();
+        QVERIFY(about && about->isVisible());
         QCOMPARE(about->nameLabel()->text(), QStringLiteral("Vellumix"));
         QVERIFY(about->versionLabel()->text().contains(QStringLiteral(VELLUMIX_EXPECTED_VERSION)));
         QCOMPARE(about->creditLabel()->text(), QStringLiteral("© 2026 The Vellumix developers"));
@@ -74,28 +200,17 @@ private slots:
         QVERIFY(link->text().contains(QStringLiteral("href=\"https://vellumix.org\"")));
         QVERIFY(link->text().contains(QStringLiteral(">vellumix.org</a>")));
         QVERIFY(link->openExternalLinks());
-        for (QLabel* line : {about->creditLabel(), link})
-            QCOMPARE(line->font().pixelSize(), 12);
-        // The credit line is drawn fainter than the name.
-        QVERIFY(about->creditLabel()->palette().color(QPalette::WindowText).alpha() <
-                about->nameLabel()->palette().color(QPalette::WindowText).alpha());
-    }
 
-    void aboutOpensOnce() {
-        MainWindow window;
-        window.show();
-        window.showAbout();
-        AboutDialog* first = window.aboutDialog();
-        window.aboutAction()->trigger();
-        QCOMPARE(window.aboutDialog(), first);
-        QCOMPARE(aboutWindowCount(), 1);
-        first->close();
+        w.window.showAbout();
+        QCOMPARE(w.window.aboutDialog(), about);
+        QCOMPARE(visibleAboutWindows(), 1);
+        about->close();
         settle();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!window.aboutDialog());
-        window.showAbout();
-        QVERIFY(window.aboutDialog());
-        QCOMPARE(aboutWindowCount(), 1);
+        QVERIFY(!w.window.aboutDialog());
+        w.window.showAbout();
+        QVERIFY(w.window.aboutDialog());
+        QCOMPARE(visibleAboutWindows(), 1);
     }
 };
 

@@ -1,19 +1,30 @@
 // Shared by the UI tests: a main() that prepares the environment, real files in
-// a fresh temporary folder, and helpers that drive widgets like a user.
+// a fresh temporary folder, the application's window over them, and helpers
+// that drive widgets like a user. Brings in the window's parts and the widgets
+// they are made of, which most tests reach.
 #pragma once
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QtGlobal>
+#include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <system_error>
+#include <vector>
 
+#include "model/file_item.h"
+#include "model/file_url.h"
+#include "model/rename_config.h"
+#include "model/rename_rule.h"
+#include "ui/content_view.h"
+#include "ui/drop_zone.h"
+#include "ui/file_list_view.h"
 #include "ui/main_window.h"
+#include "ui/preview_table_model.h"
+#include "ui/rule_panel.h"
+#include "ui/stat_badge.h"
+#include "viewmodel/rename_view_model.h"
 
 namespace vellumix::ui::testing {
 
@@ -49,14 +60,25 @@ inline void typeText(QWidget* field, const QString& text) {
 // A fresh temporary folder with real files, removed at the end of the test.
 class Sandbox {
 public:
-    bool isValid() const { return dir_.isValid(); }
-    // The absolute path (as bytes) of `name` inside the folder.
-    std::string path(const std::string& name) const {
-        return QFile::encodeName(dir_.path()).toStdString() + "/" + name;
+    Sandbox() = default;
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+    // Removes the folder by its bytes first: QTemporaryDir, which goes by
+    // decoded names, cannot remove a name that is not valid UTF-8.
+    ~Sandbox() {
+        std::error_code ignored;
+        if (dir_.isValid()) std::filesystem::remove_all(root(), ignored);
     }
-    // Creates the file `name` (bytes, any encoding); returns its path.
+
+    // The folder's absolute path, as bytes.
+    std::string root() const { return QFile::encodeName(dir_.path()).toStdString(); }
+    // The absolute path (as bytes) of `name` inside the folder.
+    std::string path(const std::string& name) const { return root() + "/" + name; }
+    // Creates the file `name` (bytes, any encoding), and the folders it goes
+    // in; returns its path.
     std::string write(const std::string& name, const std::string& contents = "x") const {
         const std::string file = path(name);
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path());
         std::ofstream(file, std::ios::binary) << contents;
         return file;
     }
@@ -70,6 +92,51 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// The application's window, shown and active, over real files in a sandbox;
+// counts the change notifications of its view model.
+struct TestWindow {
+    explicit TestWindow(const std::vector<std::string>& names = {}) {
+        counter = vm().onWillChange([this] { ++notifications; });
+        window.resize(1000, 700);
+        window.show();
+        window.activateWindow();
+        (void)QTest::qWaitForWindowActive(&window);
+        if (!names.empty()) add(names);
+    }
+
+    ContentView& view() const { return *window.content(); }
+    RenameViewModel& vm() const { return view().viewModel(); }
+    // The widget of type T named `name` in the window. Without it no later
+    // step of the test means anything, so a missing one ends the program.
+    template <class T = QWidget>
+    T* find(const char* name) const {
+        T* widget = view().findChild<T*>(QLatin1String(name));
+        if (!widget) qFatal("no %s named %s", T::staticMetaObject.className(), name);
+        return widget;
+    }
+
+    // Creates the files `names` in the sandbox and adds them in one call.
+    void add(const std::vector<std::string>& names) {
+        std::vector<FileUrl> urls;
+        for (const std::string& name : names)
+            urls.emplace_back(files.write(name));
+        vm().addFiles(urls);
+        settle();
+    }
+
+    void configure(const std::function<void(RenameConfig&)>& change) {
+        RenameConfig config = vm().config();
+        change(config);
+        vm().setConfig(config);
+        settle();
+    }
+
+    Sandbox files;
+    MainWindow window;
+    int notifications = 0;
+    Subscription counter;
 };
 
 }  // namespace vellumix::ui::testing

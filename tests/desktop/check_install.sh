@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Installs a build into a fresh staging folder (DESTDIR, prefix /usr) and checks
+# that exactly the expected files land in their standard places under the one
+# application id, that they name each other correctly, and that the installed
+# menu entry and AppStream metadata pass their validators (when installed).
+#
+#   check_install.sh CMAKE BUILD_DIR STAGING_DIR
+set -euo pipefail
+
+cmake=$1
+build=$2
+staging=$3
+id=org.vellumix.Vellumix
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+rm -rf "$staging"
+DESTDIR="$staging" "$cmake" --install "$build" --prefix /usr >/dev/null
+
+# Exactly these files, nothing more (no headers, libraries or test programs).
+expected=$(sort <<EOF
+usr/bin/vellumix
+usr/share/applications/$id.desktop
+usr/share/doc/vellumix/copyright
+usr/share/icons/hicolor/128x128/apps/$id.png
+usr/share/icons/hicolor/256x256/apps/$id.png
+usr/share/icons/hicolor/32x32/apps/$id.png
+usr/share/icons/hicolor/64x64/apps/$id.png
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/kio/servicemenus/$id.servicemenu.desktop
+usr/share/metainfo/$id.metainfo.xml
+EOF
+)
+installed=$(cd "$staging" && find . -type f -o -type l | sed 's|^\./||' | sort)
+if [ "$installed" != "$expected" ]; then
+    fail "installed files differ from the expected ones:"
+    diff <(echo "$expected") <(echo "$installed") >&2 || true
+fi
+
+[ -x "$staging/usr/bin/vellumix" ] || fail "usr/bin/vellumix is not executable"
+# Dolphin runs only service menus that are executable.
+[ -x "$staging/usr/share/kio/servicemenus/$id.servicemenu.desktop" ] ||
+    fail "the service menu is not executable"
+
+# The files refer to each other by the one id.
+desktop="$staging/usr/share/applications/$id.desktop"
+metainfo="$staging/usr/share/metainfo/$id.metainfo.xml"
+servicemenu="$staging/usr/share/kio/servicemenus/$id.servicemenu.desktop"
+grep -qx "Icon=$id" "$desktop" || fail "the menu entry's Icon is not $id"
+grep -qx "Exec=vellumix %F" "$desktop" || fail "the menu entry does not run 'vellumix %F'"
+grep -qx "Icon=$id" "$servicemenu" || fail "the service menu's Icon is not $id"
+grep -qx "Exec=vellumix %F" "$servicemenu" || fail "the service menu does not run 'vellumix %F'"
+grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+grep -q "<binary>vellumix</binary>" "$metainfo" || fail "the metainfo does not provide vellumix"
+grep -q "<screenshot type=\"default\">" "$metainfo" || fail "the metainfo has no default screenshot"
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the menu entry"
+else
+    echo "desktop-file-validate not installed: the menu entry is not validated"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+else
+    echo "appstreamcli not installed: the metainfo is not validated"
+fi
+
+rm -rf "$staging"
+[ "$failures" -eq 0 ] || exit 1
+echo "installed files are in place and valid"

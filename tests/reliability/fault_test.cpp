@@ -1,0 +1,284 @@
+// Faults a rename meets on a real machine, each on real files: a folder that
+// goes away between preview and rename, a destination that another program
+// creates in the meantime, a name longer than the file system allows, a folder
+// without write permission, a folder with 100,000 entries, and entries that are
+// neither files nor folders (a FIFO, a dangling symbolic link). In every one the
+// failures are reported with a sentence and no file is lost.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/rename_engine.h"
+#include "model/file_item.h"
+#include "model/file_url.h"
+#include "model/rename_config.h"
+#include "model/uuid.h"
+#include "support/folder_state.h"
+#include "support/items.h"
+#include "support/temp_dir.h"
+#include "support/unprivileged.h"
+#include "viewmodel/rename_view_model.h"
+
+namespace vellumix {
+namespace {
+
+using namespace vellumix::testing;
+
+// A reason the user can read: words, not an error number.
+::testing::AssertionResult isSentence(const std::string& reason) {
+    const bool hasLetters = std::count_if(reason.begin(), reason.end(), [](char c) {
+                                return std::isalpha(static_cast<unsigned char>(c)) != 0;
+                            }) >= 3;
+    if (hasLetters && reason.find("errno") == std::string::npos) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "not a sentence: '" << escapedBytes(reason) << "'";
+}
+
+std::string lowercase(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Two folders, the second of which goes away after the preview (moved away by
+// another program, or deleted): its items fail, each with an entry in list
+// order; the first folder's files are all renamed.
+TEST(FaultTest, FolderThatGoesAwayAfterThePreviewFailsOnlyItsOwnItems) {
+    for (const bool deleteIt : {false, true}) {
+        SCOPED_TRACE(deleteIt ? "folder deleted" : "folder moved away");
+        const TempDir dir;
+        dir.makeDir("keep");
+        dir.makeDir("gone");
+        std::vector<FileUrl> urls;
+        for (const char* name : {"1.txt", "2.txt", "3.txt"}) {
+            urls.push_back(dir.write(std::string("keep/") + name, std::string("keep ") + name));
+            urls.push_back(dir.write(std::string("gone/") + name, std::string("gone ") + name));
+        }
+        const std::vector<FileItem> preview =
+            RenameEngine::preview(itemsFor(urls), prefixConfig("new_"));
+
+        if (deleteIt) {
+            std::filesystem::remove_all(dir.pathOf("gone"));
+        } else {
+            std::filesystem::rename(dir.pathOf("gone"), dir.pathOf("elsewhere"));
+        }
+        const RenameResult result = RenameEngine::rename(preview);
+
+        EXPECT_EQ(result.success, 3);
+        EXPECT_EQ(result.moved, (std::vector<std::size_t>{0, 2, 4}));
+        ASSERT_EQ(result.errors.size(), 3u);
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_EQ(result.errors[k].first, std::to_string(k + 1) + ".txt");
+            EXPECT_TRUE(isSentence(result.errors[k].second));
+        }
+        for (const char* name : {"1.txt", "2.txt", "3.txt"}) {
+            EXPECT_EQ(dir.read(std::string("keep/new_") + name), std::string("keep ") + name);
+            EXPECT_FALSE(dir.exists(std::string("keep/") + name));
+            if (!deleteIt) {
+                EXPECT_EQ(dir.read(std::string("elsewhere/") + name), std::string("gone ") + name);
+            }
+        }
+        if (!deleteIt) {
+            EXPECT_EQ(readFolderState(dir.pathOf("elsewhere")).files.size(), 3u);
+        }
+    }
+}
+
+// Another program creates a file of the new name between the preview and the
+// rename: the move is refused, both files keep their contents, and the rebuilt
+// list still names files that exist.
+TEST(FaultTest, DestinationCreatedBetweenPreviewAndRenameIsNeverReplaced) {
+    const TempDir dir;
+    RenameViewModel model;
+    model.addFiles({dir.write("a.txt", "mine a"), dir.write("b.txt", "mine b")});
+    model.setConfig(prefixConfig("x"));
+    ASSERT_EQ(model.changedCount(), 2);
+
+    dir.write("xa.txt", "theirs");
+    model.applyRename();
+
+    EXPECT_EQ(dir.read("a.txt"), "mine a");
+    EXPECT_EQ(dir.read("xa.txt"), "theirs");
+    EXPECT_EQ(dir.read("xb.txt"), "mine b");
+    EXPECT_FALSE(dir.exists("b.txt"));
+    const std::string& message = model.alertMessage();
+    EXPECT_EQ(
+        message.rfind("\xE2\x9C\x85 1 renamed.\n\xE2\x9D\x8C 1 error(s):\n\xE2\x80\xA2 a.txt: ", 0),
+        0u)
+        << message;
+    EXPECT_NE(lowercase(message).find("exists"), std::string::npos) << message;
+    for (const FileItem& item : model.files()) {
+        EXPECT_TRUE(pathExists(item.url.path())) << item.url.path();
+    }
+}
+
+// NAME_MAX is 255 bytes on the usual Linux file systems: a 255-byte name is
+// renamed, a longer one is refused with a sentence saying so.
+TEST(FaultTest, NameLongerThanTheFileSystemAllowsIsRefusedWithAClearReason) {
+    struct Case {
+        const char* name;
+        std::size_t prefixLength;
+        bool renamed;
+    };
+    // "a.txt" is 5 bytes long.
+    const Case cases[] = {
+        {"exactly 255 bytes", 250, true},
+        {"256 bytes", 251, false},
+        {"305 bytes", 300, false},
+    };
+    for (const Case& c : cases) {
+        const TempDir dir;
+        const FileUrl url = dir.write("a.txt", "contents");
+        const std::string newName = std::string(c.prefixLength, 'p') + "a.txt";
+        const RenameResult result = RenameEngine::rename(
+            RenameEngine::preview(itemsFor({url}), prefixConfig(std::string(c.prefixLength, 'p'))));
+        if (c.renamed) {
+            EXPECT_EQ(result.success, 1) << c.name;
+            EXPECT_EQ(dir.read(newName), "contents") << c.name;
+            continue;
+        }
+        EXPECT_EQ(result.success, 0) << c.name;
+        ASSERT_EQ(result.errors.size(), 1u) << c.name;
+        EXPECT_EQ(result.errors[0].first, "a.txt") << c.name;
+        EXPECT_TRUE(isSentence(result.errors[0].second)) << c.name;
+        EXPECT_NE(lowercase(result.errors[0].second).find("long"), std::string::npos)
+            << c.name << ": " << result.errors[0].second;
+        EXPECT_EQ(dir.read("a.txt"), "contents") << c.name;
+        EXPECT_EQ(readFolderState(dir.path()).files.size(), 1u) << c.name;
+    }
+}
+
+// A folder the user may read but not write: the move is refused with a
+// sentence about permission and the file stays as it was.
+TEST(FaultTest, FolderWithoutWritePermissionRefusesTheMove) {
+    const TempDir dir;
+    dir.makeDir("locked");
+    const FileUrl url = dir.write("locked/a.txt", "contents");
+    const std::vector<FileItem> preview = RenameEngine::preview(itemsFor({url}), prefixConfig("x"));
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(dir.pathOf("locked").c_str(), 0555), 0);
+    const Unprivileged child = runUnprivileged([&] {
+        const RenameResult result = RenameEngine::rename(preview);
+        std::string report = std::to_string(result.success);
+        for (const auto& [name, reason] : result.errors)
+            report += "\n" + name + ": " + reason;
+        return report;
+    });
+    if (!child.ran) GTEST_SKIP() << child.skipReason;
+    EXPECT_EQ(child.output, "0\na.txt: You don't have permission to rename \u201Ca.txt\u201D.");
+    EXPECT_EQ(dir.read("locked/a.txt"), "contents");
+    EXPECT_FALSE(dir.exists("locked/xa.txt"));
+}
+
+// 100,000 entries, made in random order, listed by addFolder: every visible file
+// once, none of the hidden entries or subfolders, sorted by name.
+TEST(FaultTest, AddFolderListsAHundredThousandEntriesInNameOrder) {
+    constexpr int kFiles = 100000;
+    const TempDir dir;
+    dir.makeDir("big");
+    const std::string folder = dir.pathOf("big");
+    const char* const prefixes[] = {"B", "a", "_", "Z"};
+    std::vector<std::string> names;
+    names.reserve(kFiles);
+    for (int i = 0; i < kFiles; ++i) {
+        names.push_back(prefixes[i % 4] + std::to_string(1000000 + i).substr(1) + ".dat");
+    }
+    std::shuffle(names.begin(), names.end(), std::mt19937_64(7));
+    for (const std::string& name : names) {
+        const int fd = ::open((folder + "/" + name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        ASSERT_GE(fd, 0) << name << ": " << std::strerror(errno);
+        ::close(fd);
+    }
+    dir.write("big/.hidden", "");
+    dir.makeDir("big/sub");
+    dir.write("big/sub/inner.dat", "");
+
+    RenameViewModel model;
+    model.addFolder(FileUrl(folder + "/"));
+
+    std::sort(names.begin(), names.end());  // ASCII names: byte order is code point order
+    const std::vector<FileItem>& files = model.files();
+    ASSERT_EQ(files.size(), static_cast<std::size_t>(kFiles));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        ASSERT_EQ(files[i].currentName(), names[i]) << "position " << i;
+        ASSERT_EQ(files[i].url.deletingLastPathComponent().path(), folder + "/")
+            << "position " << i;
+    }
+}
+
+// A FIFO and a dangling symbolic link are listed like files (listing never
+// opens them, so nothing waits on the FIFO) and are renamed as what they are:
+// the FIFO stays a FIFO, the link keeps pointing where it pointed.
+TEST(FaultTest, FifoAndDanglingLinkAreListedAndRenamedWithoutLoss) {
+    const TempDir dir;
+    dir.makeDir("odd");
+    dir.write("odd/a.txt", "contents");
+    ASSERT_EQ(::mkfifo(dir.pathOf("odd/pipe").c_str(), 0644), 0) << std::strerror(errno);
+    ASSERT_EQ(::symlink("nowhere", dir.pathOf("odd/link").c_str()), 0) << std::strerror(errno);
+
+    ::alarm(60);  // a listing that opened the FIFO would wait here forever
+    RenameViewModel model;
+    model.addFolder(FileUrl(dir.pathOf("odd") + "/"));
+    ASSERT_EQ(model.files().size(), 3u);
+    EXPECT_EQ(model.files()[0].currentName(), "a.txt");
+    EXPECT_EQ(model.files()[1].currentName(), "link");
+    EXPECT_EQ(model.files()[2].currentName(), "pipe");
+
+    model.setConfig(prefixConfig("renamed-"));
+    model.applyRename();
+    ::alarm(0);
+
+    EXPECT_EQ(model.alertMessage(), "\xE2\x9C\x85 3 file(s) renamed successfully.");
+    EXPECT_EQ(dir.read("odd/renamed-a.txt"), "contents");
+    struct stat info {};
+    ASSERT_EQ(::lstat(dir.pathOf("odd/renamed-pipe").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(::lstat(dir.pathOf("odd/renamed-link").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(std::filesystem::read_symlink(dir.pathOf("odd/renamed-link")).string(), "nowhere");
+    const FolderState state = readFolderState(dir.pathOf("odd"));
+    EXPECT_EQ(state.files.size(), 1u);
+    EXPECT_EQ(state.others.size(), 2u) << state.describe();
+    for (const FileItem& item : model.files()) {
+        EXPECT_TRUE(pathExists(item.url.path())) << item.url.path();
+    }
+}
+
+// FileUrl expects absolute paths, but a relative one must not send a file out
+// of its folder: "a.txt" renamed to "b.txt" stays in the working folder instead
+// of landing in "/" (where root may write).
+TEST(FaultTest, RelativeUrlIsRenamedInItsOwnFolderNeverAtTheRoot) {
+    const TempDir dir;
+    dir.write("relative.txt", "contents");
+    const std::string newName = "vellumix-relative-" + Uuid().toString() + ".txt";
+    FileItem item(FileUrl("relative.txt"));
+    item.newName = newName;
+    item.status = FileItem::Status::changed;
+
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    const RenameResult result = RenameEngine::rename({item});
+    std::filesystem::current_path(before);
+
+    const std::string atRoot = "/" + newName;
+    const bool escaped = pathExists(atRoot);
+    if (escaped) std::filesystem::rename(atRoot, dir.pathOf("relative.txt"));  // put it back
+    EXPECT_FALSE(escaped) << "the file was moved to " << atRoot;
+    EXPECT_EQ(result.success, 1);
+    EXPECT_EQ(dir.read(newName), "contents");
+}
+
+}  // namespace
+}  // namespace vellumix

@@ -1,0 +1,289 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>vellumix::ui::AboutDialog</name>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Über Vellumix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vellumix developers</source>
+        <translation>© 2026 Die Vellumix-Entwickler</translation>
+    </message>
+    <message>
+        <source>Web site %1</source>
+        <translation>Website %1</translation>
+    </message>
+    <message>
+        <source>Opens the Vellumix web site in the web browser</source>
+        <translation>Öffnet die Website von Vellumix im Webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ContentView</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>The number of files in the list</source>
+        <translation>Anzahl der Dateien in der Liste</translation>
+    </message>
+    <message>
+        <source>The number of files whose name changes</source>
+        <translation>Anzahl der Dateien, deren Name sich ändert</translation>
+    </message>
+    <message>
+        <source>The number of files whose name stays as it is</source>
+        <translation>Anzahl der Dateien, deren Name bleibt, wie er ist</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Choose files to add to the list</source>
+        <translation>Dateien auswählen, die zur Liste hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Choose a folder; the files in it are added to the list</source>
+        <translation>Einen Ordner auswählen; die Dateien darin werden zur Liste hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Remove every file from the list</source>
+        <translation>Alle Dateien aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Rename on disk every file whose new name differs from its current name</source>
+        <translation>Jede Datei, deren neuer Name vom jetzigen abweicht, auf dem Datenträger umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename %1 File(s)</source>
+        <translation>%1 Datei(en) umbenennen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::DropZone</name>
+    <message>
+        <source>Drop files or folders here</source>
+        <translation>Dateien oder Ordner hierher ziehen</translation>
+    </message>
+    <message>
+        <source>or use the Add Files / Add Folder buttons</source>
+        <translation>oder die Schaltflächen „Dateien hinzufügen“ / „Ordner hinzufügen“ verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::FileListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
+        <translation>Jetziger Name, neuer Name und Status jeder Datei. Entf entfernt die ausgewählten Dateien aus der Liste.</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Selects every file in the list</source>
+        <translation>Wählt alle Dateien der Liste aus</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Über Vellumix</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::PreviewTableModel</name>
+    <message>
+        <source>no new name</source>
+        <translation>kein neuer Name</translation>
+    </message>
+    <message>
+        <source>not previewed</source>
+        <translation>keine Vorschau</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Ursprünglicher Name</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Umbenannt</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::RulePanel</name>
+    <message>
+        <source>Rename rule</source>
+        <translation>Umbenennungsregel</translation>
+    </message>
+    <message>
+        <source>The rule that makes the new names, and its settings</source>
+        <translation>Die Regel, nach der die neuen Namen entstehen, und ihre Einstellungen</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>How the new names are made</source>
+        <translation>Wie die neuen Namen gebildet werden</translation>
+    </message>
+    <message>
+        <source>Text put before each file name</source>
+        <translation>Text, der vor jeden Dateinamen gesetzt wird</translation>
+    </message>
+    <message>
+        <source>Text put after each file name, before its extension</source>
+        <translation>Text, der hinter jeden Dateinamen gesetzt wird, vor die Endung</translation>
+    </message>
+    <message>
+        <source>Text put in place of each match</source>
+        <translation>Text, der jeden Treffer ersetzt</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>When checked, upper and lower case letters must match exactly</source>
+        <translation>Wenn angekreuzt, müssen Groß- und Kleinbuchstaben genau übereinstimmen</translation>
+    </message>
+    <message>
+        <source>Case style</source>
+        <translation>Schreibweise</translation>
+    </message>
+    <message>
+        <source>How the letters of the new names are cased</source>
+        <translation>Wie die Buchstaben der neuen Namen groß- oder kleingeschrieben werden</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Whether the number goes before or after the name</source>
+        <translation>Ob die Nummer vor oder hinter dem Namen steht</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the number</source>
+        <translation>Text zwischen Name und Nummer</translation>
+    </message>
+    <message>
+        <source>The number of the first file</source>
+        <translation>Die Nummer der ersten Datei</translation>
+    </message>
+    <message>
+        <source>How much the number grows from one file to the next</source>
+        <translation>Um wie viel die Nummer von Datei zu Datei wächst</translation>
+    </message>
+    <message>
+        <source>The fewest digits a number has, filled with leading zeros</source>
+        <translation>Mindestanzahl der Ziffern einer Nummer, mit führenden Nullen aufgefüllt</translation>
+    </message>
+    <message>
+        <source>Whether the date goes before or after the name</source>
+        <translation>Ob das Datum vor oder hinter dem Namen steht</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the date</source>
+        <translation>Text zwischen Name und Datum</translation>
+    </message>
+    <message>
+        <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
+        <translation>Formatzeichen: yyyy&#xa0;·&#xa0;MM&#xa0;·&#xa0;dd&#xa0;·&#xa0;HH&#xa0;·&#xa0;mm&#xa0;·&#xa0;ss</translation>
+    </message>
+    <message>
+        <source>Where removing begins; 0 is the first character</source>
+        <translation>Wo das Entfernen beginnt; 0 ist das erste Zeichen</translation>
+    </message>
+    <message>
+        <source>How many characters are removed</source>
+        <translation>Wie viele Zeichen entfernt werden</translation>
+    </message>
+    <message>
+        <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
+        <translation>Ersetzt Unterstriche, Bindestriche und Punkte durch Leerzeichen und schreibt dann jedes Wort groß.</translation>
+    </message>
+    <message>
+        <source>The regular expression to look for in each file name</source>
+        <translation>Der reguläre Ausdruck, der in jedem Dateinamen gesucht wird</translation>
+    </message>
+    <message>
+        <source>The text to look for in each file name</source>
+        <translation>Der Text, der in jedem Dateinamen gesucht wird</translation>
+    </message>
+    <message>
+        <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
+        <translation>Wie das heutige Datum geschrieben wird, zum Beispiel yyyy-MM-dd für 2024-03-31</translation>
+    </message>
+</context>
+</TS>

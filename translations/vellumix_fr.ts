@@ -1,0 +1,289 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>vellumix::ui::AboutDialog</name>
+    <message>
+        <source>About Vellumix</source>
+        <translation>À propos de Vellumix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vellumix developers</source>
+        <translation>© 2026 Les développeurs de Vellumix</translation>
+    </message>
+    <message>
+        <source>Web site %1</source>
+        <translation>Site web %1</translation>
+    </message>
+    <message>
+        <source>Opens the Vellumix web site in the web browser</source>
+        <translation>Ouvre le site web de Vellumix dans le navigateur</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ContentView</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>The number of files in the list</source>
+        <translation>Nombre de fichiers dans la liste</translation>
+    </message>
+    <message>
+        <source>The number of files whose name changes</source>
+        <translation>Nombre de fichiers dont le nom change</translation>
+    </message>
+    <message>
+        <source>The number of files whose name stays as it is</source>
+        <translation>Nombre de fichiers dont le nom reste inchangé</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Choose files to add to the list</source>
+        <translation>Choisir des fichiers à ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>Choose a folder; the files in it are added to the list</source>
+        <translation>Choisir un dossier dont les fichiers sont ajoutés à la liste</translation>
+    </message>
+    <message>
+        <source>Remove every file from the list</source>
+        <translation>Retirer tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Rename on disk every file whose new name differs from its current name</source>
+        <translation>Renommer sur le disque chaque fichier dont le nouveau nom diffère du nom actuel</translation>
+    </message>
+    <message>
+        <source>Rename %1 File(s)</source>
+        <translation>Renommer %1 fichier(s)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::DropZone</name>
+    <message>
+        <source>Drop files or folders here</source>
+        <translation>Déposez ici des fichiers ou des dossiers</translation>
+    </message>
+    <message>
+        <source>or use the Add Files / Add Folder buttons</source>
+        <translation>ou utilisez les boutons «&#xa0;Ajouter des fichiers&#xa0;» / «&#xa0;Ajouter un dossier&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::FileListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
+        <translation>Nom actuel, nouveau nom et état de chaque fichier. Suppr retire de la liste les fichiers sélectionnés.</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Retirer de la liste</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Selects every file in the list</source>
+        <translation>Sélectionne tous les fichiers de la liste</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>About Vellumix</source>
+        <translation>À propos de Vellumix</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::PreviewTableModel</name>
+    <message>
+        <source>no new name</source>
+        <translation>pas de nouveau nom</translation>
+    </message>
+    <message>
+        <source>not previewed</source>
+        <translation>pas d’aperçu</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Nom d’origine</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Renommé</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Identique</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::RulePanel</name>
+    <message>
+        <source>Rename rule</source>
+        <translation>Règle de renommage</translation>
+    </message>
+    <message>
+        <source>The rule that makes the new names, and its settings</source>
+        <translation>La règle qui forme les nouveaux noms, et ses réglages</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>How the new names are made</source>
+        <translation>Comment les nouveaux noms sont formés</translation>
+    </message>
+    <message>
+        <source>Text put before each file name</source>
+        <translation>Texte placé devant chaque nom de fichier</translation>
+    </message>
+    <message>
+        <source>Text put after each file name, before its extension</source>
+        <translation>Texte placé après chaque nom de fichier, avant son extension</translation>
+    </message>
+    <message>
+        <source>Text put in place of each match</source>
+        <translation>Texte qui remplace chaque occurrence</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>When checked, upper and lower case letters must match exactly</source>
+        <translation>Case cochée, majuscules et minuscules doivent correspondre exactement</translation>
+    </message>
+    <message>
+        <source>Case style</source>
+        <translation>Casse</translation>
+    </message>
+    <message>
+        <source>How the letters of the new names are cased</source>
+        <translation>Comment les lettres des nouveaux noms sont mises en majuscules ou en minuscules</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Whether the number goes before or after the name</source>
+        <translation>Si le numéro se place avant ou après le nom</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the number</source>
+        <translation>Texte placé entre le nom et le numéro</translation>
+    </message>
+    <message>
+        <source>The number of the first file</source>
+        <translation>Le numéro du premier fichier</translation>
+    </message>
+    <message>
+        <source>How much the number grows from one file to the next</source>
+        <translation>De combien le numéro augmente d’un fichier au suivant</translation>
+    </message>
+    <message>
+        <source>The fewest digits a number has, filled with leading zeros</source>
+        <translation>Nombre minimal de chiffres d’un numéro, complété par des zéros en tête</translation>
+    </message>
+    <message>
+        <source>Whether the date goes before or after the name</source>
+        <translation>Si la date se place avant ou après le nom</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the date</source>
+        <translation>Texte placé entre le nom et la date</translation>
+    </message>
+    <message>
+        <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
+        <translation>Codes de format&#xa0;: yyyy&#xa0;·&#xa0;MM&#xa0;·&#xa0;dd&#xa0;·&#xa0;HH&#xa0;·&#xa0;mm&#xa0;·&#xa0;ss</translation>
+    </message>
+    <message>
+        <source>Where removing begins; 0 is the first character</source>
+        <translation>Où commence la suppression (0 est le premier caractère)</translation>
+    </message>
+    <message>
+        <source>How many characters are removed</source>
+        <translation>Combien de caractères sont supprimés</translation>
+    </message>
+    <message>
+        <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
+        <translation>Remplace les tirets bas, les tirets et les points par des espaces, puis met une majuscule au début de chaque mot.</translation>
+    </message>
+    <message>
+        <source>The regular expression to look for in each file name</source>
+        <translation>L’expression régulière recherchée dans chaque nom de fichier</translation>
+    </message>
+    <message>
+        <source>The text to look for in each file name</source>
+        <translation>Le texte recherché dans chaque nom de fichier</translation>
+    </message>
+    <message>
+        <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
+        <translation>Comment la date du jour est écrite, par exemple yyyy-MM-dd pour 2024-03-31</translation>
+    </message>
+</context>
+</TS>
