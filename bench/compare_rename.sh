@@ -41,7 +41,8 @@ for round in $(seq "$rounds"); do
         --export-csv "$results/round$round.csv" \
         -n vellumix "$bin/vellumix_bench_rename $folder x_" \
         -n renameat2 "$bin/vellumix_bench_rename_floor $folder x_" \
-        -n perl "cd $folder && $perl_rename 's/^/x_/' *" >/dev/null
+        -n perl "cd $folder && $perl_rename 's/^/x_/' *" >/dev/null 2>"$results/hyperfine.log" ||
+        { cat "$results/hyperfine.log" >&2; exit 1; }
     # The last run left COUNT files, every one renamed.
     renamed=$(find "$folder" -maxdepth 1 -name 'x_photo_*' | wc -l)
     [ "$renamed" -eq "$count" ] || { echo "expected $count renamed files, found $renamed" >&2; exit 1; }
