@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/escaped_bytes.h"
+
 namespace vellumix::fuzz {
 
 // Well-formed UTF-8 as Unicode defines it: shortest form, no surrogates, nothing
@@ -46,18 +48,7 @@ inline bool wellFormedUtf8(std::string_view text) {
 
 // The bytes of `text` with everything outside printable ASCII as \xNN.
 inline std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7F && b != '\\') {
-            out += c;
-        } else {
-            char buffer[5];
-            std::snprintf(buffer, sizeof buffer, "\\x%02X", b);
-            out += buffer;
-        }
-    }
-    return out;
+    return testing::escapedBytes(text);
 }
 
 [[noreturn]] inline void fail(const char* what, std::string_view detail) {

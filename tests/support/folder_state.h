@@ -16,24 +16,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vellumix::testing {
+#include "support/escaped_bytes.h"
 
-// Printable ASCII as it is, every other byte as \xNN: names that are not UTF-8,
-// or hold line breaks, stay readable in a failure message.
-inline std::string escapedBytes(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7F && b != '\\') {
-            out += c;
-        } else {
-            char buffer[5];
-            std::snprintf(buffer, sizeof buffer, "\\x%02X", b);
-            out += buffer;
-        }
-    }
-    return out;
-}
+namespace vellumix::testing {
 
 inline std::string readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
