@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>std</name>
+    <message>
+        <source>“%1” already exists.</source>
+        <translation>„%1“ ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>“%1” no longer exists.</source>
+        <translation>„%1“ ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have permission to rename “%1”.</source>
+        <translation>Sie haben keine Berechtigung, „%1“ umzubenennen.</translation>
+    </message>
+    <message>
+        <source>“%1” is on a read-only file system.</source>
+        <translation>„%1“ liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>The new name is too long.</source>
+        <translation>Der neue Name ist zu lang.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough space on the disk to rename “%1”.</source>
+        <translation>Auf dem Datenträger ist nicht genug Platz, um „%1“ umzubenennen.</translation>
+    </message>
+    <message>
+        <source>“%1” is in use.</source>
+        <translation>„%1“ wird gerade verwendet.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be moved to another file system.</source>
+        <translation>„%1“ kann nicht auf ein anderes Dateisystem verschoben werden.</translation>
+    </message>
+    <message>
+        <source>A disk error occurred while renaming “%1”.</source>
+        <translation>Beim Umbenennen von „%1“ ist ein Datenträgerfehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t be empty.</source>
+        <translation>Ein Name darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain “/”.</source>
+        <translation>Ein Name darf kein „/“ enthalten.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain a null character.</source>
+        <translation>Ein Name darf kein Nullzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name.</source>
+        <translation>„%1“ kann nicht als Name verwendet werden.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name on this drive.</source>
+        <translation>„%1“ kann auf diesem Laufwerk nicht als Name verwendet werden.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed (%2).</source>
+        <translation>„%1“ konnte nicht umbenannt werden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::AboutDialog</name>
     <message>
         <source>About Vellumix</source>

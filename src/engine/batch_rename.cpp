@@ -4,6 +4,7 @@
 #include <chrono>
 #include <exception>
 #include <iterator>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -117,7 +118,8 @@ RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
         std::string name = item.currentName();
         if (!selectedForMove(item, name)) continue;
         // The new name stays one component of the file's own folder.
-        if (std::string reason = detail::invalidNameReason(item.newName); !reason.empty()) {
+        if (const std::optional<FailureKind> kind = detail::invalidNameKind(item.newName)) {
+            std::string reason = failureText({*kind, name, item.newName, 0});
             result.errors.emplace_back(std::move(name), std::move(reason));
             continue;
         }
@@ -125,7 +127,8 @@ RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
             item.url.deletingLastPathComponent().appendingPathComponent(item.newName);
         if (const int error = detail::moveWithoutReplacing(item.url.path(), destination.path());
             error != 0) {
-            std::string reason = detail::moveFailureText(error, name, item.newName);
+            std::string reason =
+                failureText({detail::moveFailureKind(error), name, item.newName, error});
             result.errors.emplace_back(std::move(name), std::move(reason));
             continue;
         }

@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <system_error>
 
 namespace vellumix::detail {
 namespace {
@@ -27,15 +25,6 @@ bool hardLinksRefused(int error) {
         default:
             return false;
     }
-}
-
-std::string quoted(std::string_view name) {
-    std::string text;
-    text.reserve(name.size() + 6);
-    text += "\u201C";
-    text += name;
-    text += "\u201D";
-    return text;
 }
 
 }  // namespace
@@ -74,45 +63,42 @@ int moveAfterCheck(const std::string& from, const std::string& to) {
     return 0;
 }
 
-std::string invalidNameReason(std::string_view newName) {
-    if (newName.empty()) return "A name can't be empty.";
-    if (newName.find('/') != std::string_view::npos) return "A name can't contain \u201C/\u201D.";
-    if (newName.find('\0') != std::string_view::npos) {
-        return "A name can't contain a null character.";
-    }
-    if (newName == "." || newName == "..") return quoted(newName) + " can't be used as a name.";
-    return {};
+std::optional<FailureKind> invalidNameKind(std::string_view newName) {
+    if (newName.empty()) return FailureKind::emptyName;
+    if (newName.find('/') != std::string_view::npos) return FailureKind::nameWithSlash;
+    if (newName.find('\0') != std::string_view::npos) return FailureKind::nameWithNull;
+    if (newName == "." || newName == "..") return FailureKind::reservedName;
+    return std::nullopt;
 }
 
-std::string moveFailureText(int error, std::string_view name, std::string_view newName) {
+FailureKind moveFailureKind(int error) {
     switch (error) {
         case EEXIST:
         case ENOTEMPTY:
         case EISDIR:
-            return quoted(newName) + " already exists.";
+            return FailureKind::alreadyExists;
         case ENOENT:
         case ENOTDIR:
-            return quoted(name) + " no longer exists.";
+            return FailureKind::noLongerExists;
         case EACCES:
         case EPERM:
-            return "You don't have permission to rename " + quoted(name) + ".";
+            return FailureKind::permissionDenied;
         case EROFS:
-            return quoted(name) + " is on a read-only file system.";
+            return FailureKind::readOnly;
         case ENAMETOOLONG:
-            return "The new name is too long.";
+            return FailureKind::nameTooLong;
         case ENOSPC:
         case EDQUOT:
-            return "There isn't enough space on the disk to rename " + quoted(name) + ".";
+            return FailureKind::noSpace;
         case EBUSY:
         case ETXTBSY:
-            return quoted(name) + " is in use.";
+            return FailureKind::inUse;
         case EXDEV:
-            return quoted(name) + " can't be moved to another file system.";
+            return FailureKind::otherFileSystem;
         case EIO:
-            return "A disk error occurred while renaming " + quoted(name) + ".";
+            return FailureKind::diskError;
         default:
-            return quoted(name) + " couldn't be renamed (" +
-                   std::generic_category().message(error) + ").";
+            return FailureKind::other;
     }
 }
 

@@ -11,8 +11,11 @@
 // function is safe to call from any thread.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "engine/failure_text.h"
 
 namespace vellumix::detail {
 
@@ -27,14 +30,13 @@ int moveByHardLink(const std::string& from, const std::string& to);
 // lstat(to) must fail with ENOENT, then rename(from, to).
 int moveAfterCheck(const std::string& from, const std::string& to);
 
-// Why `newName` cannot be used as a file name in the same folder, as a sentence
-// for the user, or "" when it can. Refused: "", ".", "..", and names holding
-// "/" or a NUL byte (they would leave the folder or be cut short).
-std::string invalidNameReason(std::string_view newName);
+// Why `newName` cannot be used as a file name in the same folder, or nothing
+// when it can. Refused: "", ".", "..", and names holding "/" or a NUL byte (they
+// would leave the folder or be cut short).
+std::optional<FailureKind> invalidNameKind(std::string_view newName);
 
-// A short sentence for the user telling why the file `name` could not be
-// renamed to `newName`, built from the errno of the failed move. Never a bare
-// number. Example: EEXIST -> "“a.txt” already exists."
-std::string moveFailureText(int error, std::string_view name, std::string_view newName);
+// What the errno of a failed move means for the user. Example: EEXIST ->
+// alreadyExists; an errno without a kind of its own -> other.
+FailureKind moveFailureKind(int error);
 
 }  // namespace vellumix::detail

@@ -13,6 +13,7 @@
 #include "ui/appearance.h"
 #include "ui/command_line.h"
 #include "ui/content_view.h"
+#include "ui/failure_wording.h"
 #include "ui/file_list_view.h"
 #include "ui/main_window.h"
 #include "ui/translations.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     if (std::optional<int> status = vellumix::ui::answer(commandLine)) return *status;
 
     vellumix::ui::installTranslators(app);
+    vellumix::ui::installFailureWording();
     vellumix::ui::followDesktopColorScheme(app);
 
     vellumix::ui::MainWindow window;

@@ -99,7 +99,8 @@ TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {
         {std::string("a\0b", 3), "A name can't contain a null character."},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(invalidNameReason(c.newName), c.reason) << c.newName;
+        const std::optional<FailureKind> kind = invalidNameKind(c.newName);
+        EXPECT_EQ(kind ? failureText({*kind, "a.txt", c.newName, 0}) : "", c.reason) << c.newName;
     }
 }
 
@@ -123,8 +124,18 @@ TEST(FileMoveTest, FailureSentences) {
         {EMLINK, "\u201Ca.txt\u201D couldn't be renamed (Too many links)."},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(moveFailureText(c.error, "a.txt", "b.txt"), c.text) << c.error;
+        EXPECT_EQ(failureText({moveFailureKind(c.error), "a.txt", "b.txt", c.error}), c.text)
+            << c.error;
     }
+}
+
+// An installed wording makes every sentence; removing it brings English back.
+TEST(FileMoveTest, InstalledWordingMakesTheSentences) {
+    setFailureWording([](const Failure& failure) { return "[" + failure.newName + "]"; });
+    EXPECT_EQ(failureText({FailureKind::alreadyExists, "a.txt", "b.txt", EEXIST}), "[b.txt]");
+    setFailureWording(nullptr);
+    EXPECT_EQ(failureText({FailureKind::alreadyExists, "a.txt", "b.txt", EEXIST}),
+              "\u201Cb.txt\u201D already exists.");
 }
 
 }  // namespace
