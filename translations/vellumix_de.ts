@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>std</name>
+    <name>FailureText</name>
     <message>
         <source>“%1” already exists.</source>
         <translation>„%1“ ist bereits vorhanden.</translation>

@@ -2,22 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>std</name>
+    <name>FailureText</name>
     <message>
         <source>“%1” already exists.</source>
-        <translation>« %1 » existe déjà.</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà.</translation>
     </message>
     <message>
         <source>“%1” no longer exists.</source>
-        <translation>« %1 » n’existe plus.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’existe plus.</translation>
     </message>
     <message>
         <source>You don&apos;t have permission to rename “%1”.</source>
-        <translation>Vous n’avez pas l’autorisation de renommer « %1 ».</translation>
+        <translation>Vous n’avez pas l’autorisation de renommer «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” is on a read-only file system.</source>
-        <translation>« %1 » se trouve sur un système de fichiers en lecture seule.</translation>
+        <translation>«&#xa0;%1&#xa0;» se trouve sur un système de fichiers en lecture seule.</translation>
     </message>
     <message>
         <source>The new name is too long.</source>
@@ -25,19 +25,19 @@
     </message>
     <message>
         <source>There isn&apos;t enough space on the disk to rename “%1”.</source>
-        <translation>Il n’y a pas assez d’espace sur le disque pour renommer « %1 ».</translation>
+        <translation>Il n’y a pas assez d’espace sur le disque pour renommer «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” is in use.</source>
-        <translation>« %1 » est en cours d’utilisation.</translation>
+        <translation>«&#xa0;%1&#xa0;» est en cours d’utilisation.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be moved to another file system.</source>
-        <translation>« %1 » ne peut pas être déplacé vers un autre système de fichiers.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être déplacé vers un autre système de fichiers.</translation>
     </message>
     <message>
         <source>A disk error occurred while renaming “%1”.</source>
-        <translation>Une erreur de disque s’est produite lors du renommage de « %1 ».</translation>
+        <translation>Une erreur de disque s’est produite lors du renommage de «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>A name can&apos;t be empty.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>A name can&apos;t contain “/”.</source>
-        <translation>Un nom ne peut pas contenir « / ».</translation>
+        <translation>Un nom ne peut pas contenir «&#xa0;/&#xa0;».</translation>
     </message>
     <message>
         <source>A name can&apos;t contain a null character.</source>
@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>“%1” can&apos;t be used as a name.</source>
-        <translation>« %1 » ne peut pas être utilisé comme nom.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être utilisé comme nom.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be used as a name on this drive.</source>
-        <translation>« %1 » ne peut pas être utilisé comme nom sur ce lecteur.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être utilisé comme nom sur ce lecteur.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be renamed (%2).</source>
-        <translation>« %1 » n’a pas pu être renommé (%2).</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être renommé (%2).</translation>
     </message>
 </context>
 <context>

@@ -10,68 +10,69 @@
 namespace vellumix::ui {
 namespace {
 
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+// The English sentence of each kind, as the translations know it, and whether
+// its %1 is the file's current name or the name it was to get.
+struct Wording {
+    const char* sentence;
+    bool speaksOfNewName = false;
+};
+
+Wording wordingOf(FailureKind kind) {
+    switch (kind) {
+        case FailureKind::alreadyExists:
+            return {QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D already exists."), true};
+        case FailureKind::noLongerExists:
+            return {QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D no longer exists.")};
+        case FailureKind::permissionDenied:
+            return {QT_TRANSLATE_NOOP("FailureText",
+                                      "You don't have permission to rename \u201C%1\u201D.")};
+        case FailureKind::readOnly:
+            return {
+                QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D is on a read-only file system.")};
+        case FailureKind::nameTooLong:
+            return {QT_TRANSLATE_NOOP("FailureText", "The new name is too long.")};
+        case FailureKind::noSpace:
+            return {QT_TRANSLATE_NOOP(
+                "FailureText", "There isn't enough space on the disk to rename \u201C%1\u201D.")};
+        case FailureKind::inUse:
+            return {QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D is in use.")};
+        case FailureKind::otherFileSystem:
+            return {QT_TRANSLATE_NOOP("FailureText",
+                                      "\u201C%1\u201D can't be moved to another file system.")};
+        case FailureKind::diskError:
+            return {QT_TRANSLATE_NOOP("FailureText",
+                                      "A disk error occurred while renaming \u201C%1\u201D.")};
+        case FailureKind::emptyName:
+            return {QT_TRANSLATE_NOOP("FailureText", "A name can't be empty.")};
+        case FailureKind::nameWithSlash:
+            return {QT_TRANSLATE_NOOP("FailureText", "A name can't contain \u201C/\u201D.")};
+        case FailureKind::nameWithNull:
+            return {QT_TRANSLATE_NOOP("FailureText", "A name can't contain a null character.")};
+        case FailureKind::reservedName:
+            return {QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D can't be used as a name."),
+                    true};
+        case FailureKind::nameNotOnDrive:
+            return {QT_TRANSLATE_NOOP("FailureText",
+                                      "\u201C%1\u201D can't be used as a name on this drive."),
+                    true};
+        case FailureKind::other:
+            break;
+    }
+    return {QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D couldn't be renamed (%2).")};
 }
 
 // The sentence of `failure` in the installed language. Names are shown byte for
 // byte as the engine gives them; QCoreApplication::translate is thread-safe.
 std::string translatedFailureText(const Failure& failure) {
-    const auto tr = [](const char* sentence) {
-        return QCoreApplication::translate("FailureText", sentence);
-    };
-    const QString name = text(failure.name);
-    const QString newName = text(failure.newName);
-    QString sentence;
-    switch (failure.kind) {
-        case FailureKind::alreadyExists:
-            sentence = tr("\u201C%1\u201D already exists.").arg(newName);
-            break;
-        case FailureKind::noLongerExists:
-            sentence = tr("\u201C%1\u201D no longer exists.").arg(name);
-            break;
-        case FailureKind::permissionDenied:
-            sentence = tr("You don't have permission to rename \u201C%1\u201D.").arg(name);
-            break;
-        case FailureKind::readOnly:
-            sentence = tr("\u201C%1\u201D is on a read-only file system.").arg(name);
-            break;
-        case FailureKind::nameTooLong:
-            sentence = tr("The new name is too long.");
-            break;
-        case FailureKind::noSpace:
-            sentence =
-                tr("There isn't enough space on the disk to rename \u201C%1\u201D.").arg(name);
-            break;
-        case FailureKind::inUse:
-            sentence = tr("\u201C%1\u201D is in use.").arg(name);
-            break;
-        case FailureKind::otherFileSystem:
-            sentence = tr("\u201C%1\u201D can't be moved to another file system.").arg(name);
-            break;
-        case FailureKind::diskError:
-            sentence = tr("A disk error occurred while renaming \u201C%1\u201D.").arg(name);
-            break;
-        case FailureKind::emptyName:
-            sentence = tr("A name can't be empty.");
-            break;
-        case FailureKind::nameWithSlash:
-            sentence = tr("A name can't contain \u201C/\u201D.");
-            break;
-        case FailureKind::nameWithNull:
-            sentence = tr("A name can't contain a null character.");
-            break;
-        case FailureKind::reservedName:
-            sentence = tr("\u201C%1\u201D can't be used as a name.").arg(newName);
-            break;
-        case FailureKind::nameNotOnDrive:
-            sentence = tr("\u201C%1\u201D can't be used as a name on this drive.").arg(newName);
-            break;
-        case FailureKind::other:
-            // The system's own description, in the language of the C library.
-            sentence = tr("\u201C%1\u201D couldn't be renamed (%2).")
-                           .arg(name, QString::fromLocal8Bit(std::strerror(failure.error)));
-            break;
+    const Wording wording = wordingOf(failure.kind);
+    QString sentence = QCoreApplication::translate("FailureText", wording.sentence);
+    if (sentence.contains(QLatin1String("%1"))) {
+        sentence = sentence.arg(
+            QString::fromStdString(wording.speaksOfNewName ? failure.newName : failure.name));
+    }
+    // The system's own description of the error, in the C library's language.
+    if (failure.kind == FailureKind::other) {
+        sentence = sentence.arg(QString::fromLocal8Bit(std::strerror(failure.error)));
     }
     return sentence.toStdString();
 }
