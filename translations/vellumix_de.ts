@@ -88,6 +88,23 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::CommandLine</name>
+    <message>
+        <source>Rename many files at once with a live preview.</source>
+        <translation>Viele Dateien auf einmal umbenennen, mit Live-Vorschau.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
+        <translation>Dateien und Ordner für die Liste. Ein Ordner fügt die Dateien hinzu, die direkt darin liegen, ohne versteckte.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” does not exist; left out.
+</source>
+        <translation>%1: „%2“ ist nicht vorhanden und wird ausgelassen.
+</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::ContentView</name>
     <message>
         <source>Vellumix</source>

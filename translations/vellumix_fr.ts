@@ -88,6 +88,23 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::CommandLine</name>
+    <message>
+        <source>Rename many files at once with a live preview.</source>
+        <translation>Renommer de nombreux fichiers à la fois avec un aperçu en direct.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
+        <translation>Fichiers et dossiers à mettre dans la liste. Un dossier ajoute les fichiers qu’il contient directement, sans les fichiers cachés.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” does not exist; left out.
+</source>
+        <translation>%1 : « %2 » n’existe pas ; ignoré.
+</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::ContentView</name>
     <message>
         <source>Vellumix</source>

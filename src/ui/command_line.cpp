@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kContext = "vellumix::ui::CommandLine";
 constexpr auto kHelpAll = QLatin1String("help-all");
 
 struct Options {
@@ -26,13 +25,13 @@ struct Options {
 };
 
 Options describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QCoreApplication::translate(kContext, "Rename many files at once with a live preview."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vellumix::ui::CommandLine", "Rename many files at once with a live preview."));
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("files"),
-        QCoreApplication::translate(kContext,
+        QCoreApplication::translate("vellumix::ui::CommandLine",
                                     "Files and folders to put in the list. A folder adds the "
                                     "files directly inside it, without hidden ones."),
         QStringLiteral("[FILE...]"));
@@ -149,7 +148,8 @@ std::optional<int> answer(const CommandLine& commandLine) {
         case CommandLine::Action::openWindow:
             for (const std::string& argument : commandLine.missing) {
                 print(stderr,
-                      QCoreApplication::translate(kContext, "%1: “%2” does not exist; left out.\n")
+                      QCoreApplication::translate("vellumix::ui::CommandLine",
+                                                  "%1: “%2” does not exist; left out.\n")
                           .arg(QCoreApplication::applicationName(),
                                QString::fromLocal8Bit(argument.data(),
                                                       static_cast<qsizetype>(argument.size()))));
