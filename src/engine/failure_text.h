@@ -27,7 +27,7 @@ enum class FailureKind {
     nameWithNull,      // A name can't contain a null character.
     reservedName,      // “..” can't be used as a name.
     nameNotOnDrive,    // “b:c.txt” can't be used as a name on this drive.
-    other,             // “a.txt” couldn't be renamed (Too many links).
+    other,             // “a.txt” couldn't be renamed (Too many links). Stays last.
 };
 
 // One failed rename: what went wrong, and the names the sentence speaks of.

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "ui/about_dialog.h"
+#include "ui/translations.h"
 
 namespace vellumix::ui {
 
@@ -184,6 +185,8 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
     QCoreApplication core(coreArgc, coreArgv.data());
     QCoreApplication::setApplicationName(QStringLiteral("vellumix"));
     QCoreApplication::setApplicationVersion(applicationVersion());
+    // The help in the user's language, Qt's own lines ("Usage:") included.
+    installTranslators(core);
     // Qt's window-system options (-style, -platform ...) are not known yet and
     // fail the parse here; such a command line is read again once QApplication
     // took them.

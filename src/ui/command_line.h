@@ -60,9 +60,10 @@ struct CommandLine {
 // processing knows Qt's options). Needs a QCoreApplication.
 std::optional<int> answer(const CommandLine& commandLine);
 
-// Answers --help and --version before any window system is started, so that
-// they work without a display: returns the exit status when the command line
-// asks for one of them, else nothing. Call before the QApplication is made.
+// Answers --help (in the user's language) and --version before any window
+// system is started, so that they work without a display: returns the exit
+// status when the command line asks for one of them, else nothing. Call before
+// the QApplication is made.
 std::optional<int> answerWithoutWindow(int argc, char* argv[]);
 
 }  // namespace vellumix::ui

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <cstring>
 #include <string>
+#include <system_error>
 
 #include "engine/failure_text.h"
 
@@ -61,20 +61,34 @@ Wording wordingOf(FailureKind kind) {
     return {QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D couldn't be renamed (%2).")};
 }
 
-// The sentence of `failure` in the installed language. Names are shown byte for
-// byte as the engine gives them; QCoreApplication::translate is thread-safe.
+// `sentence` with each %1 replaced by `first` and each %2 by `second`, in one
+// pass over the bytes: the names go in exactly as they are (whatever their
+// encoding), and a "%2" inside a name stays as it is.
+std::string fillIn(const std::string& sentence, const std::string& first,
+                   const std::string& second) {
+    std::string text;
+    text.reserve(sentence.size() + first.size() + second.size());
+    for (std::size_t i = 0; i < sentence.size(); ++i) {
+        const char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
+        if (sentence[i] == '%' && (next == '1' || next == '2')) {
+            text += next == '1' ? first : second;
+            ++i;
+        } else {
+            text += sentence[i];
+        }
+    }
+    return text;
+}
+
+// The sentence of `failure` in the installed language. QCoreApplication::translate
+// is thread-safe; so is the system's description of the error (unlike strerror).
 std::string translatedFailureText(const Failure& failure) {
     const Wording wording = wordingOf(failure.kind);
-    QString sentence = QCoreApplication::translate("FailureText", wording.sentence);
-    if (sentence.contains(QLatin1String("%1"))) {
-        sentence = sentence.arg(
-            QString::fromStdString(wording.speaksOfNewName ? failure.newName : failure.name));
-    }
-    // The system's own description of the error, in the C library's language.
-    if (failure.kind == FailureKind::other) {
-        sentence = sentence.arg(QString::fromLocal8Bit(std::strerror(failure.error)));
-    }
-    return sentence.toStdString();
+    const std::string sentence =
+        QCoreApplication::translate("FailureText", wording.sentence).toStdString();
+    const std::string reason =
+        failure.kind == FailureKind::other ? std::generic_category().message(failure.error) : "";
+    return fillIn(sentence, wording.speaksOfNewName ? failure.newName : failure.name, reason);
 }
 
 }  // namespace

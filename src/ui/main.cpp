@@ -34,14 +34,15 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     vellumix::ui::setUpApplication(app);
+    // Before the command line is answered: its warnings speak the user's language too.
+    vellumix::ui::installTranslators(app);
+    vellumix::ui::installFailureWording();
 
     // QApplication has taken its own options out of argv.
     const vellumix::ui::CommandLine commandLine = vellumix::ui::readCommandLine(
         std::vector<std::string>(argv, argv + argc), workingDirectory());
     if (std::optional<int> status = vellumix::ui::answer(commandLine)) return *status;
 
-    vellumix::ui::installTranslators(app);
-    vellumix::ui::installFailureWording();
     vellumix::ui::followDesktopColorScheme(app);
 
     vellumix::ui::MainWindow window;

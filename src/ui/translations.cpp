@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -35,6 +36,13 @@ std::unique_ptr<QTranslator> load(const QLocale& language, const QString& catalo
     return translator;
 }
 
+// The language of a compiled catalog, as its file is named: "pt_BR" for
+// ":/i18n/vellumix_pt_BR.qm".
+QString languageOf(const QString& catalogFile) {
+    const QString prefix = QLatin1String(kApplicationCatalog) + QLatin1Char('_');
+    return QFileInfo(catalogFile).completeBaseName().mid(prefix.size());
+}
+
 }  // namespace
 
 QString installTranslators(QCoreApplication& app, const QStringList& preferredLanguages) {
@@ -54,7 +62,7 @@ QString installTranslators(QCoreApplication& app, const QStringList& preferredLa
             load(language, QLatin1String(kApplicationCatalog), QLatin1String(kResourceFolder));
         if (!texts) continue;
 
-        const QString chosen = QLocale(texts->language()).name().section(QLatin1Char('_'), 0, 0);
+        const QString chosen = languageOf(texts->filePath());
         texts->setParent(&app);
         QCoreApplication::installTranslator(texts.get());
         installedApplicationTexts = texts.release();
@@ -73,12 +81,12 @@ QString installTranslators(QCoreApplication& app, const QStringList& preferredLa
 
 QStringList availableTranslations() {
     QStringList languages;
-    const QString prefix = QLatin1String(kApplicationCatalog) + QLatin1Char('_');
     const QStringList files =
         QDir(QLatin1String(kResourceFolder))
-            .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+            .entryList({QLatin1String(kApplicationCatalog) + QStringLiteral("_*.qm")}, QDir::Files,
+                       QDir::Name);
     for (const QString& file : files)
-        languages << file.mid(prefix.size()).chopped(3);
+        languages << languageOf(file);
     return languages;
 }
 

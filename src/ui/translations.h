@@ -24,11 +24,13 @@ namespace vellumix::ui {
 // LANG). Replaces whatever an earlier call installed. Call before the windows
 // are made: they take their texts when they are built.
 //
-// Returns the language chosen ("de", "fr"), or "" when the texts stay English.
+// Returns the language chosen as availableTranslations() names it ("de",
+// "pt_BR"), or "" when the texts stay English.
 QString installTranslators(QCoreApplication& app,
                            const QStringList& preferredLanguages = QLocale().uiLanguages());
 
-// The languages the application's own texts are translated into ("de", "fr").
+// The languages the application's own texts are translated into, as their
+// catalogs are named ("de", "fr", "pt_BR", "zh_CN"), sorted.
 QStringList availableTranslations();
 
 }  // namespace vellumix::ui

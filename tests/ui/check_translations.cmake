@@ -1,14 +1,39 @@
-# Fails when the translations are behind the sources: runs lupdate over the
-# interface's sources into copies of the .ts files and looks for texts that
-# are new (no translation yet) or gone (a translation of a text no longer used).
+# Fails when a translation is behind the sources or broken. Runs lupdate over
+# the interface's sources into a copy of every .ts file found in TS_DIR (so a
+# language added later is checked without being listed anywhere), then looks
+# in each copy for texts that are new (no translation yet) or gone (a
+# translation of a text no longer used), for empty translations, and for
+# translations whose placeholders (%1, %L2) or keyboard accelerators ("&File")
+# differ from their source text's.
 #
 #   cmake -DLUPDATE=<lupdate> -DSOURCES=<a|b|...> -DINCLUDE_DIR=<include root>
-#         -DTS_FILES=<x.ts|...> -DWORK_DIR=<scratch folder> -P check_translations.cmake
+#         -DTS_DIR=<folder of the .ts files> -DWORK_DIR=<scratch folder>
+#         -P check_translations.cmake
+cmake_minimum_required(VERSION 3.25)
 string(REPLACE "|" ";" sources "${SOURCES}")
-string(REPLACE "|" ";" ts_files "${TS_FILES}")
+file(GLOB ts_files "${TS_DIR}/*.ts")
+if(NOT ts_files)
+    message(FATAL_ERROR "No translations in ${TS_DIR}")
+endif()
+
+# The placeholders of `text` (XML as it stands in the file), sorted, and the
+# number of its accelerators: an "&" (written "&amp;") before a character
+# other than a space; "&&" stands for a plain "&".
+function(markers text out)
+    string(REGEX MATCHALL "%L?[0-9]+" found "${text}")
+    list(SORT found)
+    string(REPLACE "&amp;&amp;" "" text "${text}")
+    string(REPLACE "&amp; " "" text "${text}")
+    string(LENGTH "${text}" before)
+    string(REPLACE "&amp;" "" text "${text}")
+    string(LENGTH "${text}" after)
+    math(EXPR accelerators "(${before} - ${after}) / 5")
+    set(${out} "${found} &x${accelerators}" PARENT_SCOPE)
+endfunction()
+
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
-set(behind "")
+set(problems "")
 foreach(ts IN LISTS ts_files)
     get_filename_component(name "${ts}" NAME)
     set(copy "${WORK_DIR}/${name}")
@@ -21,11 +46,37 @@ foreach(ts IN LISTS ts_files)
     file(STRINGS "${copy}" stale REGEX "type=\"(unfinished|vanished|obsolete)\"")
     list(LENGTH stale count)
     if(count GREATER 0)
-        string(APPEND behind "\n  ${name}: ${count} text(s) new or gone")
+        string(APPEND problems "\n  ${name}: ${count} text(s) new or gone")
     endif()
+
+    # Message by message; texts may hold ";" and brackets, so they are never
+    # made into CMake lists.
+    file(READ "${copy}" rest)
+    while(TRUE)
+        string(FIND "${rest}" "</message>" end)
+        if(end EQUAL -1)
+            break()
+        endif()
+        string(SUBSTRING "${rest}" 0 ${end} message)
+        math(EXPR end "${end} + 10")
+        string(SUBSTRING "${rest}" ${end} -1 rest)
+        string(REGEX MATCH "<source>([^<]*)</source>" ignored "${message}")
+        set(source "${CMAKE_MATCH_1}")
+        string(REGEX MATCH "<translation[^>]*>([^<]*)</translation>" ignored "${message}")
+        set(translation "${CMAKE_MATCH_1}")
+        string(STRIP "${translation}" stripped)
+        markers("${source}" expected)
+        markers("${translation}" got)
+        if(stripped STREQUAL "")
+            string(APPEND problems "\n  ${name}: no translation of \"${source}\"")
+        elseif(NOT got STREQUAL expected)
+            string(APPEND problems "\n  ${name}: \"${translation}\" has other placeholders or "
+                                   "accelerators than \"${source}\"")
+        endif()
+    endwhile()
 endforeach()
-if(behind)
-    message(FATAL_ERROR "The translations do not match the sources:${behind}\n"
+if(problems)
+    message(FATAL_ERROR "The translations do not match the sources:${problems}\n"
                         "Run `cmake --build --preset default --target update_translations`, "
                         "then translate what is marked unfinished.")
 endif()

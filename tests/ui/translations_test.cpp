@@ -1,9 +1,15 @@
 // Translations: the user's preferred languages pick the texts; the window's
-// fixed texts are translated while texts that come from data or are handed on
-// as values stay as written; every translation is complete and keeps its
-// placeholders; and no translated text is cut off in the window.
-#include "ui/translations.h"
+// fixed texts and the reasons of failed renames are translated while texts that
+// come from data or are handed on as values stay as written; every language of
+// translations/ is built in; and no translated text is cut off in the window.
+// (That every .ts file is complete and keeps its placeholders is checked by
+// translations_match_sources.)
+#include <cerrno>
+
+#include "engine/failure_text.h"
+#include "ui/failure_wording.h"
 #include "ui/text_styles.h"
+#include "ui/translations.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -35,19 +41,15 @@ void renameTwoOfThree(TestWindow& w) {
     });
 }
 
-QStringList entries(const QComboBox* picker) {
-    QStringList list;
-    for (int i = 0; i < picker->count(); ++i)
-        list << picker->itemText(i);
-    return list;
-}
-
+// The entries of `picker` are the raw values of E, in order.
 template <class E>
-QStringList rawValues() {
-    QStringList labels;
+void expectRawValues(const QComboBox* picker) {
+    QStringList entries, rawValues;
+    for (int i = 0; i < picker->count(); ++i)
+        entries << picker->itemText(i);
     for (E value : allCases<E>())
-        labels << QString::fromUtf8(rawValue(value).data());
-    return labels;
+        rawValues << QString::fromUtf8(rawValue(value).data());
+    QCOMPARE(entries, rawValues);
 }
 
 // The visible texts under `root` that are cut off: labels narrower than their
@@ -68,86 +70,63 @@ QString cutOffTexts(const QWidget* root) {
     return cut.join(QStringLiteral(" | "));
 }
 
-struct TsMessage {
-    QString source;
-    QString translation;
-};
-
-std::vector<TsMessage> readTs(const QString& path, QString* language) {
-    std::vector<TsMessage> messages;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return messages;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == QLatin1String("TS")) {
-            *language = xml.attributes().value(QLatin1String("language")).toString();
-        } else if (xml.name() == QLatin1String("message")) {
-            messages.emplace_back();
-        } else if (xml.name() == QLatin1String("source") && !messages.empty()) {
-            messages.back().source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && !messages.empty()) {
-            messages.back().translation = xml.readElementText();
-        }
-    }
-    return messages;
-}
-
-// The placeholders (%1, %L2, ...) of a text, sorted, and its keyboard
-// accelerators ("&File") counted.
-QString markers(QString text) {
-    static const QRegularExpression kPlaceholder(QStringLiteral("%L?\\d+"));
-    QStringList found;
-    for (auto it = kPlaceholder.globalMatch(text); it.hasNext();)
-        found << it.next().captured();
-    found.sort();
-    text.remove(QStringLiteral("&&"));
-    return found.join(u' ') + QStringLiteral(" &x%1").arg(text.count(QRegularExpression("&\\w")));
-}
-
 }  // namespace
 
 class TranslationsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installFailureWording(); }
+
+    // Every language of translations/ is built into the program.
+    void everyLanguageIsBuiltIn() {
+        QStringList languages;
+        for (const QString& file :
+             QDir(VELLUMIX_TRANSLATIONS_DIR).entryList({"vellumix_*.ts"}, QDir::Files, QDir::Name))
+            languages << file.mid(9).chopped(3);
+        QCOMPARE(availableTranslations(), languages);
+    }
+
     void preferredLanguagePicksTheTexts_data() {
-        QTest::addColumn<QString>("preferred");  // best first
+        QTest::addColumn<QStringList>("preferred");  // best first
         QTest::addColumn<QString>("chosen");
-        QTest::addRow("German") << "de-DE"
-                                << "de";
-        QTest::addRow("German of Switzerland") << "de-CH"
-                                               << "de";
-        QTest::addRow("French, POSIX spelling") << "fr_FR"
-                                                << "fr";
-        QTest::addRow("first translated language wins") << "sv-SE fr-CA de-DE"
-                                                        << "fr";
-        QTest::addRow("English before German keeps English") << "en-GB de-DE"
-                                                             << "";
-        QTest::addRow("untranslated language falls back to English") << "sv-SE"
-                                                                     << "";
-        QTest::addRow("unknown language name") << "xx-YY"
-                                               << "";
-        QTest::addRow("C locale") << "C"
-                                  << "";
-        QTest::addRow("no preference") << ""
-                                       << "";
+        const char* rows[][2] = {{"de-CH", "de"},
+                                 {"fr_FR", "fr"},
+                                 {"sv-SE fr-CA de-DE", "fr"},  // the first translated one wins
+                                 {"en-GB de-DE", ""},          // English before German
+                                 {"sv-SE", ""},                // untranslated: English
+                                 {"C", ""},
+                                 {"", ""}};
+        for (const auto& [preferred, chosen] : rows)
+            QTest::addRow("[%s]", preferred)
+                << QString(preferred).split(u' ', Qt::SkipEmptyParts) << QString(chosen);
+        // Each language as the system names it when it is the user's.
+        for (const QString& language : availableTranslations())
+            QTest::addRow("%s", qPrintable(language))
+                << QLocale(language).uiLanguages() << language;
     }
 
     void preferredLanguagePicksTheTexts() {
-        QFETCH(QString, preferred);
+        QFETCH(QStringList, preferred);
         QFETCH(QString, chosen);
-        const QString expected = chosen == "de"   ? QStringLiteral("Dateien hinzufügen")
-                                 : chosen == "fr" ? QStringLiteral("Ajouter des fichiers")
-                                                  : QStringLiteral("Add Files");
         {
             // A language installed before is replaced, not stacked under the new one.
             Language before({QStringLiteral("de-DE")});
-            Language language(preferred.split(u' ', Qt::SkipEmptyParts));
+            Language language(preferred);
             QCOMPARE(language.chosen, chosen);
-            QCOMPARE(addFilesText(), expected);
+            QCOMPARE(addFilesText() == QStringLiteral("Add Files"), chosen.isEmpty());
         }
         QCOMPARE(addFilesText(), QStringLiteral("Add Files"));
+    }
+
+    // Without a translation every failure is worded as the engine words it,
+    // byte for byte, also names that hold "%1" or "%2" or are not UTF-8.
+    void untranslatedFailuresAreTheEnglishSentences() {
+        for (int kind = 0; kind <= static_cast<int>(FailureKind::other); ++kind) {  // other: last
+            const Failure failure{FailureKind(kind), "%2 a\xff%1.txt", "%1 b%2.txt", EMLINK};
+            QCOMPARE(QByteArray::fromStdString(failureText(failure)),
+                     QByteArray::fromStdString(englishFailureText(failure)));
+        }
     }
 
     void fixedTextsAreTranslatedAndDataStaysVerbatim() {
@@ -175,8 +154,8 @@ private slots:
 
         // Shown verbatim: picker entries, badge labels and counts, file names,
         // placeholders, field and stepper labels.
-        QCOMPARE(entries(w.find<QComboBox>("rulePicker")), rawValues<RenameRule>());
-        QCOMPARE(entries(w.find<QComboBox>("casePicker")), rawValues<CaseOption>());
+        expectRawValues<RenameRule>(w.find<QComboBox>("rulePicker"));
+        expectRawValues<CaseOption>(w.find<QComboBox>("casePicker"));
         QStringList verbatim{view.totalBadge()->labelText(),
                              view.toRenameBadge()->labelText(),
                              view.unchangedBadge()->labelText(),
@@ -193,31 +172,20 @@ private slots:
                            " | Prefix | Suffix | Find | Replace | Separator | Start | Step"
                            " | Pad | Separator | Date format | From position | Remove N chars"));
 
+        // The reason of a failed rename speaks German too, inside the result's
+        // frame, which is data and stays as it is.
+        w.files.write("b2.txt");
+        QTest::mouseClick(view.renameButton(), Qt::LeftButton);
+        settle();
+        QCOMPARE(view.resultAlert()->text(),
+                 QStringLiteral("\u2705 1 renamed.\n\u274C 1 error(s):\n"
+                                "\u2022 a2.txt: \u201Eb2.txt\u201C ist bereits vorhanden."));
+
         // Qt's own texts follow the same language.
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
             QSKIP("Qt's translations are not installed");
         QDialogButtonBox box(QDialogButtonBox::Close);
         QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("Schließen"));
-    }
-
-    // Every text has a translation that keeps its placeholders and accelerators.
-    // (Texts marked unfinished, or gone from the sources, are the concern of
-    // the translations_match_sources check, which runs lupdate.)
-    void translationsAreCompleteAndKeepPlaceholders() {
-        QCOMPARE(availableTranslations(), (QStringList{"de", "fr"}));
-        for (const QString& language : availableTranslations()) {
-            const QString path =
-                QStringLiteral(VELLUMIX_TRANSLATIONS_DIR "/vellumix_%1.ts").arg(language);
-            QString declared;
-            const std::vector<TsMessage> messages = readTs(path, &declared);
-            QVERIFY2(!messages.empty(), qPrintable(path));
-            QVERIFY2(declared.startsWith(language), qPrintable(path));
-            for (const TsMessage& m : messages) {
-                const QByteArray where = (language + QStringLiteral(": ") + m.source).toUtf8();
-                QVERIFY2(!m.translation.trimmed().isEmpty(), where.constData());
-                QVERIFY2(markers(m.translation) == markers(m.source), where.constData());
-            }
-        }
     }
 
     // The longest texts in the narrowest room the window gives them: the
@@ -226,9 +194,8 @@ private slots:
     // the status badges and the drop zone.
     void nothingIsCutOff_data() {
         QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("German") << "de";
-        QTest::newRow("French") << "fr";
+        for (const QString& language : QStringList{"en"} + availableTranslations())
+            QTest::newRow(qPrintable(language)) << language;
     }
 
     void nothingIsCutOff() {
