@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>“%1” already exists.</source>
+        <translation>«%1» ya existe.</translation>
+    </message>
+    <message>
+        <source>“%1” no longer exists.</source>
+        <translation>«%1» ya no existe.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have permission to rename “%1”.</source>
+        <translation>No tiene permiso para renombrar «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” is on a read-only file system.</source>
+        <translation>«%1» está en un sistema de archivos de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The new name is too long.</source>
+        <translation>El nombre nuevo es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough space on the disk to rename “%1”.</source>
+        <translation>No hay espacio suficiente en el disco para renombrar «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” is in use.</source>
+        <translation>«%1» está en uso.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be moved to another file system.</source>
+        <translation>«%1» no se puede mover a otro sistema de archivos.</translation>
+    </message>
+    <message>
+        <source>A disk error occurred while renaming “%1”.</source>
+        <translation>Se produjo un error de disco al renombrar «%1».</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t be empty.</source>
+        <translation>Un nombre no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain “/”.</source>
+        <translation>Un nombre no puede contener «/».</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain a null character.</source>
+        <translation>Un nombre no puede contener un carácter nulo.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name.</source>
+        <translation>«%1» no se puede usar como nombre.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name on this drive.</source>
+        <translation>«%1» no se puede usar como nombre en esta unidad.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed (%2).</source>
+        <translation>No se pudo renombrar «%1» (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::AboutDialog</name>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Acerca de Vellumix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vellumix developers</source>
+        <translation>© 2026 Los desarrolladores de Vellumix</translation>
+    </message>
+    <message>
+        <source>Web site %1</source>
+        <translation>Sitio web %1</translation>
+    </message>
+    <message>
+        <source>Opens the Vellumix web site in the web browser</source>
+        <translation>Abre el sitio web de Vellumix en el navegador web</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::CommandLine</name>
+    <message>
+        <source>Rename many files at once with a live preview.</source>
+        <translation>Renombrar muchos archivos a la vez, con vista previa en directo.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
+        <translation>Archivos y carpetas que añadir a la lista. Una carpeta añade los archivos que contiene directamente, sin los ocultos.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” does not exist; left out.
+</source>
+        <translation>%1: «%2» no existe; se omite.
+</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ContentView</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>The number of files in the list</source>
+        <translation>Número de archivos en la lista</translation>
+    </message>
+    <message>
+        <source>The number of files whose name changes</source>
+        <translation>Número de archivos cuyo nombre cambia</translation>
+    </message>
+    <message>
+        <source>The number of files whose name stays as it is</source>
+        <translation>Número de archivos cuyo nombre no cambia</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar lista</translation>
+    </message>
+    <message>
+        <source>Choose files to add to the list</source>
+        <translation>Elegir archivos para añadirlos a la lista</translation>
+    </message>
+    <message>
+        <source>Choose a folder; the files in it are added to the list</source>
+        <translation>Elegir una carpeta; sus archivos se añaden a la lista</translation>
+    </message>
+    <message>
+        <source>Remove every file from the list</source>
+        <translation>Quitar todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Rename on disk every file whose new name differs from its current name</source>
+        <translation>Renombrar en el disco cada archivo cuyo nombre nuevo difiere del actual</translation>
+    </message>
+    <message>
+        <source>Rename %1 File(s)</source>
+        <translation>Renombrar %1 archivo(s)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::DropZone</name>
+    <message>
+        <source>Drop files or folders here</source>
+        <translation>Suelte aquí archivos o carpetas</translation>
+    </message>
+    <message>
+        <source>or use the Add Files / Add Folder buttons</source>
+        <translation>o use los botones «Añadir archivos» / «Añadir carpeta»</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::FileListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
+        <translation>Nombre actual, nombre nuevo y estado de cada archivo. Supr quita de la lista los archivos seleccionados.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Selects every file in the list</source>
+        <translation>Selecciona todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Quitar de la lista</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Acerca de Vellumix</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::PreviewTableModel</name>
+    <message>
+        <source>no new name</source>
+        <translation>sin nombre nuevo</translation>
+    </message>
+    <message>
+        <source>not previewed</source>
+        <translation>sin vista previa</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Nombre original</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Renombrado</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Igual</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::RulePanel</name>
+    <message>
+        <source>Rename rule</source>
+        <translation>Regla de renombrado</translation>
+    </message>
+    <message>
+        <source>The rule that makes the new names, and its settings</source>
+        <translation>La regla que forma los nombres nuevos, y sus ajustes</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regla</translation>
+    </message>
+    <message>
+        <source>How the new names are made</source>
+        <translation>Cómo se forman los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>Text put before each file name</source>
+        <translation>Texto que se pone delante de cada nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Text put after each file name, before its extension</source>
+        <translation>Texto que se pone detrás de cada nombre de archivo, antes de su extensión</translation>
+    </message>
+    <message>
+        <source>Text put in place of each match</source>
+        <translation>Texto que sustituye a cada coincidencia</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Distinguir mayúsculas</translation>
+    </message>
+    <message>
+        <source>When checked, upper and lower case letters must match exactly</source>
+        <translation>Si está marcada, las mayúsculas y minúsculas deben coincidir exactamente</translation>
+    </message>
+    <message>
+        <source>Case style</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <source>How the letters of the new names are cased</source>
+        <translation>Cómo se escriben las letras de los nombres nuevos, en mayúsculas o minúsculas</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Whether the number goes before or after the name</source>
+        <translation>Si el número va delante o detrás del nombre</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the number</source>
+        <translation>Texto entre el nombre y el número</translation>
+    </message>
+    <message>
+        <source>The number of the first file</source>
+        <translation>El número del primer archivo</translation>
+    </message>
+    <message>
+        <source>How much the number grows from one file to the next</source>
+        <translation>Cuánto aumenta el número de un archivo al siguiente</translation>
+    </message>
+    <message>
+        <source>The fewest digits a number has, filled with leading zeros</source>
+        <translation>Cantidad mínima de cifras de un número, completada con ceros a la izquierda</translation>
+    </message>
+    <message>
+        <source>Whether the date goes before or after the name</source>
+        <translation>Si la fecha va delante o detrás del nombre</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the date</source>
+        <translation>Texto entre el nombre y la fecha</translation>
+    </message>
+    <message>
+        <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
+        <translation>Cómo se escribe la fecha de hoy, por ejemplo yyyy-MM-dd para 2024-03-31</translation>
+    </message>
+    <message>
+        <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
+        <translation>Códigos de formato: yyyy · MM · dd · HH · mm · ss</translation>
+    </message>
+    <message>
+        <source>Where removing begins; 0 is the first character</source>
+        <translation>Dónde empieza la eliminación; 0 es el primer carácter</translation>
+    </message>
+    <message>
+        <source>How many characters are removed</source>
+        <translation>Cuántos caracteres se eliminan</translation>
+    </message>
+    <message>
+        <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
+        <translation>Sustituye los guiones bajos, los guiones y los puntos por espacios y luego pone en mayúscula la inicial de cada palabra.</translation>
+    </message>
+    <message>
+        <source>The regular expression to look for in each file name</source>
+        <translation>La expresión regular que se busca en cada nombre de archivo</translation>
+    </message>
+    <message>
+        <source>The text to look for in each file name</source>
+        <translation>El texto que se busca en cada nombre de archivo</translation>
+    </message>
+</context>
+</TS>

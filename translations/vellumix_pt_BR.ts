@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>“%1” already exists.</source>
+        <translation>“%1” já existe.</translation>
+    </message>
+    <message>
+        <source>“%1” no longer exists.</source>
+        <translation>“%1” não existe mais.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have permission to rename “%1”.</source>
+        <translation>Você não tem permissão para renomear “%1”.</translation>
+    </message>
+    <message>
+        <source>“%1” is on a read-only file system.</source>
+        <translation>“%1” está em um sistema de arquivos somente leitura.</translation>
+    </message>
+    <message>
+        <source>The new name is too long.</source>
+        <translation>O novo nome é longo demais.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough space on the disk to rename “%1”.</source>
+        <translation>Não há espaço suficiente no disco para renomear “%1”.</translation>
+    </message>
+    <message>
+        <source>“%1” is in use.</source>
+        <translation>“%1” está em uso.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be moved to another file system.</source>
+        <translation>“%1” não pode ser movido para outro sistema de arquivos.</translation>
+    </message>
+    <message>
+        <source>A disk error occurred while renaming “%1”.</source>
+        <translation>Ocorreu um erro de disco ao renomear “%1”.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t be empty.</source>
+        <translation>Um nome não pode estar vazio.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain “/”.</source>
+        <translation>Um nome não pode conter “/”.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain a null character.</source>
+        <translation>Um nome não pode conter um caractere nulo.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name.</source>
+        <translation>“%1” não pode ser usado como nome.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name on this drive.</source>
+        <translation>“%1” não pode ser usado como nome nesta unidade.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed (%2).</source>
+        <translation>Não foi possível renomear “%1” (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::AboutDialog</name>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Sobre o Vellumix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vellumix developers</source>
+        <translation>© 2026 Os desenvolvedores do Vellumix</translation>
+    </message>
+    <message>
+        <source>Web site %1</source>
+        <translation>Site %1</translation>
+    </message>
+    <message>
+        <source>Opens the Vellumix web site in the web browser</source>
+        <translation>Abre o site do Vellumix no navegador</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::CommandLine</name>
+    <message>
+        <source>Rename many files at once with a live preview.</source>
+        <translation>Renomear muitos arquivos de uma vez, com visualização ao vivo.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
+        <translation>Arquivos e pastas a colocar na lista. Uma pasta adiciona os arquivos que estão diretamente nela, sem os ocultos.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” does not exist; left out.
+</source>
+        <translation>%1: “%2” não existe; ignorado.
+</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ContentView</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Visualização</translation>
+    </message>
+    <message>
+        <source>The number of files in the list</source>
+        <translation>Número de arquivos na lista</translation>
+    </message>
+    <message>
+        <source>The number of files whose name changes</source>
+        <translation>Número de arquivos cujo nome muda</translation>
+    </message>
+    <message>
+        <source>The number of files whose name stays as it is</source>
+        <translation>Número de arquivos cujo nome continua o mesmo</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Adicionar arquivos</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar lista</translation>
+    </message>
+    <message>
+        <source>Choose files to add to the list</source>
+        <translation>Escolher arquivos para adicionar à lista</translation>
+    </message>
+    <message>
+        <source>Choose a folder; the files in it are added to the list</source>
+        <translation>Escolher uma pasta; os arquivos nela são adicionados à lista</translation>
+    </message>
+    <message>
+        <source>Remove every file from the list</source>
+        <translation>Remover todos os arquivos da lista</translation>
+    </message>
+    <message>
+        <source>Rename on disk every file whose new name differs from its current name</source>
+        <translation>Renomear no disco cada arquivo cujo novo nome é diferente do nome atual</translation>
+    </message>
+    <message>
+        <source>Rename %1 File(s)</source>
+        <translation>Renomear %1 arquivo(s)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::DropZone</name>
+    <message>
+        <source>Drop files or folders here</source>
+        <translation>Solte arquivos ou pastas aqui</translation>
+    </message>
+    <message>
+        <source>or use the Add Files / Add Folder buttons</source>
+        <translation>ou use os botões “Adicionar arquivos” / “Adicionar pasta”</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::FileListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
+        <translation>Nome atual, novo nome e status de cada arquivo. Delete remove da lista os arquivos selecionados.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Selects every file in the list</source>
+        <translation>Seleciona todos os arquivos da lista</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Remover da lista</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Sobre o Vellumix</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::PreviewTableModel</name>
+    <message>
+        <source>no new name</source>
+        <translation>sem novo nome</translation>
+    </message>
+    <message>
+        <source>not previewed</source>
+        <translation>sem visualização</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Nome original</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Novo nome</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Renomeado</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Igual</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::RulePanel</name>
+    <message>
+        <source>Rename rule</source>
+        <translation>Regra de renomeação</translation>
+    </message>
+    <message>
+        <source>The rule that makes the new names, and its settings</source>
+        <translation>A regra que forma os novos nomes, e suas configurações</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regra</translation>
+    </message>
+    <message>
+        <source>How the new names are made</source>
+        <translation>Como os novos nomes são formados</translation>
+    </message>
+    <message>
+        <source>Text put before each file name</source>
+        <translation>Texto colocado antes de cada nome de arquivo</translation>
+    </message>
+    <message>
+        <source>Text put after each file name, before its extension</source>
+        <translation>Texto colocado depois de cada nome de arquivo, antes da extensão</translation>
+    </message>
+    <message>
+        <source>Text put in place of each match</source>
+        <translation>Texto colocado no lugar de cada ocorrência</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Diferenciar maiúsculas</translation>
+    </message>
+    <message>
+        <source>When checked, upper and lower case letters must match exactly</source>
+        <translation>Quando marcado, letras maiúsculas e minúsculas devem corresponder exatamente</translation>
+    </message>
+    <message>
+        <source>Case style</source>
+        <translation>Maiúsculas</translation>
+    </message>
+    <message>
+        <source>How the letters of the new names are cased</source>
+        <translation>Como as letras dos novos nomes ficam em maiúsculas ou minúsculas</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Whether the number goes before or after the name</source>
+        <translation>Se o número vem antes ou depois do nome</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the number</source>
+        <translation>Texto entre o nome e o número</translation>
+    </message>
+    <message>
+        <source>The number of the first file</source>
+        <translation>O número do primeiro arquivo</translation>
+    </message>
+    <message>
+        <source>How much the number grows from one file to the next</source>
+        <translation>Quanto o número aumenta de um arquivo para o próximo</translation>
+    </message>
+    <message>
+        <source>The fewest digits a number has, filled with leading zeros</source>
+        <translation>Quantidade mínima de dígitos de um número, completada com zeros à esquerda</translation>
+    </message>
+    <message>
+        <source>Whether the date goes before or after the name</source>
+        <translation>Se a data vem antes ou depois do nome</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the date</source>
+        <translation>Texto entre o nome e a data</translation>
+    </message>
+    <message>
+        <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
+        <translation>Como a data de hoje é escrita, por exemplo yyyy-MM-dd para 2024-03-31</translation>
+    </message>
+    <message>
+        <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
+        <translation>Códigos de formato: yyyy · MM · dd · HH · mm · ss</translation>
+    </message>
+    <message>
+        <source>Where removing begins; 0 is the first character</source>
+        <translation>Onde a remoção começa; 0 é o primeiro caractere</translation>
+    </message>
+    <message>
+        <source>How many characters are removed</source>
+        <translation>Quantos caracteres são removidos</translation>
+    </message>
+    <message>
+        <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
+        <translation>Substitui sublinhados, hifens e pontos por espaços e depois coloca em maiúscula a primeira letra de cada palavra.</translation>
+    </message>
+    <message>
+        <source>The regular expression to look for in each file name</source>
+        <translation>A expressão regular a procurar em cada nome de arquivo</translation>
+    </message>
+    <message>
+        <source>The text to look for in each file name</source>
+        <translation>O texto a procurar em cada nome de arquivo</translation>
+    </message>
+</context>
+</TS>

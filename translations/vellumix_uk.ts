@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>“%1” already exists.</source>
+        <translation>«%1» вже існує.</translation>
+    </message>
+    <message>
+        <source>“%1” no longer exists.</source>
+        <translation>«%1» більше не існує.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have permission to rename “%1”.</source>
+        <translation>Недостатньо прав для перейменування «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” is on a read-only file system.</source>
+        <translation>«%1» розташовано у файловій системі, доступній лише для читання.</translation>
+    </message>
+    <message>
+        <source>The new name is too long.</source>
+        <translation>Нова назва задовга.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough space on the disk to rename “%1”.</source>
+        <translation>Недостатньо місця на диску для перейменування «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” is in use.</source>
+        <translation>«%1» зараз використовується.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be moved to another file system.</source>
+        <translation>«%1» не можна перемістити до іншої файлової системи.</translation>
+    </message>
+    <message>
+        <source>A disk error occurred while renaming “%1”.</source>
+        <translation>Під час перейменування «%1» сталася помилка диска.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t be empty.</source>
+        <translation>Назва не може бути порожньою.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain “/”.</source>
+        <translation>Назва не може містити «/».</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain a null character.</source>
+        <translation>Назва не може містити нульовий символ.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name.</source>
+        <translation>«%1» не можна використати як назву.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name on this drive.</source>
+        <translation>«%1» не можна використати як назву на цьому диску.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed (%2).</source>
+        <translation>Не вдалося перейменувати «%1» (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::AboutDialog</name>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Про Vellumix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версія %1</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vellumix developers</source>
+        <translation>© 2026 Розробники Vellumix</translation>
+    </message>
+    <message>
+        <source>Web site %1</source>
+        <translation>Вебсайт %1</translation>
+    </message>
+    <message>
+        <source>Opens the Vellumix web site in the web browser</source>
+        <translation>Відкриває вебсайт Vellumix у браузері</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::CommandLine</name>
+    <message>
+        <source>Rename many files at once with a live preview.</source>
+        <translation>Перейменування багатьох файлів одночасно, з попереднім переглядом наживо.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
+        <translation>Файли і теки для списку. Тека додає файли, що лежать безпосередньо в ній, крім прихованих.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” does not exist; left out.
+</source>
+        <translation>%1: «%2» не існує; пропущено.
+</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ContentView</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Попередній перегляд</translation>
+    </message>
+    <message>
+        <source>The number of files in the list</source>
+        <translation>Кількість файлів у списку</translation>
+    </message>
+    <message>
+        <source>The number of files whose name changes</source>
+        <translation>Кількість файлів, назва яких зміниться</translation>
+    </message>
+    <message>
+        <source>The number of files whose name stays as it is</source>
+        <translation>Кількість файлів, назва яких залишиться незмінною</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Додати файли</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Додати теку</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Choose files to add to the list</source>
+        <translation>Вибрати файли для додавання до списку</translation>
+    </message>
+    <message>
+        <source>Choose a folder; the files in it are added to the list</source>
+        <translation>Вибрати теку; файли з неї буде додано до списку</translation>
+    </message>
+    <message>
+        <source>Remove every file from the list</source>
+        <translation>Вилучити всі файли зі списку</translation>
+    </message>
+    <message>
+        <source>Rename on disk every file whose new name differs from its current name</source>
+        <translation>Перейменувати на диску кожен файл, нова назва якого відрізняється від поточної</translation>
+    </message>
+    <message>
+        <source>Rename %1 File(s)</source>
+        <translation>Перейменувати файли: %1</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::DropZone</name>
+    <message>
+        <source>Drop files or folders here</source>
+        <translation>Перетягніть сюди файли або теки</translation>
+    </message>
+    <message>
+        <source>or use the Add Files / Add Folder buttons</source>
+        <translation>або скористайтеся кнопками «Додати файли» / «Додати теку»</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::FileListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Файли</translation>
+    </message>
+    <message>
+        <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
+        <translation>Поточна назва, нова назва і стан кожного файлу. Delete вилучає позначені файли зі списку.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Позначити все</translation>
+    </message>
+    <message>
+        <source>Selects every file in the list</source>
+        <translation>Позначає всі файли у списку</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Вилучити зі списку</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Ви&amp;йти</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Про Vellumix</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::PreviewTableModel</name>
+    <message>
+        <source>no new name</source>
+        <translation>немає нової назви</translation>
+    </message>
+    <message>
+        <source>not previewed</source>
+        <translation>немає перегляду</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Початкова назва</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Нова назва</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Змінено</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Без змін</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::RulePanel</name>
+    <message>
+        <source>Rename rule</source>
+        <translation>Правило перейменування</translation>
+    </message>
+    <message>
+        <source>The rule that makes the new names, and its settings</source>
+        <translation>Правило, за яким утворюються нові назви, та його параметри</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Правило</translation>
+    </message>
+    <message>
+        <source>How the new names are made</source>
+        <translation>Як утворюються нові назви</translation>
+    </message>
+    <message>
+        <source>Text put before each file name</source>
+        <translation>Текст, що додається перед кожною назвою файлу</translation>
+    </message>
+    <message>
+        <source>Text put after each file name, before its extension</source>
+        <translation>Текст, що додається після кожної назви файлу, перед її розширенням</translation>
+    </message>
+    <message>
+        <source>Text put in place of each match</source>
+        <translation>Текст, що замінює кожен збіг</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Враховувати регістр</translation>
+    </message>
+    <message>
+        <source>When checked, upper and lower case letters must match exactly</source>
+        <translation>Якщо позначено, великі й малі літери мають збігатися точно</translation>
+    </message>
+    <message>
+        <source>Case style</source>
+        <translation>Регістр</translation>
+    </message>
+    <message>
+        <source>How the letters of the new names are cased</source>
+        <translation>Як записуються літери нових назв: великими чи малими</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиція</translation>
+    </message>
+    <message>
+        <source>Whether the number goes before or after the name</source>
+        <translation>Де стоїть номер: перед назвою чи після неї</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the number</source>
+        <translation>Текст між назвою і номером</translation>
+    </message>
+    <message>
+        <source>The number of the first file</source>
+        <translation>Номер першого файлу</translation>
+    </message>
+    <message>
+        <source>How much the number grows from one file to the next</source>
+        <translation>На скільки номер зростає від файлу до файлу</translation>
+    </message>
+    <message>
+        <source>The fewest digits a number has, filled with leading zeros</source>
+        <translation>Найменша кількість цифр у номері, з нулями на початку</translation>
+    </message>
+    <message>
+        <source>Whether the date goes before or after the name</source>
+        <translation>Де стоїть дата: перед назвою чи після неї</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the date</source>
+        <translation>Текст між назвою і датою</translation>
+    </message>
+    <message>
+        <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
+        <translation>Як записується сьогоднішня дата, наприклад yyyy-MM-dd для 2024-03-31</translation>
+    </message>
+    <message>
+        <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
+        <translation>Коди формату: yyyy · MM · dd · HH · mm · ss</translation>
+    </message>
+    <message>
+        <source>Where removing begins; 0 is the first character</source>
+        <translation>Звідки починається вилучення; 0 — перший символ</translation>
+    </message>
+    <message>
+        <source>How many characters are removed</source>
+        <translation>Скільки символів вилучається</translation>
+    </message>
+    <message>
+        <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
+        <translation>Замінює підкреслення, дефіси і крапки пробілами, потім робить першу літеру кожного слова великою.</translation>
+    </message>
+    <message>
+        <source>The regular expression to look for in each file name</source>
+        <translation>Регулярний вираз, який шукається в кожній назві файлу</translation>
+    </message>
+    <message>
+        <source>The text to look for in each file name</source>
+        <translation>Текст, який шукається в кожній назві файлу</translation>
+    </message>
+</context>
+</TS>
