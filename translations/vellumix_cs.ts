@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>“%1” already exists.</source>
+        <translation>„%1“ již existuje.</translation>
+    </message>
+    <message>
+        <source>“%1” no longer exists.</source>
+        <translation>„%1“ již neexistuje.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have permission to rename “%1”.</source>
+        <translation>Nemáte oprávnění přejmenovat „%1“.</translation>
+    </message>
+    <message>
+        <source>“%1” is on a read-only file system.</source>
+        <translation>„%1“ je na souborovém systému pouze pro čtení.</translation>
+    </message>
+    <message>
+        <source>The new name is too long.</source>
+        <translation>Nový název je příliš dlouhý.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough space on the disk to rename “%1”.</source>
+        <translation>Na disku není dost místa pro přejmenování „%1“.</translation>
+    </message>
+    <message>
+        <source>“%1” is in use.</source>
+        <translation>„%1“ se právě používá.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be moved to another file system.</source>
+        <translation>„%1“ nelze přesunout na jiný souborový systém.</translation>
+    </message>
+    <message>
+        <source>A disk error occurred while renaming “%1”.</source>
+        <translation>Při přejmenování „%1“ došlo k chybě disku.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t be empty.</source>
+        <translation>Název nesmí být prázdný.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain “/”.</source>
+        <translation>Název nesmí obsahovat „/“.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain a null character.</source>
+        <translation>Název nesmí obsahovat nulový znak.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name.</source>
+        <translation>„%1“ nelze použít jako název.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name on this drive.</source>
+        <translation>„%1“ nelze na této jednotce použít jako název.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed (%2).</source>
+        <translation>„%1“ se nepodařilo přejmenovat (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::AboutDialog</name>
+    <message>
+        <source>About Vellumix</source>
+        <translation>O aplikaci Vellumix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Verze %1</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vellumix developers</source>
+        <translation>© 2026 Vývojáři aplikace Vellumix</translation>
+    </message>
+    <message>
+        <source>Web site %1</source>
+        <translation>Webové stránky %1</translation>
+    </message>
+    <message>
+        <source>Opens the Vellumix web site in the web browser</source>
+        <translation>Otevře webové stránky aplikace Vellumix ve webovém prohlížeči</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::CommandLine</name>
+    <message>
+        <source>Rename many files at once with a live preview.</source>
+        <translation>Přejmenování mnoha souborů najednou s živým náhledem.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
+        <translation>Soubory a složky, které se vloží do seznamu. Složka přidá soubory, které jsou přímo v ní, kromě skrytých.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” does not exist; left out.
+</source>
+        <translation>%1: „%2“ neexistuje; vynecháno.
+</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ContentView</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Náhled</translation>
+    </message>
+    <message>
+        <source>The number of files in the list</source>
+        <translation>Počet souborů v seznamu</translation>
+    </message>
+    <message>
+        <source>The number of files whose name changes</source>
+        <translation>Počet souborů, jejichž název se změní</translation>
+    </message>
+    <message>
+        <source>The number of files whose name stays as it is</source>
+        <translation>Počet souborů, jejichž název zůstane beze změny</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Přidat soubory</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Přidat složku</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat seznam</translation>
+    </message>
+    <message>
+        <source>Choose files to add to the list</source>
+        <translation>Vybrat soubory, které se přidají do seznamu</translation>
+    </message>
+    <message>
+        <source>Choose a folder; the files in it are added to the list</source>
+        <translation>Vybrat složku; soubory v ní se přidají do seznamu</translation>
+    </message>
+    <message>
+        <source>Remove every file from the list</source>
+        <translation>Odebrat ze seznamu všechny soubory</translation>
+    </message>
+    <message>
+        <source>Rename on disk every file whose new name differs from its current name</source>
+        <translation>Přejmenovat na disku každý soubor, jehož nový název se liší od současného</translation>
+    </message>
+    <message>
+        <source>Rename %1 File(s)</source>
+        <translation>Přejmenovat soubory (%1)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::DropZone</name>
+    <message>
+        <source>Drop files or folders here</source>
+        <translation>Přetáhněte sem soubory nebo složky</translation>
+    </message>
+    <message>
+        <source>or use the Add Files / Add Folder buttons</source>
+        <translation>nebo použijte tlačítka „Přidat soubory“ / „Přidat složku“</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::FileListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Soubory</translation>
+    </message>
+    <message>
+        <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
+        <translation>Současný název, nový název a stav každého souboru. Klávesa Delete odebere vybrané soubory ze seznamu.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+    <message>
+        <source>Selects every file in the list</source>
+        <translation>Vybere všechny soubory v seznamu</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Odebrat ze seznamu</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Ukončit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>About Vellumix</source>
+        <translation>O aplikaci Vellumix</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::PreviewTableModel</name>
+    <message>
+        <source>no new name</source>
+        <translation>žádný nový název</translation>
+    </message>
+    <message>
+        <source>not previewed</source>
+        <translation>bez náhledu</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Původní název</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nový název</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Změněno</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Beze změny</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::RulePanel</name>
+    <message>
+        <source>Rename rule</source>
+        <translation>Pravidlo přejmenování</translation>
+    </message>
+    <message>
+        <source>The rule that makes the new names, and its settings</source>
+        <translation>Pravidlo, podle kterého vznikají nové názvy, a jeho nastavení</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Pravidlo</translation>
+    </message>
+    <message>
+        <source>How the new names are made</source>
+        <translation>Jak vznikají nové názvy</translation>
+    </message>
+    <message>
+        <source>Text put before each file name</source>
+        <translation>Text vložený před každý název souboru</translation>
+    </message>
+    <message>
+        <source>Text put after each file name, before its extension</source>
+        <translation>Text vložený za každý název souboru, před příponu</translation>
+    </message>
+    <message>
+        <source>Text put in place of each match</source>
+        <translation>Text, který nahradí každou shodu</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Rozlišovat velikost písmen</translation>
+    </message>
+    <message>
+        <source>When checked, upper and lower case letters must match exactly</source>
+        <translation>Je-li zaškrtnuto, musí se velká a malá písmena přesně shodovat</translation>
+    </message>
+    <message>
+        <source>Case style</source>
+        <translation>Velikost písmen</translation>
+    </message>
+    <message>
+        <source>How the letters of the new names are cased</source>
+        <translation>Jaká velká a malá písmena budou mít nové názvy</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Whether the number goes before or after the name</source>
+        <translation>Zda je číslo před názvem, nebo za ním</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the number</source>
+        <translation>Text mezi názvem a číslem</translation>
+    </message>
+    <message>
+        <source>The number of the first file</source>
+        <translation>Číslo prvního souboru</translation>
+    </message>
+    <message>
+        <source>How much the number grows from one file to the next</source>
+        <translation>O kolik se číslo zvýší od jednoho souboru k dalšímu</translation>
+    </message>
+    <message>
+        <source>The fewest digits a number has, filled with leading zeros</source>
+        <translation>Nejmenší počet číslic čísla, doplněný úvodními nulami</translation>
+    </message>
+    <message>
+        <source>Whether the date goes before or after the name</source>
+        <translation>Zda je datum před názvem, nebo za ním</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the date</source>
+        <translation>Text mezi názvem a datem</translation>
+    </message>
+    <message>
+        <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
+        <translation>Jak se zapíše dnešní datum, například yyyy-MM-dd pro 2024-03-31</translation>
+    </message>
+    <message>
+        <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
+        <translation>Formátovací značky: yyyy · MM · dd · HH · mm · ss</translation>
+    </message>
+    <message>
+        <source>Where removing begins; 0 is the first character</source>
+        <translation>Kde začíná odstraňování; 0 je první znak</translation>
+    </message>
+    <message>
+        <source>How many characters are removed</source>
+        <translation>Kolik znaků se odstraní</translation>
+    </message>
+    <message>
+        <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
+        <translation>Nahradí podtržítka, pomlčky a tečky mezerami a potom převede první písmeno každého slova na velké.</translation>
+    </message>
+    <message>
+        <source>The regular expression to look for in each file name</source>
+        <translation>Regulární výraz, který se hledá v každém názvu souboru</translation>
+    </message>
+    <message>
+        <source>The text to look for in each file name</source>
+        <translation>Text, který se hledá v každém názvu souboru</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>“%1” already exists.</source>
+        <translation>“%1” zaten var.</translation>
+    </message>
+    <message>
+        <source>“%1” no longer exists.</source>
+        <translation>“%1” artık yok.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have permission to rename “%1”.</source>
+        <translation>“%1” dosyasını yeniden adlandırma izniniz yok.</translation>
+    </message>
+    <message>
+        <source>“%1” is on a read-only file system.</source>
+        <translation>“%1” salt okunur bir dosya sisteminde.</translation>
+    </message>
+    <message>
+        <source>The new name is too long.</source>
+        <translation>Yeni ad çok uzun.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough space on the disk to rename “%1”.</source>
+        <translation>Diskte “%1” dosyasını yeniden adlandırmak için yeterli alan yok.</translation>
+    </message>
+    <message>
+        <source>“%1” is in use.</source>
+        <translation>“%1” kullanımda.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be moved to another file system.</source>
+        <translation>“%1” başka bir dosya sistemine taşınamaz.</translation>
+    </message>
+    <message>
+        <source>A disk error occurred while renaming “%1”.</source>
+        <translation>“%1” yeniden adlandırılırken bir disk hatası oluştu.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t be empty.</source>
+        <translation>Ad boş olamaz.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain “/”.</source>
+        <translation>Ad “/” içeremez.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain a null character.</source>
+        <translation>Ad null karakteri içeremez.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name.</source>
+        <translation>“%1” ad olarak kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a name on this drive.</source>
+        <translation>“%1” bu sürücüde ad olarak kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed (%2).</source>
+        <translation>“%1” yeniden adlandırılamadı (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::AboutDialog</name>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Vellumix Hakkında</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vellumix developers</source>
+        <translation>© 2026 Vellumix geliştiricileri</translation>
+    </message>
+    <message>
+        <source>Web site %1</source>
+        <translation>Web sitesi %1</translation>
+    </message>
+    <message>
+        <source>Opens the Vellumix web site in the web browser</source>
+        <translation>Vellumix web sitesini web tarayıcısında açar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::CommandLine</name>
+    <message>
+        <source>Rename many files at once with a live preview.</source>
+        <translation>Birçok dosyayı canlı önizlemeyle tek seferde yeniden adlandırın.</translation>
+    </message>
+    <message>
+        <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
+        <translation>Listeye eklenecek dosyalar ve klasörler. Bir klasör, doğrudan içindeki dosyaları gizli olanlar hariç ekler.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” does not exist; left out.
+</source>
+        <translation>%1: “%2” yok; atlandı.
+</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ContentView</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Önizleme</translation>
+    </message>
+    <message>
+        <source>The number of files in the list</source>
+        <translation>Listedeki dosya sayısı</translation>
+    </message>
+    <message>
+        <source>The number of files whose name changes</source>
+        <translation>Adı değişecek dosya sayısı</translation>
+    </message>
+    <message>
+        <source>The number of files whose name stays as it is</source>
+        <translation>Adı olduğu gibi kalacak dosya sayısı</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dosya Ekle</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Klasör Ekle</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Temizle</translation>
+    </message>
+    <message>
+        <source>Choose files to add to the list</source>
+        <translation>Listeye eklenecek dosyaları seçin</translation>
+    </message>
+    <message>
+        <source>Choose a folder; the files in it are added to the list</source>
+        <translation>Bir klasör seçin; içindeki dosyalar listeye eklenir</translation>
+    </message>
+    <message>
+        <source>Remove every file from the list</source>
+        <translation>Listedeki tüm dosyaları kaldır</translation>
+    </message>
+    <message>
+        <source>Rename on disk every file whose new name differs from its current name</source>
+        <translation>Yeni adı geçerli adından farklı olan her dosyayı diskte yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>Rename %1 File(s)</source>
+        <translation>%1 Dosyayı Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::DropZone</name>
+    <message>
+        <source>Drop files or folders here</source>
+        <translation>Dosyaları veya klasörleri buraya bırakın</translation>
+    </message>
+    <message>
+        <source>or use the Add Files / Add Folder buttons</source>
+        <translation>ya da “Dosya Ekle” / “Klasör Ekle” düğmelerini kullanın</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::FileListView</name>
+    <message>
+        <source>Files</source>
+        <translation>Dosyalar</translation>
+    </message>
+    <message>
+        <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
+        <translation>Her dosyanın geçerli adı, yeni adı ve durumu. Delete tuşu seçili dosyaları listeden kaldırır.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü Seç</translation>
+    </message>
+    <message>
+        <source>Selects every file in the list</source>
+        <translation>Listedeki tüm dosyaları seçer</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Listeden Kaldır</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message>
+        <source>Vellumix</source>
+        <translation>Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Çı&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>About Vellumix</source>
+        <translation>Vellumix Hakkında</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::PreviewTableModel</name>
+    <message>
+        <source>no new name</source>
+        <translation>yeni ad yok</translation>
+    </message>
+    <message>
+        <source>not previewed</source>
+        <translation>önizlenmedi</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Özgün Ad</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Yeni Ad</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Değişti</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>Aynı</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::RulePanel</name>
+    <message>
+        <source>Rename rule</source>
+        <translation>Yeniden adlandırma kuralı</translation>
+    </message>
+    <message>
+        <source>The rule that makes the new names, and its settings</source>
+        <translation>Yeni adları oluşturan kural ve ayarları</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Kural</translation>
+    </message>
+    <message>
+        <source>How the new names are made</source>
+        <translation>Yeni adların nasıl oluşturulacağı</translation>
+    </message>
+    <message>
+        <source>Text put before each file name</source>
+        <translation>Her dosya adının önüne eklenen metin</translation>
+    </message>
+    <message>
+        <source>Text put after each file name, before its extension</source>
+        <translation>Her dosya adının sonuna, uzantısından önce eklenen metin</translation>
+    </message>
+    <message>
+        <source>Text put in place of each match</source>
+        <translation>Her eşleşmenin yerine konan metin</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Büyük/küçük harf duyarlı</translation>
+    </message>
+    <message>
+        <source>When checked, upper and lower case letters must match exactly</source>
+        <translation>İşaretliyse büyük ve küçük harfler tam olarak eşleşmelidir</translation>
+    </message>
+    <message>
+        <source>Case style</source>
+        <translation>Harf biçimi</translation>
+    </message>
+    <message>
+        <source>How the letters of the new names are cased</source>
+        <translation>Yeni adlardaki harflerin büyük mü küçük mü yazılacağı</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Whether the number goes before or after the name</source>
+        <translation>Numaranın addan önce mi sonra mı geleceği</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the number</source>
+        <translation>Ad ile numara arasına konan metin</translation>
+    </message>
+    <message>
+        <source>The number of the first file</source>
+        <translation>İlk dosyanın numarası</translation>
+    </message>
+    <message>
+        <source>How much the number grows from one file to the next</source>
+        <translation>Numaranın bir dosyadan sonrakine ne kadar artacağı</translation>
+    </message>
+    <message>
+        <source>The fewest digits a number has, filled with leading zeros</source>
+        <translation>Bir numaranın en az basamak sayısı; eksik basamaklar baştan sıfırla doldurulur</translation>
+    </message>
+    <message>
+        <source>Whether the date goes before or after the name</source>
+        <translation>Tarihin addan önce mi sonra mı geleceği</translation>
+    </message>
+    <message>
+        <source>Text put between the name and the date</source>
+        <translation>Ad ile tarih arasına konan metin</translation>
+    </message>
+    <message>
+        <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
+        <translation>Bugünün tarihinin nasıl yazılacağı; örneğin 2024-03-31 için yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
+        <translation>Biçim belirteçleri: yyyy&#xa0;·&#xa0;MM&#xa0;·&#xa0;dd&#xa0;·&#xa0;HH&#xa0;·&#xa0;mm&#xa0;·&#xa0;ss</translation>
+    </message>
+    <message>
+        <source>Where removing begins; 0 is the first character</source>
+        <translation>Silmenin başladığı yer; 0 ilk karakterdir</translation>
+    </message>
+    <message>
+        <source>How many characters are removed</source>
+        <translation>Kaç karakterin silineceği</translation>
+    </message>
+    <message>
+        <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
+        <translation>Alt çizgileri, tireleri ve noktaları boşlukla değiştirir, ardından her sözcüğün ilk harfini büyük yapar.</translation>
+    </message>
+    <message>
+        <source>The regular expression to look for in each file name</source>
+        <translation>Her dosya adında aranacak düzenli ifade</translation>
+    </message>
+    <message>
+        <source>The text to look for in each file name</source>
+        <translation>Her dosya adında aranacak metin</translation>
+    </message>
+</context>
+</TS>
