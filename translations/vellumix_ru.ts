@@ -91,7 +91,7 @@
     <name>vellumix::ui::CommandLine</name>
     <message>
         <source>Rename many files at once with a live preview.</source>
-        <translation>Переименование множества файлов за раз, с предпросмотром в реальном времени.</translation>
+        <translation>Переименование множества файлов сразу, с предпросмотром в реальном времени.</translation>
     </message>
     <message>
         <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation>Выделить все</translation>
+        <translation>Выделить всё</translation>
     </message>
     <message>
         <source>Selects every file in the list</source>
