@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
-        <translation>Kody formatu: yyyy · MM · dd · HH · mm · ss</translation>
+        <translation>Kody formatu: yyyy&#xa0;·&#xa0;MM&#xa0;·&#xa0;dd&#xa0;·&#xa0;HH&#xa0;·&#xa0;mm&#xa0;·&#xa0;ss</translation>
     </message>
     <message>
         <source>Where removing begins; 0 is the first character</source>

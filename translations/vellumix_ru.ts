@@ -91,7 +91,7 @@
     <name>vellumix::ui::CommandLine</name>
     <message>
         <source>Rename many files at once with a live preview.</source>
-        <translation>Переименование множества файлов за раз, с предпросмотром в реальном времени.</translation>
+        <translation>Переименование множества файлов сразу, с предпросмотром в реальном времени.</translation>
     </message>
     <message>
         <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation>Выделить все</translation>
+        <translation>Выделить всё</translation>
     </message>
     <message>
         <source>Selects every file in the list</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
-        <translation>Коды формата: yyyy · MM · dd · HH · mm · ss</translation>
+        <translation>Коды формата: yyyy&#xa0;·&#xa0;MM&#xa0;·&#xa0;dd&#xa0;·&#xa0;HH&#xa0;·&#xa0;mm&#xa0;·&#xa0;ss</translation>
     </message>
     <message>
         <source>Where removing begins; 0 is the first character</source>

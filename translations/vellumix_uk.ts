@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Files and folders to put in the list. A folder adds the files directly inside it, without hidden ones.</source>
-        <translation>Файли і теки для списку. Тека додає файли, що лежать безпосередньо в ній, крім прихованих.</translation>
+        <translation>Файли й теки для списку. Тека додає файли, що лежать безпосередньо в ній, крім прихованих.</translation>
     </message>
     <message>
         <source>%1: “%2” does not exist; left out.
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Each file&apos;s current name, its new name and its status. Delete removes the selected files from the list.</source>
-        <translation>Поточна назва, нова назва і стан кожного файлу. Delete вилучає позначені файли зі списку.</translation>
+        <translation>Поточна назва, нова назва й стан кожного файлу. Delete вилучає позначені файли зі списку.</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Text put between the name and the number</source>
-        <translation>Текст між назвою і номером</translation>
+        <translation>Текст між назвою й номером</translation>
     </message>
     <message>
         <source>The number of the first file</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>Text put between the name and the date</source>
-        <translation>Текст між назвою і датою</translation>
+        <translation>Текст між назвою й датою</translation>
     </message>
     <message>
         <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Format tokens: yyyy · MM · dd · HH · mm · ss</source>
-        <translation>Коди формату: yyyy · MM · dd · HH · mm · ss</translation>
+        <translation>Коди формату: yyyy&#xa0;·&#xa0;MM&#xa0;·&#xa0;dd&#xa0;·&#xa0;HH&#xa0;·&#xa0;mm&#xa0;·&#xa0;ss</translation>
     </message>
     <message>
         <source>Where removing begins; 0 is the first character</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>Replaces underscores, dashes and dots with spaces, then applies Title Case.</source>
-        <translation>Замінює підкреслення, дефіси і крапки пробілами, потім робить першу літеру кожного слова великою.</translation>
+        <translation>Замінює підкреслення, дефіси й крапки пробілами, потім робить першу літеру кожного слова великою.</translation>
     </message>
     <message>
         <source>The regular expression to look for in each file name</source>
