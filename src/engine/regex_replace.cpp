@@ -52,19 +52,18 @@ std::vector<RegexReplacer::TemplatePiece> RegexReplacer::readTemplate(
     const auto isDigit = [&text](std::int32_t i) {
         return i < text.length() && text[i] >= u'0' && text[i] <= u'9';
     };
-    std::int32_t maxDigits = 1;  // those of the group count
-    for (std::int32_t n = groupCount; n >= 10; n /= 10)
-        ++maxDigits;
+    const auto digitAt = [&text](std::int32_t i) { return text[i] - u'0'; };
     for (std::int32_t i = 0; i < text.length();) {
         if (text[i] == u'\\' && i + 1 < text.length()) {
             const UChar32 escaped = text.char32At(i + 1);
             literal().append(escaped);
             i += 1 + U16_LENGTH(escaped);
         } else if (text[i] == u'$' && isDigit(i + 1)) {
-            ++i;  // past the "$"
-            std::int32_t group = 0;
-            for (std::int32_t digits = 0; digits < maxDigits && isDigit(i); ++digits, ++i)
-                group = group * 10 + (text[i] - u'0');
+            std::int32_t group = digitAt(i + 1);
+            i += 2;
+            while (isDigit(i) && group * 10 + digitAt(i) <= groupCount) {
+                group = group * 10 + digitAt(i++);
+            }
             if (group <= groupCount) pieces.push_back({{}, group});
         } else {
             literal().append(text[i++]);

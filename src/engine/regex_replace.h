@@ -3,11 +3,11 @@
 // Every match in the whole text is replaced by a template in which a "$"
 // followed by digits stands for a capture group ("$0" for the whole match) and
 // a backslash takes the next character literally (one at the very end stands
-// for itself); any other "$" is a dollar sign ("US$", "${x}"). The digits
-// after a "$" are read up to as many as the pattern's group count has ("$12"
-// with one group is group 1, then "2"); a group the pattern lacks, like one
-// that took no part in the match, stands for nothing. Matching ignores case
-// (full case folding) unless case-sensitive; no other option is set. An
+// for itself); any other "$" is a dollar sign ("US$", "${x}"). A "$" takes
+// digits as long as they still name a group of the pattern ("$12" with one
+// group is group 1, then "2"); a group the pattern lacks ("$2" with one group),
+// like one that took no part in the match, stands for nothing. Matching ignores
+// case (full case folding) unless case-sensitive; no other option is set. An
 // invalid or empty pattern, or matching that runs past the engine's time
 // limit, leaves the text unchanged.
 //
