@@ -7,9 +7,10 @@
 //   - the extension part of the name (from its last dot) is never changed;
 //   - a name that is not valid UTF-8 comes back unchanged;
 //   - a valid name gives a valid UTF-8 result, whatever the texts hold;
-//   - clean-up leaves single spaces between words and no separators, removing
-//     characters takes out one stretch, an empty find text or pattern changes
-//     nothing, and the case rule converts the base name alone;
+//   - clean-up leaves single spaces between words and no separator that is a
+//     character of its own, removing characters takes out one stretch, an
+//     empty find text or pattern changes nothing, and the case rule converts
+//     the base name alone;
 //   - the same inputs give the same name twice;
 //   - lowercase, uppercase, snake_case and kebab-case are idempotent.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -69,6 +70,19 @@ bool extendsCluster(std::string_view text, std::size_t at) {
     if (c < 0) return false;
     const auto kind = u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK);
     return kind == U_GCB_EXTEND || kind == U_GCB_ZWJ || kind == U_GCB_SPACING_MARK;
+}
+
+// True when the "_", "-" or "." at byte `at` of `text` is not a user-perceived
+// character of its own: a mark or joiner extends it, or a prepended sign (such
+// as U+0600) holds it.
+bool heldInCluster(std::string_view text, std::size_t at) {
+    if (extendsCluster(text, at + 1)) return true;
+    if (at == 0) return false;
+    const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+    auto i = static_cast<std::int32_t>(at);
+    UChar32 c;
+    U8_PREV(s, 0, i, c);
+    return c >= 0 && u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK) == U_GCB_PREPEND;
 }
 
 std::string describe(const RenameConfig& c, std::string_view name, std::int64_t index) {
@@ -166,8 +180,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                     broken("clean-up left a space at an end");
                 }
                 if (newBase.find("  ") != std::string_view::npos ||
-                    newBase.find_first_of("_-.\t\n\r") != std::string_view::npos) {
-                    broken("clean-up left a separator or a run of spaces");
+                    newBase.find_first_of("\t\n\r") != std::string_view::npos) {
+                    broken("clean-up left a line break, a tab or a run of spaces");
+                }
+                // A separator stays only where it is part of a larger character.
+                for (std::size_t at = newBase.find_first_of("_-."); at != std::string_view::npos;
+                     at = newBase.find_first_of("_-.", at + 1)) {
+                    if (!heldInCluster(newBase, at)) broken("clean-up left a separator");
                 }
                 break;
             case RenameRule::removeChars: {

@@ -63,17 +63,23 @@ std::string cleanUp(std::string_view text) {
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
 
-    // Trim Zs and tabs at both ends ("_", "-" and "." count as spaces too,
-    // since they become spaces first).
-    const auto trimmed = [](UChar32 c) {
-        return c == '_' || c == '-' || c == '.' || isHorizontalSpace(c);
+    // "_", "-" and "." become spaces where they stand as user-perceived
+    // characters of their own, as Find & Replace matches them: not where a
+    // mark extends them ("_" + U+0301) or a prepended sign holds them.
+    const auto isSeparator = [text](UChar32 c, std::int32_t at, std::int32_t next) {
+        return (c == '_' || c == '-' || c == '.') &&
+               isGraphemeBoundary(text, static_cast<std::size_t>(at)) &&
+               isGraphemeBoundary(text, static_cast<std::size_t>(next));
     };
+
+    // Trim Zs and tabs at both ends (separators count as spaces too, since
+    // they become spaces first).
     std::int32_t begin = 0;
     while (begin < length) {
         std::int32_t next = begin;
         UChar32 c;
         U8_NEXT_UNSAFE(s, next, c);
-        if (!trimmed(c)) break;
+        if (!isSeparator(c, begin, next) && !isHorizontalSpace(c)) break;
         begin = next;
     }
     std::int32_t end = length;
@@ -81,7 +87,7 @@ std::string cleanUp(std::string_view text) {
         std::int32_t previous = end;
         UChar32 c;
         U8_PREV_UNSAFE(s, previous, c);
-        if (!trimmed(c)) break;
+        if (!isSeparator(c, previous, end) && !isHorizontalSpace(c)) break;
         end = previous;
     }
 
@@ -93,7 +99,7 @@ std::string cleanUp(std::string_view text) {
         const std::int32_t at = i;
         UChar32 c;
         U8_NEXT_UNSAFE(s, i, c);
-        if (c == '_' || c == '-' || c == '.' || isWhiteSpace(c)) {
+        if (isSeparator(c, at, i) || isWhiteSpace(c)) {
             if (!inRun) spaced += ' ';
             inRun = true;
         } else {

@@ -13,7 +13,8 @@ namespace vellumix::detail {
 // Example: removeCharacters("photo", 3, 10) == "pho".
 std::string removeCharacters(std::string_view text, std::int64_t from, std::int64_t count);
 
-// "_", "-" and "." become spaces; Zs and tabs are trimmed at both ends; every
+// "_", "-" and "." become spaces where each is a user-perceived character of
+// its own (not "_" + U+0301); Zs and tabs are trimmed at both ends; every
 // run of white space (as ICU's "\s+" matches it) becomes one space; then each
 // space word is capitalised and the words are joined with one space.
 // Example: cleanUp("my_holiday-photo.final") == "My Holiday Photo Final".

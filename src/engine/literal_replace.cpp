@@ -31,6 +31,14 @@ char asciiFold(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
+// Control characters, CR and LF: a user-perceived character always ends after
+// them, even before a combining mark.
+bool isControl(UChar32 c) {
+    if (c < 0x80) return c < 0x20 || c == 0x7F;
+    const auto kind = u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK);
+    return kind == U_GCB_CONTROL;
+}
+
 // The code point that is the whole of `chunk`, or -1 when it holds more.
 UChar32 loneCodePoint(std::string_view chunk) {
     const auto* s = reinterpret_cast<const std::uint8_t*>(chunk.data());
@@ -90,18 +98,24 @@ std::string LiteralReplacer::apply(std::string_view text) const {
     if (findIsAscii_ && isAscii(text)) return applyAscii(text);
 
     // Cut the text into chunks that each begin where NFD has a boundary (a
-    // starter); the comparison form of the text is the concatenation of the
-    // chunks' forms. A match must begin and end at chunk boundaries.
+    // starter) or after a control character; the comparison form of the text
+    // is the concatenation of the chunks' forms. Every boundary between
+    // user-perceived characters is a chunk boundary, and a match must begin and
+    // end at chunk boundaries that are such boundaries.
     const icu::Normalizer2* normalizer = nfd();
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
     std::vector<std::int32_t> chunkBegin;  // byte offsets, then the text's size
     chunkBegin.reserve(text.size() + 1);
+    UChar32 previous = 0;
     for (std::int32_t i = 0; i < length;) {
         const std::int32_t at = i;
         UChar32 c;
         U8_NEXT_UNSAFE(s, i, c);
-        if (at == 0 || c < 0x80 || normalizer->hasBoundaryBefore(c)) chunkBegin.push_back(at);
+        if (at == 0 || c < 0x80 || normalizer->hasBoundaryBefore(c) || isControl(previous)) {
+            chunkBegin.push_back(at);
+        }
+        previous = c;
     }
     chunkBegin.push_back(length);
 
@@ -145,12 +159,15 @@ std::string LiteralReplacer::apply(std::string_view text) const {
     std::string out;
     out.reserve(text.size());
     std::int32_t copiedTo = 0;  // byte offset up to which `text` has been copied
+    const auto betweenCharacters = [&](std::size_t chunk) {
+        return isGraphemeBoundary(text, static_cast<std::size_t>(chunkBegin[chunk]));
+    };
     for (std::size_t k = 0; k < chunkCount;) {
         const std::size_t end = keyBegin[k] + findKey_.size();
-        if (keys.compare(keyBegin[k], findKey_.size(), findKey_) == 0) {
+        if (keys.compare(keyBegin[k], findKey_.size(), findKey_) == 0 && betweenCharacters(k)) {
             const auto last = std::lower_bound(keyBegin.begin() + k + 1, keyBegin.end(), end);
-            if (last != keyBegin.end() && *last == end) {
-                const auto next = static_cast<std::size_t>(last - keyBegin.begin());
+            const auto next = static_cast<std::size_t>(last - keyBegin.begin());
+            if (last != keyBegin.end() && *last == end && betweenCharacters(next)) {
                 out.append(text, copiedTo, chunkBegin[k] - copiedTo);
                 out += replacement_;
                 copiedTo = chunkBegin[next];
@@ -165,16 +182,21 @@ std::string LiteralReplacer::apply(std::string_view text) const {
 }
 
 // ASCII-only: byte search, letters compared by their small forms when case is
-// ignored. Gives the same result as the general path for ASCII texts.
+// ignored. Each byte is a user-perceived character except the pair "\r\n",
+// which a match must not cut. Gives the same result as the general path.
 std::string LiteralReplacer::applyAscii(std::string_view text) const {
     const auto equal = [this](char a, char b) {
         return caseSensitive_ ? a == b : asciiFold(a) == asciiFold(b);
+    };
+    const auto cutsLineBreak = [text](std::size_t at) {
+        return at > 0 && at < text.size() && text[at - 1] == '\r' && text[at] == '\n';
     };
     std::string out;
     out.reserve(text.size());
     std::size_t copiedTo = 0;
     for (std::size_t at = 0; at + find_.size() <= text.size();) {
-        if (std::equal(find_.begin(), find_.end(), text.begin() + at, equal)) {
+        if (std::equal(find_.begin(), find_.end(), text.begin() + at, equal) &&
+            !cutsLineBreak(at) && !cutsLineBreak(at + find_.size())) {
             out.append(text, copiedTo, at - copiedTo);
             out += replacement_;
             at += find_.size();

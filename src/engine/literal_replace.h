@@ -3,9 +3,12 @@
 // Every non-overlapping occurrence, left to right, is replaced. Canonically
 // equivalent sequences match each other ("é" precomposed finds "e" + U+0301 and
 // the other way round); when not case-sensitive, letters are compared by full
-// case folding ("ss" finds "ß"). A match never begins or ends inside a
-// combining sequence. Bytes outside the matches are kept exactly as they were:
-// the name is never normalised as a whole. An empty find text replaces nothing.
+// case folding ("ss" finds "ß"). A match begins and ends between user-perceived
+// characters (extended grapheme clusters, as ICU's character break iterator
+// finds them): "e" does not find the "e" of "e" + U+0301, nor a heart the one
+// of "❤️" (heart and variation selector). Bytes outside the matches are kept
+// exactly as they were: the name is never normalised as a whole. An empty find
+// text replaces nothing.
 //
 // Example: LiteralReplacer("JPG", "x", false).apply("IMG_jpg") == "IMG_x".
 //

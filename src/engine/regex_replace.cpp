@@ -5,6 +5,7 @@
 
 #include <unicode/parseerr.h>
 #include <unicode/ustring.h>
+#include <unicode/utf16.h>
 
 #include "engine/unicode_text.h"
 
@@ -21,8 +22,7 @@ constexpr std::int32_t kMatchTimeLimit = 10;
 }  // namespace
 
 RegexReplacer::RegexReplacer(std::string_view pattern, std::string_view replacementTemplate,
-                             bool caseSensitive)
-    : template_(toUtf16(replacementTemplate)) {
+                             bool caseSensitive) {
     // ICU accepts an empty pattern (it matches between every two characters);
     // such a pattern is refused here like an invalid one.
     if (pattern.empty()) return;
@@ -30,7 +30,46 @@ RegexReplacer::RegexReplacer(std::string_view pattern, std::string_view replacem
     UParseError parseError;
     std::unique_ptr<icu::RegexPattern> compiled(icu::RegexPattern::compile(
         toUtf16(pattern), caseSensitive ? 0 : UREGEX_CASE_INSENSITIVE, parseError, status));
-    if (U_SUCCESS(status)) pattern_ = std::move(compiled);
+    if (U_FAILURE(status)) return;
+    pattern_ = std::move(compiled);
+    // The group count is known to a matcher only; the first one goes to the pool.
+    std::unique_ptr<Scratch> first = borrow();
+    if (!first) {
+        pattern_.reset();
+        return;
+    }
+    template_ = readTemplate(toUtf16(replacementTemplate), first->matcher->groupCount());
+    giveBack(std::move(first));
+}
+
+std::vector<RegexReplacer::TemplatePiece> RegexReplacer::readTemplate(
+    const icu::UnicodeString& text, std::int32_t groupCount) {
+    std::vector<TemplatePiece> pieces;
+    const auto literal = [&pieces]() -> icu::UnicodeString& {
+        if (pieces.empty() || pieces.back().group >= 0) pieces.emplace_back();
+        return pieces.back().literal;
+    };
+    const auto isDigit = [&text](std::int32_t i) {
+        return i < text.length() && text[i] >= u'0' && text[i] <= u'9';
+    };
+    const auto digitAt = [&text](std::int32_t i) { return text[i] - u'0'; };
+    for (std::int32_t i = 0; i < text.length();) {
+        if (text[i] == u'\\' && i + 1 < text.length()) {
+            const UChar32 escaped = text.char32At(i + 1);
+            literal().append(escaped);
+            i += 1 + U16_LENGTH(escaped);
+        } else if (text[i] == u'$' && isDigit(i + 1)) {
+            std::int32_t group = digitAt(i + 1);
+            i += 2;
+            while (isDigit(i) && group * 10 + digitAt(i) <= groupCount) {
+                group = group * 10 + digitAt(i++);
+            }
+            if (group <= groupCount) pieces.push_back({{}, group});
+        } else {
+            literal().append(text[i++]);
+        }
+    }
+    return pieces;
 }
 
 std::unique_ptr<RegexReplacer::Scratch> RegexReplacer::borrow() const {
@@ -82,17 +121,24 @@ std::string RegexReplacer::applyWith(Scratch& scratch, std::string_view text) co
 
     icu::RegexMatcher& matcher = *scratch.matcher;
     matcher.reset(input);
-    // replaceAll() itself would hide a time-out and return the text replaced
-    // up to that point; this is the same loop with every failure checked.
+    // Every failure, a time-out included, leaves the text unchanged.
     icu::UnicodeString& replaced = scratch.replaced;
     replaced.remove();
+    std::int32_t copiedTo = 0;  // the end of the previous match
     while (U_SUCCESS(status) && matcher.find(status)) {
-        matcher.appendReplacement(replaced, template_, status);
+        const std::int32_t start = matcher.start(status);
+        replaced.append(input, copiedTo, start - copiedTo);
+        for (const TemplatePiece& piece : template_) {
+            if (piece.group < 0) {
+                replaced.append(piece.literal);
+            } else if (const std::int32_t from = matcher.start(piece.group, status); from >= 0) {
+                replaced.append(input, from, matcher.end(piece.group, status) - from);
+            }
+        }
+        copiedTo = matcher.end(status);
     }
     if (U_FAILURE(status)) return std::string(text);
-    matcher.appendTail(replaced);
-    // A template may name a surrogate code unit ("\\uD800"); toUtf8 turns any
-    // unpaired one into U+FFFD, so the result is always well-formed UTF-8.
+    replaced.append(input, copiedTo, input.length() - copiedTo);
     return toUtf8(replaced);
 }
 

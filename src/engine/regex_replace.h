@@ -1,12 +1,15 @@
 // RegexReplacer: Regex Replace, with the pattern compiled once per rule.
 //
-// Every match in the whole text is replaced as ICU's replaceAll does, with a
-// template: "$1" stands for a capture group ("$0" for the whole match) and a
-// backslash takes the next character literally. Matching ignores case (full
-// case folding) unless case-sensitive; no other option is set. An invalid or
-// empty pattern, a template that fails (a "$2" without a second group, a lone
-// "$") or matching that runs past the engine's time limit leaves the text
-// unchanged.
+// Every match in the whole text is replaced by a template in which a "$"
+// followed by digits stands for a capture group ("$0" for the whole match) and
+// a backslash takes the next character literally (one at the very end stands
+// for itself); any other "$" is a dollar sign ("US$", "${x}"). A "$" takes
+// digits as long as they still name a group of the pattern ("$12" with one
+// group is group 1, then "2"); a group the pattern lacks ("$2" with one group),
+// like one that took no part in the match, stands for nothing. Matching ignores
+// case (full case folding) unless case-sensitive; no other option is set. An
+// invalid or empty pattern, or matching that runs past the engine's time
+// limit, leaves the text unchanged.
 //
 // Example: RegexReplacer("(\\d+)", "[$1]", false).apply("take12") == "take[12]".
 //
@@ -15,6 +18,7 @@
 // pool (making a matcher costs more than matching a file name).
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -51,8 +55,17 @@ private:
     std::string applyWith(Scratch& scratch, std::string_view text) const;
     void giveBack(std::unique_ptr<Scratch> scratch) const;
 
+    // The template, read once: pieces of literal text and the capture groups
+    // between them.
+    struct TemplatePiece {
+        icu::UnicodeString literal;  // used when group < 0
+        std::int32_t group = -1;
+    };
+    static std::vector<TemplatePiece> readTemplate(const icu::UnicodeString& text,
+                                                   std::int32_t groupCount);
+
     std::unique_ptr<const icu::RegexPattern> pattern_;
-    icu::UnicodeString template_;
+    std::vector<TemplatePiece> template_;
     mutable std::mutex poolMutex_;
     mutable std::vector<std::unique_ptr<Scratch>> pool_;
 };

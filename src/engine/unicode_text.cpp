@@ -320,6 +320,36 @@ std::size_t firstGraphemeEnd(std::string_view utf8) {
     return end;
 }
 
+bool isGraphemeBoundary(std::string_view utf8, std::size_t at) {
+    if (at == 0 || at >= utf8.size()) return true;
+    const auto* s = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    auto i = static_cast<std::int32_t>(at);
+    UChar32 before;
+    U8_PREV_UNSAFE(s, i, before);
+    i = static_cast<std::int32_t>(at);
+    UChar32 after;
+    U8_NEXT_UNSAFE(s, i, after);
+    if (definiteBoundary(breakKind(before), breakKind(after))) return true;
+    // Back to the start of the piece that holds `at`, then ask ICU about it.
+    std::size_t begin = at;
+    for (UChar32 next = after; begin > 0;) {
+        auto previousAt = static_cast<std::int32_t>(begin);
+        UChar32 previous;
+        U8_PREV_UNSAFE(s, previousAt, previous);
+        if (definiteBoundary(breakKind(previous), breakKind(next))) break;
+        begin = static_cast<std::size_t>(previousAt);
+        next = previous;
+    }
+    const Piece piece = pieceAt(utf8, begin);
+    UText text = UTEXT_INITIALIZER;
+    bool boundary = false;  // without break data a piece is one character
+    if (icu::BreakIterator* breaks = breaksOver(utf8.substr(begin, piece.end - begin), text)) {
+        boundary = breaks->isBoundary(static_cast<std::int32_t>(at - begin)) != 0;
+    }
+    utext_close(&text);
+    return boundary;
+}
+
 void appendLowerFull(std::string& out, std::string_view utf8) {
     const std::size_t at = out.size();
     if (isAscii(utf8)) {

