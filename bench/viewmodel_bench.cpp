@@ -1,6 +1,7 @@
-// View model benchmarks: taking in 100,000 files (new or already listed),
-// listing a folder of 100,000 entries, and renaming 10,000 real files, next to
-// the engine's rename alone and a bare renameat2 loop over the same renames.
+// View model benchmarks: taking in 100,000 files (new or already listed, in
+// one call or one call per file as a drop makes them), listing a folder of 100,000 entries, and
+// renaming 10,000 real files, next to the engine's rename alone and a bare renameat2 loop over the
+// same renames.
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 #include <fcntl.h>
@@ -64,6 +65,29 @@ void addFilesListed(benchmark::State& state, std::size_t count) {
     for (auto _ : state)
         model.addFiles(urls);
     if (model.files().size() != count) state.SkipWithError("an already listed URL was added");
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+// One call per URL, as a drop of many files makes them: each call filters
+// against a list that has grown by one.
+void addFilesOneByOne(benchmark::State& state, std::size_t count) {
+    std::vector<std::vector<FileUrl>> calls;
+    for (FileUrl& url : shuffledUrls(count))
+        calls.push_back({std::move(url)});
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = std::make_unique<RenameViewModel>();
+        state.ResumeTiming();
+        for (const std::vector<FileUrl>& call : calls)
+            model->addFiles(call);
+        state.PauseTiming();
+        if (model->files().size() != count) {
+            state.SkipWithError("not every URL was added");
+            break;
+        }
+        model.reset();
+        state.ResumeTiming();
+    }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
 }
 
@@ -179,6 +203,7 @@ void registerAll() {
     };
     add("addFiles/new/" + std::to_string(many), addFilesNew, many);
     add("addFiles/alreadyListed/" + std::to_string(many), addFilesListed, many);
+    add("addFiles/oneByOne/" + std::to_string(many), addFilesOneByOne, many);
     add("addFolder/" + std::to_string(many), addFolder, many);
     add("rename/applyRename/" + std::to_string(renames), applyRename, renames);
     add("rename/engine/" + std::to_string(renames), engineRename, renames);

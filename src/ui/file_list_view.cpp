@@ -199,15 +199,29 @@ void FileListView::removeSelectedRows() {
 
     std::vector<std::size_t> remove;
     const std::vector<FileItem>& shown = model_->items();
+    const int current = table_->currentIndex().isValid() ? table_->currentIndex().row() : 0;
+    int removedAboveCurrent = 0;
     for (const QModelIndex& index : selected) {
         const auto row = static_cast<std::size_t>(index.row());
         if (row >= shown.size()) continue;
-        if (auto it = positions.find(shown[row].id); it != positions.end())
+        if (auto it = positions.find(shown[row].id); it != positions.end()) {
             remove.push_back(it->second);
+            removedAboveCurrent += index.row() < current;
+        }
     }
     if (remove.empty()) return;
     std::sort(remove.begin(), remove.end());
     vm.removeFiles(remove);
+
+    // The shorter list is shown at once, and the keyboard keeps its place: the
+    // current row, or the row that took its place (the last row at the end),
+    // is selected, so that the next Delete removes it.
+    snapshot_.refresh();
+    const int rows = model_->rowCount();
+    if (rows == 0) return;
+    const int row = std::min(current - removedAboveCurrent, rows - 1);
+    table_->selectionModel()->setCurrentIndex(
+        model_->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 std::optional<std::string> FileListView::localPath(const QUrl& url) {
@@ -239,16 +253,23 @@ void FileListView::addPaths(const std::vector<std::string>& paths) {
 void FileListView::addPath(const std::string& path) {
     namespace fs = std::filesystem;
     RenameViewModel& vm = snapshot_.viewModel();
-    // A file manager's URL for a folder need not end with "/": ask the file system.
+    // The entry's own type decides, as in a folder listing: a symbolic link is
+    // added as itself, even one to a folder. "photos/" names the entry "photos".
+    std::string entry = path;
+    while (entry.size() > 1 && entry.back() == '/')
+        entry.pop_back();
     std::error_code error;
-    if (path.back() != '/' && !fs::is_directory(fs::path(path), error)) {
-        vm.addFiles({FileUrl(path)});
-        return;
+    const fs::file_status status = fs::symlink_status(fs::path(entry), error);
+    if (fs::is_directory(status)) {
+        // The same shallow listing as "Add Folder": visible files only. A
+        // folder that cannot be listed is skipped without a message.
+        const FileUrl folder(entry.size() > 1 ? entry + "/" : entry);
+        if (std::optional<std::vector<FileUrl>> files = listVisibleFiles(folder))
+            vm.addFiles(*files);
+    } else if (entry.size() == path.size() || fs::exists(status)) {
+        // A path that names nothing is taken as given, unless it claims to be a folder.
+        vm.addFiles({FileUrl(entry)});
     }
-    // The same shallow listing as "Add Folder": visible files only. A folder
-    // that cannot be listed is skipped without a message.
-    const FileUrl folder(path.back() == '/' ? path : path + "/");
-    if (std::optional<std::vector<FileUrl>> files = listVisibleFiles(folder)) vm.addFiles(*files);
 }
 
 void FileListView::dragEnterEvent(QDragEnterEvent* event) {

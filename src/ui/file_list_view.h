@@ -7,9 +7,11 @@
 //
 // The whole view accepts dropped file URLs: each local URL on its own, a file
 // as one addFiles call, a folder as one addFiles call with its visible files
-// (shallow, without hidden entries or subfolders). Other URLs are ignored
-// silently. Delete or Backspace, or "Remove from List" in the context menu,
-// removes the selected rows from the view model in one edit.
+// (shallow, without hidden entries or subfolders). Whether an entry is a
+// folder goes by its own type: a symbolic link is added as a file, wherever
+// it points. Other URLs are ignored silently. Delete or Backspace, or "Remove
+// from List" in the context menu, removes the selected rows from the view
+// model in one edit and selects the row that took their place.
 //
 // Observes the view model without owning it. UI thread only.
 #pragma once
@@ -43,7 +45,8 @@ public:
     void handleDrop(const QList<QUrl>& urls);
     // Hands local paths (absolute, as bytes) to the view model like dropped items.
     void addPaths(const std::vector<std::string>& paths);
-    // Removes the selected rows from the view model (one edit); none selected: nothing.
+    // Removes the selected rows from the view model (one edit) and shows the
+    // result at once, the current row kept in place; none selected: nothing.
     void removeSelectedRows();
 
     // The path of a local file URL as the bytes the file system knows it by,

@@ -1,11 +1,10 @@
 #include "viewmodel/rename_view_model.h"
 
 #include <algorithm>
-#include <deque>
+#include <forward_list>
 #include <iterator>
 #include <optional>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 
 #include "engine/rename_engine.h"
@@ -17,15 +16,9 @@ namespace vellumix {
 namespace {
 
 // The new items for the URLs of `urls` that `listed` does not hold yet, sorted
-// by file name. URLs are the same when their texts are equal. The set of listed
-// URLs is not extended during the walk, so a URL given twice passes twice.
-std::vector<FileItem> itemsToAdd(const std::vector<FileItem>& listed,
-                                 const std::vector<FileUrl>& urls) {
-    std::unordered_set<std::string_view> present;
-    present.reserve(listed.size());
-    for (const FileItem& item : listed)
-        present.insert(item.url.path());
-
+// by file name. `listed` is not extended during the walk, so a URL given twice
+// passes twice.
+std::vector<FileItem> itemsToAdd(const ListedUrls& listed, const std::vector<FileUrl>& urls) {
     // The sort key of each kept URL: its file name in NFC, a view into the
     // URL's own path when the name is in NFC already (nearly always), else
     // into `normalised`, whose strings never move.
@@ -33,15 +26,15 @@ std::vector<FileItem> itemsToAdd(const std::vector<FileItem>& listed,
         std::string_view key;
         const FileUrl* url;
     };
-    std::deque<std::string> normalised;
+    std::forward_list<std::string> normalised;
     std::vector<Kept> kept;
     kept.reserve(urls.size());
     for (const FileUrl& url : urls) {
-        if (present.contains(url.path())) continue;
+        if (listed.contains(url.path())) continue;
         const std::string_view name = lastPathComponent(url.path());
         kept.push_back({detail::isNfc(name)
                             ? name
-                            : std::string_view(normalised.emplace_back(detail::toNfc(name))),
+                            : std::string_view(normalised.emplace_front(detail::toNfc(name))),
                         &url});
     }
     // std::string_view compares bytes as unsigned char, and UTF-8 byte order is
@@ -107,7 +100,7 @@ void Subscription::reset() {
     if (unsubscribe_) std::exchange(unsubscribe_, nullptr)();
 }
 
-RenameViewModel::RenameViewModel() : observers_(std::make_shared<Observers>()) {}
+RenameViewModel::RenameViewModel() : listed_(files_), observers_(std::make_shared<Observers>()) {}
 
 RenameViewModel::~RenameViewModel() = default;
 
@@ -139,6 +132,7 @@ const std::vector<FileItem>& RenameViewModel::files() const {
 void RenameViewModel::setFiles(std::vector<FileItem> files) {
     willChange();
     files_ = std::move(files);
+    listed_.rebuild();
 }
 
 void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
@@ -154,6 +148,7 @@ void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
         ++kept;
     }
     files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(kept), files_.end());
+    listed_.rebuild();
 }
 
 const RenameConfig& RenameViewModel::config() const {
@@ -205,10 +200,12 @@ std::int64_t RenameViewModel::changedCount() const {
 }
 
 void RenameViewModel::addFiles(const std::vector<FileUrl>& urls) {
-    std::vector<FileItem> added = itemsToAdd(files_, urls);
+    std::vector<FileItem> added = itemsToAdd(listed_, urls);
     willChange();
+    const std::size_t first = files_.size();
     files_.insert(files_.end(), std::make_move_iterator(added.begin()),
                   std::make_move_iterator(added.end()));
+    listed_.add(first);
 }
 
 void RenameViewModel::addFolder(const FileUrl& folder) {

@@ -21,6 +21,7 @@
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
+#include "viewmodel/listed_urls.h"
 
 namespace vellumix {
 
@@ -93,6 +94,7 @@ private:
     void willChange();
 
     std::vector<FileItem> files_;
+    ListedUrls listed_;  // an index of files_, kept up to date by every write of it
     RenameConfig config_;
     std::string alertMessage_;
     bool showAlert_ = false;

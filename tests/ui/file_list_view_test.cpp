@@ -1,5 +1,6 @@
 // The file list: the header over the drop zone, and drops of files and folders
 // sent as a file manager sends them.
+#include "ui/view_model_snapshot.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -58,20 +59,24 @@ private slots:
     }
 
     // Each file on its own, a folder as one sorted batch of its visible files
-    // (not its hidden file, not its subfolder), URLs that name no local file
-    // ignored; the drop is accepted.
+    // (not its hidden file, not its subfolder), a link to a folder as itself,
+    // URLs that name no local file ignored; the drop is accepted, and the
+    // table takes in the whole burst of additions at once.
     void dropAddsFilesAndFolders() {
         TestWindow w;
         for (const char* name : {"b.txt", "a.txt", "photos/z.jpg", "photos/y.jpg",
                                  "photos/.hidden.jpg", "photos/inner/deep.jpg"})
             w.files.write(name);
+        std::filesystem::create_directory_symlink("photos", w.files.path("album"));
+        QSignalSpy refreshes(&w.view().snapshot(), &ViewModelSnapshot::refreshed);
         QVERIFY(drop(w, {fileUrl(w.files.path("b.txt")), fileUrl(w.files.path("a.txt")),
-                         fileUrl(w.files.path("photos")),
+                         fileUrl(w.files.path("photos")), fileUrl(w.files.path("album")),
                          QUrl(QStringLiteral("https://example.org/remote.txt")),
                          QUrl(QStringLiteral("file://otherhost/share/x.txt"))}));
-        QCOMPARE(w.notifications, 3);  // one addFiles call per usable item
-        QCOMPARE(listed(w), QStringLiteral("b.txt a.txt photos/y.jpg photos/z.jpg"));
-        QCOMPARE(w.view().fileList()->table()->model()->rowCount(), 4);
+        QCOMPARE(w.notifications, 4);  // one addFiles call per usable item
+        QCOMPARE(refreshes.count(), 1);
+        QCOMPARE(listed(w), QStringLiteral("b.txt a.txt photos/y.jpg photos/z.jpg album"));
+        QCOMPARE(w.view().fileList()->table()->model()->rowCount(), 5);
         QVERIFY(!w.view().fileList()->dropZone()->isVisible());
     }
 
@@ -80,6 +85,20 @@ private slots:
         w.files.write("docs/one.txt");
         QVERIFY(drop(w, {QUrl::fromLocalFile(QFile::decodeName(w.files.path("docs/").c_str()))}));
         QCOMPARE(listed(w), QStringLiteral("docs/one.txt"));
+    }
+
+    // Delete selects the row that took the removed one's place (at the end, the
+    // new last row), so that Delete can be pressed again and again.
+    void deleteKeepsTheKeyboardsPlace() {
+        TestWindow w({"a", "b", "c", "d"});
+        QTableView* table = w.view().fileList()->table();
+        table->selectRow(1);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(table->currentIndex().row(), 1);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(listed(w), QStringLiteral("a"));
+        QVERIFY(table->selectionModel()->isRowSelected(0, QModelIndex()));
     }
 
     void unusableDropsChangeNothingButAreAccepted() {
