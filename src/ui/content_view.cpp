@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -240,16 +239,8 @@ void ContentView::refresh() {
 void ContentView::syncAlert() {
     RenameViewModel& vm = *vm_;
     if (vm.showAlert() && !alert_) {
-        auto* alert = new QMessageBox(this);
-        alert->setObjectName(QStringLiteral("resultAlert"));
+        auto* alert = new ResultAlert(QString::fromStdString(vm.alertMessage()), this);
         alert->setAttribute(Qt::WA_DeleteOnClose);
-        alert->setWindowTitle(tr("Result"));
-        alert->setIconPixmap(applicationIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
-        alert->setTextFormat(Qt::PlainText);
-        alert->setText(QString::fromStdString(vm.alertMessage()));
-        QPushButton* ok = alert->addButton(tr("OK"), QMessageBox::AcceptRole);
-        alert->setDefaultButton(ok);
-        alert->setEscapeButton(ok);
         alert->setWindowModality(Qt::WindowModal);
         connect(alert, &QDialog::finished, this, [this] {
             if (vm_->showAlert()) vm_->setShowAlert(false);
