@@ -21,6 +21,7 @@
 #include "ui/stat_badge.h"
 #include "ui/symbol_icons.h"
 #include "ui/text_styles.h"
+#include "ui/toolbar_button.h"
 #include "ui/view_model_snapshot.h"
 #include "viewmodel/rename_view_model.h"
 
@@ -161,11 +162,11 @@ QWidget* ContentView::buildToolbar() {
     layout->setContentsMargins(12, 8, 12, 8);
     layout->setSpacing(kToolbarSpacing);
 
-    addFiles_ = new QPushButton(tr("Add Files"), toolbar);
+    addFiles_ = new ToolbarButton(tr("Add Files"), toolbar);
     addFiles_->setObjectName(QStringLiteral("addFilesButton"));
-    addFolder_ = new QPushButton(tr("Add Folder"), toolbar);
+    addFolder_ = new ToolbarButton(tr("Add Folder"), toolbar);
     addFolder_->setObjectName(QStringLiteral("addFolderButton"));
-    clear_ = new QPushButton(tr("Clear"), toolbar);
+    clear_ = new ToolbarButton(tr("Clear"), toolbar);
     clear_->setObjectName(QStringLiteral("clearButton"));
     rename_ = new ProminentButton(toolbar);
     rename_->setObjectName(QStringLiteral("renameButton"));
