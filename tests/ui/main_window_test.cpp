@@ -1,7 +1,8 @@
 // The application's window: which controls show in each state of the view
 // model, the statistics and the rename button, Clear, the open dialogs, a full
-// rename with its result alert, the side column's width, the menus, the
-// minimum size and the About window.
+// rename with its result alert, results of any length, long names' tooltips,
+// the side column's width, the menus with Ctrl+Q, the minimum size and the
+// About window.
 #include "ui/about_dialog.h"
 #include "ui_test_support.h"
 
@@ -166,6 +167,24 @@ private slots:
         settle();
         QVERIFY(!w.vm().showAlert());
         QVERIFY(!w.view().resultAlert());
+    }
+
+    // A long name's tooltip is set in lines that fit well within the screen,
+    // and together they read the whole path.
+    void tooltipsOfLongNamesWrap() {
+        TestWindow w({std::string(120, 'a') + " " + std::string(120, 'b') + ".jpg"});
+        const PreviewTableModel& model = *w.view().fileList()->model();
+        const QString tip = model.data(model.index(0, 0), Qt::ToolTipRole).toString();
+        QVERIFY(Qt::mightBeRichText(tip));
+        QTextDocument document;
+        document.setHtml(tip);
+        const QStringList lines = document.toPlainText().split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 4);
+        QCOMPARE(lines.join(QString()), QFile::decodeName(w.vm().files()[0].url.path().c_str()));
+        const QFontMetrics metrics(QToolTip::font());
+        for (const QString& line : lines)
+            QVERIFY(metrics.horizontalAdvance(line) <=
+                    w.window.screen()->availableGeometry().width() / 2);
     }
 
     void cancelledDialogsChangeNothing() {
