@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QVBoxLayout>
