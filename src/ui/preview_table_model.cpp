@@ -18,16 +18,15 @@ QString displayName(const std::string& name) {
     return QFile::decodeName(name.c_str());
 }
 
-// Tooltips show plain text on one line however long it is: a long name (or
-// path) is set as lines of at most this many average characters, broken between
-// words where it can be and anywhere else where it must.
+// Tooltips show plain text on one line however long it is, and take text that
+// looks like markup ("<b>.txt") for markup. So a name (or path) is given as
+// rich text, escaped, in lines of at most this many average characters, broken
+// between words where it can be and anywhere else where it must.
 constexpr int kToolTipLineChars = 60;
 
 QString wrappedToolTip(const QString& text) {
     const QFont font = QToolTip::font();
     const qreal width = kToolTipLineChars * QFontMetricsF(font).averageCharWidth();
-    if (QFontMetricsF(font).horizontalAdvance(text) <= width) return text;
-
     QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -170,9 +170,9 @@ private slots:
     }
 
     // A long name's tooltip is set in lines that fit well within the screen,
-    // and together they read the whole path.
+    // and together they read the whole path, markup-like text included.
     void tooltipsOfLongNamesWrap() {
-        TestWindow w({std::string(120, 'a') + " " + std::string(120, 'b') + ".jpg"});
+        TestWindow w({"<b>" + std::string(120, 'a') + " " + std::string(120, 'b') + ".jpg"});
         const PreviewTableModel& model = *w.view().fileList()->model();
         const QString tip = model.data(model.index(0, 0), Qt::ToolTipRole).toString();
         QVERIFY(Qt::mightBeRichText(tip));
