@@ -5,15 +5,19 @@
 // one at a time, and times each from the key press to the table model showing
 // the new names (the first row's new name is the new prefix plus its name),
 // and to the end of the event processing that follows (painting included).
-// Then prints the process's peak resident memory. Last, drops the same COUNT
+// Then prints the process's peak resident memory. Then drops the same COUNT
 // files on a fresh window in one drop, as a file manager sends a selection
 // (text/uri-list; each file its own addFiles call), and times it until the
 // table shows them all, counting the table refreshes it took (one is right).
+// Last, runs the Google Benchmarks defined after main() (with
+// --benchmark_filter=..., only those).
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +28,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench_support.h"
@@ -31,6 +36,7 @@
 #include "ui/file_list_view.h"
 #include "ui/main_window.h"
 #include "ui/preview_table_model.h"
+#include "ui/result_alert.h"
 #include "ui/rule_panel.h"
 #include "ui/view_model_snapshot.h"
 #include "viewmodel/rename_view_model.h"
@@ -103,11 +109,19 @@ std::optional<DropTiming> dropOneByOne(const std::string& folder, std::size_t co
 
 int main(int argc, char** argv) {
     using namespace vellumix;
+    const bool onlyFiltered = std::any_of(argv + 1, argv + argc, [](const char* arg) {
+        return std::string_view(arg).starts_with("--benchmark_filter");
+    });
+    benchmark::Initialize(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtime;  // a private runtime folder (0700), as Qt wants one
     if (runtime.isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QApplication app(argc, argv);
     ui::setUpApplication(app);
+    if (onlyFiltered) {
+        benchmark::RunSpecifiedBenchmarks();
+        return 0;
+    }
 
     const std::size_t count = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : bench::scaled(100000);
     const int edits = argc > 2 ? std::atoi(argv[2]) : 20;
@@ -174,5 +188,45 @@ int main(int argc, char** argv) {
                 dropped->toTable, dropped->refreshes);
     std::printf("drop of the files one by one -> events processed: %.1f ms (processor %.1f ms)\n",
                 dropped->toIdle, dropped->cpu);
+    benchmark::RunSpecifiedBenchmarks();
     return 0;
 }
+
+namespace {
+
+// The result alert after a batch in which 100,000 renames failed: from the view
+// model raising it until the dialog is shown and drawn.
+void resultAlertOf100000Failures(benchmark::State& state) {
+    using namespace vellumix;
+    const std::size_t failures = bench::scaled(100000);
+    std::string message = "\u2705 0 renamed.\n\u274C " + std::to_string(failures) + " error(s):";
+    for (std::size_t i = 0; i < failures; ++i) {
+        const std::string name = bench::fileName(bench::Names::ascii, i);
+        message += "\n\u2022 " + name + ": \u201Cnew_" + name + "\u201D already exists.";
+    }
+    ui::MainWindow window;
+    window.show();
+    QCoreApplication::processEvents();
+    RenameViewModel& vm = window.content()->viewModel();
+
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        vm.setAlertMessage(message);
+        vm.setShowAlert(true);
+        while (window.content()->resultAlert() == nullptr)
+            QCoreApplication::processEvents();
+        ui::ResultAlert* alert = window.content()->resultAlert();
+        if (!QTest::qWaitForWindowExposed(alert)) state.SkipWithError("the alert was not shown");
+        QCoreApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+
+        alert->okButton()->click();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    state.counters["lines"] = static_cast<double>(failures);
+}
+BENCHMARK(resultAlertOf100000Failures)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -158,14 +158,6 @@
         <source>Rename %1 File(s)</source>
         <translation>%1 Datei(en) umbenennen</translation>
     </message>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -257,6 +249,17 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ResultAlert</name>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

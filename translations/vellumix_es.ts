@@ -158,14 +158,6 @@
         <source>Rename %1 File(s)</source>
         <translation>Renombrar %1 archivo(s)</translation>
     </message>
-    <message>
-        <source>Result</source>
-        <translation>Resultado</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -257,6 +249,17 @@
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ResultAlert</name>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished">Resultado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
     </message>
 </context>
 <context>

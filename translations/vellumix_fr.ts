@@ -100,7 +100,7 @@
     <message>
         <source>%1: “%2” does not exist; left out.
 </source>
-        <translation>%1 : « %2 » n’existe pas ; ignoré.
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’existe pas ; ignoré.
 </translation>
     </message>
 </context>
@@ -157,14 +157,6 @@
     <message>
         <source>Rename %1 File(s)</source>
         <translation>Renommer %1 fichier(s)</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Résultat</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -257,6 +249,17 @@
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ResultAlert</name>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

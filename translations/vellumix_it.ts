@@ -158,14 +158,6 @@
         <source>Rename %1 File(s)</source>
         <translation>Rinomina %1 file</translation>
     </message>
-    <message>
-        <source>Result</source>
-        <translation>Risultato</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -257,6 +249,17 @@
     <message>
         <source>Error</source>
         <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ResultAlert</name>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished">Risultato</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
     </message>
 </context>
 <context>

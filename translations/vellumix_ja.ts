@@ -158,14 +158,6 @@
         <source>Rename %1 File(s)</source>
         <translation>%1 個のファイル名を変更</translation>
     </message>
-    <message>
-        <source>Result</source>
-        <translation>結果</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -257,6 +249,17 @@
     <message>
         <source>Error</source>
         <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ResultAlert</name>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished">結果</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
     </message>
 </context>
 <context>

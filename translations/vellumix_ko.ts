@@ -158,14 +158,6 @@
         <source>Rename %1 File(s)</source>
         <translation>파일 %1개 이름 바꾸기</translation>
     </message>
-    <message>
-        <source>Result</source>
-        <translation>결과</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -257,6 +249,17 @@
     <message>
         <source>Error</source>
         <translation>오류</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ResultAlert</name>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished">결과</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">확인</translation>
     </message>
 </context>
 <context>

@@ -158,14 +158,6 @@
         <source>Rename %1 File(s)</source>
         <translation>%1 Dosyayı Yeniden Adlandır</translation>
     </message>
-    <message>
-        <source>Result</source>
-        <translation>Sonuç</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -257,6 +249,17 @@
     <message>
         <source>Error</source>
         <translation>Hata</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::ResultAlert</name>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished">Sonuç</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Tamam</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -22,6 +21,7 @@
 #include "ui/stat_badge.h"
 #include "ui/symbol_icons.h"
 #include "ui/text_styles.h"
+#include "ui/toolbar_button.h"
 #include "ui/view_model_snapshot.h"
 #include "viewmodel/rename_view_model.h"
 
@@ -162,11 +162,11 @@ QWidget* ContentView::buildToolbar() {
     layout->setContentsMargins(12, 8, 12, 8);
     layout->setSpacing(kToolbarSpacing);
 
-    addFiles_ = new QPushButton(tr("Add Files"), toolbar);
+    addFiles_ = new ToolbarButton(tr("Add Files"), toolbar);
     addFiles_->setObjectName(QStringLiteral("addFilesButton"));
-    addFolder_ = new QPushButton(tr("Add Folder"), toolbar);
+    addFolder_ = new ToolbarButton(tr("Add Folder"), toolbar);
     addFolder_->setObjectName(QStringLiteral("addFolderButton"));
-    clear_ = new QPushButton(tr("Clear"), toolbar);
+    clear_ = new ToolbarButton(tr("Clear"), toolbar);
     clear_->setObjectName(QStringLiteral("clearButton"));
     rename_ = new ProminentButton(toolbar);
     rename_->setObjectName(QStringLiteral("renameButton"));
@@ -240,16 +240,8 @@ void ContentView::refresh() {
 void ContentView::syncAlert() {
     RenameViewModel& vm = *vm_;
     if (vm.showAlert() && !alert_) {
-        auto* alert = new QMessageBox(this);
-        alert->setObjectName(QStringLiteral("resultAlert"));
+        auto* alert = new ResultAlert(QString::fromStdString(vm.alertMessage()), this);
         alert->setAttribute(Qt::WA_DeleteOnClose);
-        alert->setWindowTitle(tr("Result"));
-        alert->setIconPixmap(applicationIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
-        alert->setTextFormat(Qt::PlainText);
-        alert->setText(QString::fromStdString(vm.alertMessage()));
-        QPushButton* ok = alert->addButton(tr("OK"), QMessageBox::AcceptRole);
-        alert->setDefaultButton(ok);
-        alert->setEscapeButton(ok);
         alert->setWindowModality(Qt::WindowModal);
         connect(alert, &QDialog::finished, this, [this] {
             if (vm_->showAlert()) vm_->setShowAlert(false);

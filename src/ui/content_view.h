@@ -11,12 +11,13 @@
 // notifications (see ViewModelSnapshot). UI thread only.
 #pragma once
 
-#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "ui/result_alert.h"
 
 class QPushButton;
 class QScrollArea;
@@ -56,7 +57,7 @@ public:
     QPushButton* clearButton() const { return clear_; }
     QPushButton* renameButton() const { return rename_; }
     // The result alert while it is shown, else null.
-    QMessageBox* resultAlert() const { return alert_; }
+    ResultAlert* resultAlert() const { return alert_; }
 
     // The actions of the toolbar buttons.
     void openFilePicker();
@@ -91,7 +92,7 @@ private:
     QPushButton* clear_ = nullptr;
     QPushButton* rename_ = nullptr;
     FileListView* fileList_ = nullptr;
-    QPointer<QMessageBox> alert_;
+    QPointer<ResultAlert> alert_;
 };
 
 }  // namespace vellumix::ui

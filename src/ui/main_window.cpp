@@ -42,7 +42,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     quit_ = file->addAction(QIcon::fromTheme(QStringLiteral("application-exit")), tr("&Quit"));
-    quit_->setShortcut(QKeySequence::Quit);
+    // Ctrl+Q everywhere, beside whatever the platform's key scheme binds to
+    // quitting (some platform themes bind nothing).
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q);
+    if (!quitKeys.contains(ctrlQ)) quitKeys.prepend(ctrlQ);
+    quit_->setShortcuts(quitKeys);
     quit_->setMenuRole(QAction::QuitRole);
     connect(quit_, &QAction::triggered, qApp, &QApplication::closeAllWindows);
 

@@ -86,6 +86,9 @@ void NameCellDelegate::initStyleOption(QStyleOptionViewItem* option,
                                        const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
     option->state &= ~QStyle::State_HasFocus;
+    // Long names share their beginning ("Summer holiday in the mountains…");
+    // what tells them apart is at their end, with the extension.
+    option->textElideMode = Qt::ElideMiddle;
 }
 
 void NameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

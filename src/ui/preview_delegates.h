@@ -1,7 +1,8 @@
 // Delegates of the preview table.
 //
-// NameCellDelegate: a name cell (icon and text on one line, elided when too
-// long) set in from the row's edges so that it lines up with the header text.
+// NameCellDelegate: a name cell (icon and text on one line, elided in the
+// middle when too long, so that the end and the extension stay visible) set
+// in from the row's edges so that it lines up with the header text.
 // StatusBadgeDelegate: the status column: a green "Renamed" capsule, a red
 // "Error" capsule, a plain secondary "Same", or nothing for pending items.
 // Both paint from the cell's palette, so they follow light and dark palettes,

@@ -1,6 +1,9 @@
 #include "ui/preview_table_model.h"
 
 #include <QFile>
+#include <QFontMetricsF>
+#include <QTextLayout>
+#include <QToolTip>
 #include <algorithm>
 
 #include "ui/file_icon.h"
@@ -13,6 +16,31 @@ namespace {
 // File names are bytes; they are shown decoded the way the system decodes paths.
 QString displayName(const std::string& name) {
     return QFile::decodeName(name.c_str());
+}
+
+// Tooltips show plain text on one line however long it is, and take text that
+// looks like markup ("<b>.txt") for markup. So a name (or path) is given as
+// rich text, escaped, in lines of at most this many average characters, broken
+// between words where it can be and anywhere else where it must.
+constexpr int kToolTipLineChars = 60;
+
+QString wrappedToolTip(const QString& text) {
+    const QFont font = QToolTip::font();
+    const qreal width = kToolTipLineChars * QFontMetricsF(font).averageCharWidth();
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).toHtmlEscaped();
+    }
+    layout.endLayout();
+    // Rich text, whose lines break where these say and nowhere else.
+    return QStringLiteral("<p style=\"white-space:pre\">") + lines.join(QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
 }
 
 bool sameIds(const std::vector<FileItem>& a, const std::vector<FileItem>& b, std::size_t count) {
@@ -109,9 +137,10 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             switch (index.column()) {
                 case originalNameColumn:
-                    return displayName(item.url.path());
+                    return wrappedToolTip(displayName(item.url.path()));
                 case newNameColumn:
-                    return item.newName.empty() ? QVariant() : displayName(item.newName);
+                    return item.newName.empty() ? QVariant()
+                                                : wrappedToolTip(displayName(item.newName));
             }
             break;
         case Qt::DecorationRole:

@@ -7,13 +7,13 @@
 #include <cmath>
 
 #include "ui/palette_colors.h"
+#include "ui/toolbar_button.h"
 
 namespace vellumix::ui {
 
 namespace {
 
 constexpr qreal kRadius = 5;
-constexpr int kIconTextGap = 6;
 constexpr int kPaddingX = 12;
 
 }  // namespace

@@ -329,8 +329,11 @@ QWidget* RulePanel::buildDateEditor() {
         addFieldRow(layout, QStringLiteral("Date format"), QStringLiteral("yyyy-MM-dd"),
                     &RenameConfig::dateFormat, QStringLiteral("dateFormatField"),
                     tr("How today's date is written, for example yyyy-MM-dd for 2024-03-31"));
-    auto* hint = new StyledLabel(tr("Format tokens: yyyy · MM · dd · HH · mm · ss"),
-                                 TextStyle::caption, QFont::Normal, Foreground::secondary, editor);
+    // The tokens wrap as one group, never one of them alone on a line.
+    QString tokens = tr("Format tokens: yyyy · MM · dd · HH · mm · ss");
+    tokens.replace(QStringLiteral(" \u00B7 "), QStringLiteral("\u00A0\u00B7\u00A0"));
+    auto* hint =
+        new StyledLabel(tokens, TextStyle::caption, QFont::Normal, Foreground::secondary, editor);
     hint->setObjectName(QStringLiteral("dateFormatHint"));
     hint->setWordWrap(true);
     layout->addWidget(hint);

@@ -1,7 +1,8 @@
 // The application's window: which controls show in each state of the view
 // model, the statistics and the rename button, Clear, the open dialogs, a full
-// rename with its result alert, the side column's width, the menus, the
-// minimum size and the About window.
+// rename with its result alert, results of any length, long names' tooltips,
+// the side column's width, the menus with Ctrl+Q, the minimum size and the
+// About window.
 #include "ui/about_dialog.h"
 #include "ui_test_support.h"
 
@@ -56,30 +57,24 @@ private slots:
     // Files are renamed by replacing "a" with "z".
     void controlsFollowTheState_data() {
         QTest::addColumn<QStringList>("names");
-        QTest::addColumn<bool>("processing");
         QTest::addColumn<QString>("expected");
         QTest::addRow("empty: only the add buttons and the drop zone")
-            << QStringList{} << false << "Add Files, Add Folder, drop zone";
-        QTest::addRow("two of three change") << QStringList{"a1.txt", "a2.txt", "b.txt"} << false
+            << QStringList{} << "Add Files, Add Folder, drop zone";
+        QTest::addRow("two of three change") << QStringList{"a1.txt", "a2.txt", "b.txt"}
                                              << "Add Files, Add Folder, Clear, Rename 2 File(s), "
                                                 "3 total, 2 to rename, 1 unchanged, table";
         QTest::addRow("one file, unchanged: count 0, shown but disabled")
-            << QStringList{"b.txt"} << false
+            << QStringList{"b.txt"}
             << "Add Files, Add Folder, Clear, (Rename 0 File(s)), "
                "1 total, 0 to rename, 1 unchanged, table";
         QTest::addRow("one file changes: still File(s)")
-            << QStringList{"a.txt"} << false
+            << QStringList{"a.txt"}
             << "Add Files, Add Folder, Clear, Rename 1 File(s), "
                "1 total, 1 to rename, 0 unchanged, table";
-        QTest::addRow("processing: rename disabled although files change")
-            << QStringList{"a1.txt", "a2.txt", "b.txt"} << true
-            << "Add Files, Add Folder, Clear, (Rename 2 File(s)), "
-               "3 total, 2 to rename, 1 unchanged, table";
     }
 
     void controlsFollowTheState() {
         QFETCH(QStringList, names);
-        QFETCH(bool, processing);
         QFETCH(QString, expected);
         TestWindow w;
         for (const QString& name : names)
@@ -89,7 +84,6 @@ private slots:
             c.findText = "a";
             c.replaceText = "z";
         });
-        w.vm().setIsProcessing(processing);
         settle();
         QCOMPARE(shown(w.view()), expected);
     }
@@ -106,38 +100,91 @@ private slots:
         QVERIFY(w.files.exists("a.txt"));
     }
 
+    // The counts above, the failures in the list below, and OK closes it.
     void renameShowsTheResultUntilOk() {
         TestWindow w({"a.txt", "b.txt"});
+        w.files.write("new_b.txt");
         QTest::keyClicks(w.find<QLineEdit>("prefixField"), "new_");
         settle();
         QTest::mouseClick(w.view().renameButton(), Qt::LeftButton);
         settle();
         QVERIFY(w.files.exists("new_a.txt"));
-        QVERIFY(w.files.exists("new_b.txt"));
-        QVERIFY(!w.files.exists("a.txt"));
+        QVERIFY(w.files.exists("b.txt"));
 
-        QMessageBox* alert = w.view().resultAlert();
+        ResultAlert* alert = w.view().resultAlert();
         QVERIFY(alert && alert->isVisible());
         QCOMPARE(alert->windowTitle(), QStringLiteral("Result"));
-        QCOMPARE(alert->text(), QStringLiteral("\u2705 2 file(s) renamed successfully."));
-        QCOMPARE(alert->buttons().size(), 1);
-        QCOMPARE(alert->buttons().first()->text(), QStringLiteral("OK"));
-        QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+        QCOMPARE(alert->summary()->text(), QStringLiteral("\u2705 1 renamed.\n\u274C 1 error(s):"));
+        QCOMPARE(alert->details()->toPlainText(),
+                 QStringLiteral("\u2022 b.txt: \u201Cnew_b.txt\u201D already exists."));
+        QCOMPARE(alert->text().toStdString(), w.vm().alertMessage());
+        QCOMPARE(alert->okButton()->text(), QStringLiteral("OK"));
+        QTest::mouseClick(alert->okButton(), Qt::LeftButton);
         settle();
         QVERIFY(!w.vm().showAlert());
         QVERIFY(!w.view().resultAlert());
         // The rule still applies to the new names.
         QVERIFY(shown(w.view()).contains(QStringLiteral("2 total, 2 to rename")));
+    }
 
-        // A file name is shown as written, never read as markup.
-        w.add({"<b>.txt"});
-        w.files.write("new_<b>.txt");
-        w.view().renameButton()->click();
+    // Any number of failures, long names among them: the whole text, the list
+    // scrolling and wrapping within the screen; OK, Return and Escape close it.
+    void resultOfAnyLengthFitsOnScreen_data() {
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<int>("key");  // 0: a click on OK
+        QTest::addRow("1, OK") << 1 << 0;
+        QTest::addRow("14, Return") << 14 << int(Qt::Key_Return);
+        QTest::addRow("2,000, Escape") << 2000 << int(Qt::Key_Escape);
+        QTest::addRow("100,000, OK") << 100000 << 0;
+    }
+
+    void resultOfAnyLengthFitsOnScreen() {
+        QFETCH(int, failures);
+        QFETCH(int, key);
+        TestWindow w;
+        std::string message =
+            "\u2705 0 renamed.\n\u274C " + std::to_string(failures) + " error(s):";
+        for (int i = 0; i < failures; ++i) {
+            const std::string name = (i % 7 == 0 ? std::string(246, 'x') : "f") + std::to_string(i);
+            message +=
+                "\n\u2022 " + name + ".jpg: \u201Cnew_" + name + ".jpg\u201D already exists.";
+        }
+        w.vm().setAlertMessage(message);
+        w.vm().setShowAlert(true);
         settle();
-        alert = w.view().resultAlert();
-        QVERIFY(alert);
-        QCOMPARE(alert->textFormat(), Qt::PlainText);
-        QVERIFY(alert->text().contains(QStringLiteral("\u2022 <b>.txt: ")));
+        ResultAlert* alert = w.view().resultAlert();
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(alert->text().toStdString(), message);
+        QVERIFY(alert->summary()->text().endsWith(QStringLiteral(" error(s):")));
+        QVERIFY(alert->screen()->availableGeometry().contains(alert->frameGeometry()));
+        QCOMPARE(alert->details()->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(alert->details()->verticalScrollBar()->maximum() > 0, failures > 1);
+
+        if (key == 0)
+            QTest::mouseClick(alert->okButton(), Qt::LeftButton);
+        else
+            QTest::keyClick(alert, Qt::Key(key));
+        settle();
+        QVERIFY(!w.vm().showAlert());
+        QVERIFY(!w.view().resultAlert());
+    }
+
+    // A long name's tooltip is set in lines that fit well within the screen,
+    // and together they read the whole path, markup-like text included.
+    void tooltipsOfLongNamesWrap() {
+        TestWindow w({"<b>" + std::string(120, 'a') + " " + std::string(120, 'b') + ".jpg"});
+        const PreviewTableModel& model = *w.view().fileList()->model();
+        const QString tip = model.data(model.index(0, 0), Qt::ToolTipRole).toString();
+        QVERIFY(Qt::mightBeRichText(tip));
+        QTextDocument document;
+        document.setHtml(tip);
+        const QStringList lines = document.toPlainText().split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 4);
+        QCOMPARE(lines.join(QString()), QFile::decodeName(w.vm().files()[0].url.path().c_str()));
+        const QFontMetrics metrics(QToolTip::font());
+        for (const QString& line : lines)
+            QVERIFY(metrics.horizontalAdvance(line) <=
+                    w.window.screen()->availableGeometry().width() / 2);
     }
 
     void cancelledDialogsChangeNothing() {
@@ -175,7 +222,9 @@ private slots:
             }
         }
         QCOMPARE(texts, (QStringList{"&File > &Quit", "&Help > About Vellumix"}));
-        QCOMPARE(w.window.quitAction()->shortcut(), QKeySequence(QKeySequence::Quit));
+        // Ctrl+Q quits whatever the platform's key scheme says.
+        QTest::keyClick(w.find<QLineEdit>("prefixField"), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!w.window.isVisible());
     }
 
     void contentIsNeverSmallerThan960By640() {

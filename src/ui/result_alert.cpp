@@ -1,0 +1,205 @@
+#include "ui/result_alert.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/symbol_icons.h"
+
+namespace vellumix::ui {
+
+namespace {
+
+constexpr int kIconSize = 64;
+// The lines that stand above the list: the counts.
+constexpr int kSummaryLines = 2;
+// The list shows at most this many lines at once and scrolls for the others.
+constexpr int kMostVisibleLines = 16;
+// The list is as wide as its widest first lines, within these bounds (in
+// average characters); longer lines wrap.
+constexpr int kNarrowestChars = 40;
+constexpr int kWidestChars = 80;
+constexpr int kMeasuredLines = 100;
+
+// A read-only text area that asks for a size chosen from its first lines.
+class MessageList : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    QSize sizeHint() const override { return hint_; }
+    void setSizeHint(QSize hint) {
+        hint_ = hint;
+        updateGeometry();
+    }
+
+    // The space around the text: the frame and the document's margins.
+    QSize chrome() const {
+        const int margin = static_cast<int>(document()->documentMargin());
+        // QPlainTextEdit keeps one more pixel below the last line.
+        return QSize(2 * (frameWidth() + margin) + verticalScrollBar()->sizeHint().width(),
+                     2 * (frameWidth() + margin) + 1);
+    }
+
+private:
+    QSize hint_;
+};
+
+// The lines that `text` takes in `font` when wrapped to `width` as the list
+// wraps it, and their height.
+struct Wrapped {
+    int lines = 0;
+    qreal height = 0;
+};
+Wrapped wrapped(const QString& text, const QFont& font, qreal width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    Wrapped result;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++result.lines;
+        result.height += line.height();
+    }
+    layout.endLayout();
+    return result;
+}
+
+// Lays out `dialog` anew, so that its size hint follows its children's.
+void relayout(QDialog& dialog) {
+    dialog.layout()->invalidate();
+    dialog.layout()->activate();
+}
+
+// Where a window beside `parent` may lie: its screen's available area less the
+// frame that the window manager puts around windows (as around `parent`'s).
+QSize roomBeside(const QWidget* parent) {
+    const QWidget* window = parent ? parent->window() : nullptr;
+    const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+    QSize room = screen ? screen->availableGeometry().size() : QSize(640, 480);
+    if (window) room -= window->frameGeometry().size() - window->geometry().size();
+    return room;
+}
+
+}  // namespace
+
+ResultAlert::ResultAlert(const QString& message, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("resultAlert"));
+    setWindowTitle(tr("Result"));
+
+    // The counts, then (after the second line feed) one line per failure.
+    qsizetype split = -1;
+    for (int i = 0; i < kSummaryLines; ++i) {
+        split = message.indexOf(QLatin1Char('\n'), split + 1);
+        if (split < 0) break;
+    }
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(applicationIcon().pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignTop);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("resultSummary"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setText(split < 0 ? message : message.left(split));
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    ok_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(summary_);
+    if (split >= 0) {
+        auto* list = new MessageList(this);
+        details_ = list;
+        details_->setObjectName(QStringLiteral("resultDetails"));
+        details_->setReadOnly(true);
+        details_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        details_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        details_->setUndoRedoEnabled(false);
+        details_->setPlainText(message.mid(split + 1));
+        // Read out under the line that announces it ("❌ 3 error(s):").
+        details_->setAccessibleName(summary_->text().section(QLatin1Char('\n'), -1));
+        column->addWidget(details_, 1);
+    }
+    column->addWidget(buttons);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(icon, 0, Qt::AlignTop);
+    layout->addLayout(column, 1);
+
+    if (details_) fitToScreen();
+    ok_->setFocus();
+}
+
+QString ResultAlert::text() const {
+    if (!details_) return summary_->text();
+    return summary_->text() + QLatin1Char('\n') + details_->toPlainText();
+}
+
+void ResultAlert::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on a window that stands partly off screen, the dialog would too.
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        const QRect frame = frameGeometry();
+        move(std::clamp(frame.left(), room.left(),
+                        std::max(room.left(), room.right() - frame.width() + 1)),
+             std::clamp(frame.top(), room.top(),
+                        std::max(room.top(), room.bottom() - frame.height() + 1)));
+    }
+}
+
+void ResultAlert::fitToScreen() {
+    auto* list = static_cast<MessageList*>(details_);
+    const QSize room = roomBeside(parentWidget());
+    const QSize chrome = list->chrome();
+    const QFontMetrics metrics(list->font());
+
+    // As wide as the widest of the first lines, within bounds and on screen.
+    const QTextDocument& document = *list->document();
+    int widest = 0;
+    int measured = 0;
+    for (QTextBlock block = document.begin(); block.isValid() && measured < kMeasuredLines;
+         block = block.next(), ++measured) {
+        widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+    }
+    int textWidth = std::clamp(widest, kNarrowestChars * metrics.averageCharWidth(),
+                               kWidestChars * metrics.averageCharWidth());
+    list->setSizeHint(QSize(textWidth + chrome.width(), metrics.lineSpacing() + chrome.height()));
+    relayout(*this);
+    textWidth = std::max(metrics.averageCharWidth(),
+                         textWidth - std::max(0, sizeHint().width() - room.width()));
+
+    // As tall as the first lines, wrapped, up to a bound.
+    int lines = 0;
+    qreal height = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const Wrapped wrap = wrapped(block.text(), list->font(), textWidth);
+        lines += wrap.lines;
+        height += wrap.height;
+        if (lines >= kMostVisibleLines) {
+            height = height * kMostVisibleLines / lines;
+            break;
+        }
+    }
+    list->setSizeHint(
+        QSize(textWidth + chrome.width(), static_cast<int>(std::ceil(height)) + chrome.height()));
+    relayout(*this);
+    resize(sizeHint().boundedTo(room));
+}
+
+}  // namespace vellumix::ui

@@ -1,0 +1,46 @@
+// ResultAlert: the result of a batch rename, a modal dialog titled "Result"
+// with one button, "OK".
+//
+// The message is shown whole and verbatim at any length. Its first two lines
+// (the counts) stand at the top; the lines after them (one per failure) fill a
+// read-only text area that wraps long lines, can be selected and copied, and
+// scrolls within a bounded height. So the dialog fits on the screen of its
+// parent, whether the list holds one line or a hundred thousand; only the
+// lines in view are ever laid out. OK, Enter and Escape close it.
+// UI thread only.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vellumix::ui {
+
+class ResultAlert : public QDialog {
+    Q_OBJECT
+
+public:
+    ResultAlert(const QString& message, QWidget* parent);
+
+    // The message as shown: the counts, then the list (when there is one).
+    QString text() const;
+
+    QLabel* summary() const { return summary_; }
+    // The list of failures; null when the message has no more than two lines.
+    QPlainTextEdit* details() const { return details_; }
+    QPushButton* okButton() const { return ok_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fitToScreen();
+
+    QLabel* summary_ = nullptr;
+    QPlainTextEdit* details_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+}  // namespace vellumix::ui

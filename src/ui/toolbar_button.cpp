@@ -1,0 +1,50 @@
+#include "ui/toolbar_button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <algorithm>
+
+namespace vellumix::ui {
+
+ToolbarButton::ToolbarButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+void ToolbarButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QIcon icon = option.icon;
+    const QString text = option.text;
+    // The style's bevel and focus frame, without a label.
+    option.icon = QIcon();
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    // The icon and the text centred together, as a pressed style shifts them.
+    QRect content = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (option.state & (QStyle::State_Sunken | QStyle::State_On)) {
+        content.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                          style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    const QSize glyph = icon.isNull() ? QSize(0, 0) : iconSize();
+    const int gap = icon.isNull() ? 0 : kIconTextGap;
+    const int textWidth = option.fontMetrics.horizontalAdvance(text);
+    const int left =
+        content.left() + std::max(0, (content.width() - glyph.width() - gap - textWidth) / 2);
+    const QRect iconRect(left, content.top() + (content.height() - glyph.height()) / 2,
+                         glyph.width(), glyph.height());
+    const QRect textRect(iconRect.right() + 1 + gap, content.top(),
+                         content.right() - iconRect.right() - gap, content.height());
+    if (!icon.isNull()) {
+        const QPixmap pixmap =
+            icon.pixmap(glyph, devicePixelRatioF(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        painter.drawItemPixmap(QStyle::visualRect(layoutDirection(), content, iconRect),
+                               Qt::AlignCenter, pixmap);
+    }
+    painter.drawItemText(QStyle::visualRect(layoutDirection(), content, textRect),
+                         Qt::AlignVCenter | Qt::AlignLeading | Qt::TextShowMnemonic, option.palette,
+                         isEnabled(),
+                         option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()),
+                         QPalette::ButtonText);
+}
+
+}  // namespace vellumix::ui
