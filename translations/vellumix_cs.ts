@@ -255,11 +255,11 @@
     <name>vellumix::ui::ResultAlert</name>
     <message>
         <source>Result</source>
-        <translation type="unfinished">Výsledek</translation>
+        <translation>Výsledek</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -255,11 +255,11 @@
     <name>vellumix::ui::ResultAlert</name>
     <message>
         <source>Result</source>
-        <translation type="unfinished">Risultato</translation>
+        <translation>Risultato</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

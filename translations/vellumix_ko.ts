@@ -255,11 +255,11 @@
     <name>vellumix::ui::ResultAlert</name>
     <message>
         <source>Result</source>
-        <translation type="unfinished">결과</translation>
+        <translation>결과</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>

@@ -255,11 +255,11 @@
     <name>vellumix::ui::ResultAlert</name>
     <message>
         <source>Result</source>
-        <translation type="unfinished">Resultaat</translation>
+        <translation>Resultaat</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
