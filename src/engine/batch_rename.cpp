@@ -8,6 +8,7 @@
 #include <thread>
 #include <utility>
 
+#include "engine/batch_folders.h"
 #include "engine/file_move.h"
 #include "engine/name_computer.h"
 #include "engine/rename_engine.h"
@@ -21,6 +22,20 @@ namespace {
 bool selectedForMove(const FileItem& item, const std::string& currentName) {
     return item.status == FileItem::Status::changed && !item.newName.empty() &&
            detail::isValidUtf8(currentName);
+}
+
+// Gives the file of `item`, called `name`, its new name within its own folder.
+// Returns why it could not, or nothing when it did.
+std::optional<FailureKind> moveFailure(detail::BatchFolders& folders, const FileItem& item,
+                                       const std::string& name) {
+    // The new name stays one component of the file's own folder.
+    if (const std::optional<FailureKind> kind = detail::invalidNameKind(item.newName)) return kind;
+    const detail::OpenFolder& folder = folders.open(item.url.deletingLastPathComponent().path());
+    if (folder.fd == -1) return detail::moveFailureKind(folder.error);
+    if (!detail::fitsDrive(item.newName, folder.limits)) return FailureKind::nameNotOnDrive;
+    const int error = detail::renameWithinFolder(folder.fd, name, item.newName);
+    if (error == 0) return std::nullopt;
+    return detail::moveFailureKind(folder.fd, name, item.newName, error);
 }
 
 // Lists shorter than twice this are previewed on the calling thread alone:
@@ -113,22 +128,13 @@ RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
     }
     result.moved.reserve(selected);
 
+    detail::BatchFolders folders;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const FileItem& item = files[i];
         std::string name = item.currentName();
         if (!selectedForMove(item, name)) continue;
-        // The new name stays one component of the file's own folder.
-        if (const std::optional<FailureKind> kind = detail::invalidNameKind(item.newName)) {
+        if (const std::optional<FailureKind> kind = moveFailure(folders, item, name)) {
             std::string reason = failureText({*kind, name, item.newName, 0});
-            result.errors.emplace_back(std::move(name), std::move(reason));
-            continue;
-        }
-        const FileUrl destination =
-            item.url.deletingLastPathComponent().appendingPathComponent(item.newName);
-        if (const int error = detail::moveWithoutReplacing(item.url.path(), destination.path());
-            error != 0) {
-            std::string reason =
-                failureText({detail::moveFailureKind(error), name, item.newName, error});
             result.errors.emplace_back(std::move(name), std::move(reason));
             continue;
         }

@@ -2,6 +2,7 @@
 
 #include "engine/file_move.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -18,7 +19,7 @@ using vellumix::testing::TempDir;
 
 struct Stage {
     const char* name;
-    int (*move)(const std::string&, const std::string&);
+    int (*move)(int, const std::string&, const std::string&);
 };
 
 // The primary move and both fallbacks must keep the same promise; ext4 and
@@ -54,7 +55,7 @@ TEST(FileMoveTest, EveryStageMovesOnlyToAFreeName) {
             if (c.danglingLinkAtB) {
                 ASSERT_EQ(::symlink("missing", dir.pathOf("b.txt").c_str()), 0);
             }
-            EXPECT_EQ(s.move(dir.pathOf("a.txt"), dir.pathOf("b.txt")), c.error)
+            EXPECT_EQ(s.move(AT_FDCWD, dir.pathOf("a.txt"), dir.pathOf("b.txt")), c.error)
                 << s.name << ": " << c.name;
             EXPECT_EQ(dir.contents(), c.after) << s.name << ": " << c.name;
         }
@@ -64,16 +65,16 @@ TEST(FileMoveTest, EveryStageMovesOnlyToAFreeName) {
 TEST(FileMoveTest, HardLinkStageLeavesDirectoriesToTheNextStage) {
     TempDir dir;
     dir.makeDir("old");
-    EXPECT_EQ(moveByHardLink(dir.pathOf("old"), dir.pathOf("new")), EISDIR);
+    EXPECT_EQ(moveByHardLink(AT_FDCWD, dir.pathOf("old"), dir.pathOf("new")), EISDIR);
     EXPECT_TRUE(dir.exists("old"));
-    EXPECT_EQ(moveAfterCheck(dir.pathOf("old"), dir.pathOf("new")), 0);
+    EXPECT_EQ(moveAfterCheck(AT_FDCWD, dir.pathOf("old"), dir.pathOf("new")), 0);
     EXPECT_TRUE(dir.exists("new"));
 }
 
 TEST(FileMoveTest, HardLinkStageMovesASymbolicLinkItself) {
     TempDir dir;
     ASSERT_EQ(::symlink("missing", dir.pathOf("link").c_str()), 0);
-    EXPECT_EQ(moveByHardLink(dir.pathOf("link"), dir.pathOf("moved")), 0);
+    EXPECT_EQ(moveByHardLink(AT_FDCWD, dir.pathOf("link"), dir.pathOf("moved")), 0);
     EXPECT_FALSE(dir.exists("link"));
     char target[16] = {};
     ASSERT_EQ(::readlink(dir.pathOf("moved").c_str(), target, sizeof target - 1), 7);
