@@ -14,7 +14,7 @@ OpenFolder openFolder(const std::string& path) {
     if (folder.fd == -1) {
         folder.error = errno;
     } else {
-        folder.limits = nameLimitsOf(folder.fd);
+        folder.drive = driveOf(folder.fd);
     }
     return folder;
 }

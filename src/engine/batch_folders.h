@@ -15,11 +15,11 @@
 namespace vellumix::detail {
 
 // One folder of the batch: its O_PATH handle, or -1 with the errno of the
-// failed open in `error`; and the names its drive can hold.
+// failed open in `error`; and the drive it is on.
 struct OpenFolder {
     int fd = -1;
     int error = 0;
-    NameLimits limits = NameLimits::none;
+    Drive drive = Drive::other;
 };
 
 class BatchFolders {

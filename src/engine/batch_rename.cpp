@@ -26,16 +26,23 @@ bool selectedForMove(const FileItem& item, const std::string& currentName) {
 
 // Gives the file of `item`, called `name`, its new name within its own folder.
 // Returns why it could not, or nothing when it did.
-std::optional<FailureKind> moveFailure(detail::BatchFolders& folders, const FileItem& item,
-                                       const std::string& name) {
+std::optional<Failure> moveFailure(detail::BatchFolders& folders, const FileItem& item,
+                                   const std::string& name) {
+    const std::string& newName = item.newName;
     // The new name stays one component of the file's own folder.
-    if (const std::optional<FailureKind> kind = detail::invalidNameKind(item.newName)) return kind;
+    if (const std::optional<FailureKind> kind = detail::invalidNameKind(newName)) {
+        return Failure{*kind, name, newName, 0};
+    }
     const detail::OpenFolder& folder = folders.open(item.url.deletingLastPathComponent().path());
-    if (folder.fd == -1) return detail::moveFailureKind(folder.error);
-    if (!detail::fitsDrive(item.newName, folder.limits)) return FailureKind::nameNotOnDrive;
-    const int error = detail::renameWithinFolder(folder.fd, name, item.newName);
+    if (folder.fd == -1)
+        return Failure{detail::moveFailureKind(folder.error), name, newName, folder.error};
+    if (std::optional<Failure> refusal =
+            detail::driveRefusal(folder.fd, folder.drive, name, newName)) {
+        return refusal;
+    }
+    const int error = detail::renameWithinFolder(folder.fd, name, newName);
     if (error == 0) return std::nullopt;
-    return detail::moveFailureKind(folder.fd, name, item.newName, error);
+    return Failure{detail::moveFailureKind(folder.fd, name, newName, error), name, newName, error};
 }
 
 // Lists shorter than twice this are previewed on the calling thread alone:
@@ -133,8 +140,8 @@ RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
         const FileItem& item = files[i];
         std::string name = item.currentName();
         if (!selectedForMove(item, name)) continue;
-        if (const std::optional<FailureKind> kind = moveFailure(folders, item, name)) {
-            std::string reason = failureText({*kind, name, item.newName, 0});
+        if (const std::optional<Failure> failure = moveFailure(folders, item, name)) {
+            std::string reason = failureText(*failure);
             result.errors.emplace_back(std::move(name), std::move(reason));
             continue;
         }

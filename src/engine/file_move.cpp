@@ -143,7 +143,8 @@ FailureKind moveFailureKind(int error) {
 FailureKind moveFailureKind(int folder, const std::string& from, const std::string& to, int error) {
     if (error == ENOENT || error == EINVAL || error == EILSEQ) {
         struct statx info {};
-        if (freshStat(folder, from, info) == 0 && freshStat(folder, to, info) == ENOENT) {
+        // The drive may not even look the new name up (EILSEQ for bytes that are not UTF-8).
+        if (freshStat(folder, from, info) == 0 && freshStat(folder, to, info) != 0) {
             return FailureKind::nameNotOnDrive;
         }
     }
