@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "engine/unicode_text.h"
 #include "model/uuid.h"
 
 namespace vellumix::detail {
@@ -106,6 +107,9 @@ std::optional<FailureKind> invalidNameKind(std::string_view newName) {
     if (newName.find('/') != std::string_view::npos) return FailureKind::nameWithSlash;
     if (newName.find('\0') != std::string_view::npos) return FailureKind::nameWithNull;
     if (newName == "." || newName == "..") return FailureKind::reservedName;
+    // Bytes that are not UTF-8: exfat-fuse takes some of them (a surrogate, an
+    // overlong "/") and can then no longer list the folder.
+    if (!isValidUtf8(newName)) return FailureKind::reservedName;
     return std::nullopt;
 }
 

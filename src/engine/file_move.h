@@ -43,8 +43,8 @@ int moveAfterCheck(int folder, const std::string& from, const std::string& to);
 int renameWithinFolder(int folder, const std::string& from, const std::string& to);
 
 // Why `newName` cannot be used as a file name in the same folder, or nothing
-// when it can. Refused: "", ".", "..", and names holding "/" or a NUL byte (they
-// would leave the folder or be cut short).
+// when it can. Refused: "", ".", "..", names holding "/" or a NUL byte (they
+// would leave the folder or be cut short), and names that are not UTF-8.
 std::optional<FailureKind> invalidNameKind(std::string_view newName);
 
 // What the errno of a failed move means for the user. Example: EEXIST ->

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ constexpr FileSystem kFileSystems[] = {FileSystem::local, FileSystem::tmpfs, Fil
                                        FileSystem::exfat, FileSystem::fat,   FileSystem::ntfs};
 
 std::string_view nameOf(FileSystem fileSystem);
+inline void PrintTo(FileSystem fileSystem, std::ostream* out) {
+    *out << nameOf(fileSystem);
+}
 // What the tests expect of the drives, as measured on these machines: exFAT and
 // FAT ignore letter case and hold no "*:<>?\| or control characters; exFAT,
 // FAT and NTFS hold only names that are UTF-8 (FAT through fusefat: ASCII).
