@@ -34,8 +34,9 @@ std::optional<Failure> moveFailure(detail::BatchFolders& folders, const FileItem
         return Failure{*kind, name, newName, 0};
     }
     const detail::OpenFolder& folder = folders.open(item.url.deletingLastPathComponent().path());
-    if (folder.fd == -1)
+    if (folder.fd == -1) {
         return Failure{detail::moveFailureKind(folder.error), name, newName, folder.error};
+    }
     if (std::optional<Failure> refusal =
             detail::driveRefusal(folder.fd, folder.drive, name, newName)) {
         return refusal;

@@ -19,18 +19,6 @@ using namespace vellumix::testing;
 using Status = FileItem::Status;
 using Contents = std::map<std::string, std::string>;  // path in the folder -> contents
 
-TEST(PreviewTest, DefaultsLeaveEveryNameUnchanged) {
-    std::vector<FileItem> files = itemsFor({FileUrl("/d/a.txt"), FileUrl("/d/README")});
-    files[0] = previewed(files[0].url, "stale.txt", Status::error);  // the preview replaces it
-    const auto preview = RenameEngine::preview(files, RenameConfig{});
-    ASSERT_EQ(preview.size(), files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        EXPECT_EQ(preview[i].newName, files[i].currentName()) << i;
-        EXPECT_EQ(preview[i].status, Status::unchanged) << i;
-    }
-    EXPECT_TRUE(RenameEngine::preview({}, prefixConfig("x")).empty());
-}
-
 TEST(PreviewTest, NameDifferingOnlyByNormalisationIsUnchangedAndNotRenamed) {
     TempDir dir;
     // "café.txt" with a precomposed é; the rule swaps in e + U+0301 COMBINING ACUTE.
@@ -93,7 +81,8 @@ constexpr Drives fusefat = [](FileSystem f) { return f == FileSystem::fat; };
 constexpr Drives notFusefat = [](FileSystem f) { return f != FileSystem::fat; };
 
 using BatchRenameTest = OnEachDrive;
-INSTANTIATE_TEST_SUITE_P(, BatchRenameTest, ::testing::ValuesIn(kFileSystems), driveName);
+INSTANTIATE_TEST_SUITE_P(, BatchRenameTest, ::testing::ValuesIn(kFileSystems),
+                         ::testing::PrintToStringParamName());
 
 // A batch on real files: which items move, what is reported, and that the
 // folder afterwards holds every file with its original contents.

@@ -1,10 +1,8 @@
-// A fresh, empty drive of one file system, mounted for one test: tmpfs
-// directly, the others as an image file on a loop device, made and mounted
-// with the file system's own tools (exfat-fuse, fusefat and ntfs-3g run
-// through FUSE). Unmounted when the object dies; a loop device detaches itself
-// once nothing holds it, and what a crashed earlier run left mounted is
-// removed by the next one. Each drive has its own folders, so tests may mount
-// side by side in several processes.
+// A fresh, empty drive of one file system, mounted for one test: tmpfs, or an
+// image made and mounted with the file system's own tools (exfat-fuse, fusefat
+// and ntfs-3g run through FUSE). Unmounted when the object dies; what a
+// crashed earlier run left mounted is removed by the next. Each drive has its
+// own folders, so tests may mount side by side in several processes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,14 +42,12 @@ public:
 
     // The folder to make test folders in, or "" when there is no drive.
     const std::string& path() const { return path_; }
-    // Why mounting is impossible here (not root, no /dev/fuse, no free loop
-    // device), also printed to stderr, or "". A drive that could have been
+    // Why mounting is impossible here (not root, no /dev/fuse, no loop
+    // devices), also printed to stderr, or "". A drive that could have been
     // mounted but was not (a tool missing or failing) is a test failure.
     const std::string& skipReason() const { return skipReason_; }
 
 private:
-    void mount(FileSystem fileSystem);
-
     std::string folder_;  // holds the image and the mount point
     std::string mountPoint_;
     std::string path_;
@@ -59,8 +55,8 @@ private:
 };
 
 // A test run once on each file system (INSTANTIATE_TEST_SUITE_P with
-// ::testing::ValuesIn(kFileSystems), driveName); it skips where the drive
-// cannot be mounted.
+// ::testing::ValuesIn(kFileSystems), ::testing::PrintToStringParamName()); it
+// skips where the drive cannot be mounted.
 class OnEachDrive : public ::testing::TestWithParam<FileSystem> {
 protected:
     void SetUp() override {
@@ -72,9 +68,5 @@ protected:
 private:
     MountedDrive drive_{GetParam()};
 };
-
-inline std::string driveName(const ::testing::TestParamInfo<FileSystem>& info) {
-    return std::string(nameOf(info.param));
-}
 
 }  // namespace vellumix::testing
