@@ -74,15 +74,6 @@ TEST(FileMoveTest, EveryStageMovesOnlyToAFreeName) {
     }
 }
 
-TEST(FileMoveTest, HardLinkStageLeavesDirectoriesToTheNextStage) {
-    TempDir dir;
-    dir.makeDir("old");
-    EXPECT_EQ(moveByHardLink(AT_FDCWD, dir.pathOf("old"), dir.pathOf("new")), EISDIR);
-    EXPECT_TRUE(dir.exists("old"));
-    EXPECT_EQ(moveAfterCheck(AT_FDCWD, dir.pathOf("old"), dir.pathOf("new")), 0);
-    EXPECT_TRUE(dir.exists("new"));
-}
-
 TEST(FileMoveTest, HardLinkStageMovesASymbolicLinkItself) {
     TempDir dir;
     ASSERT_EQ(::symlink("missing", dir.pathOf("link").c_str()), 0);
