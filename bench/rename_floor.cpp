@@ -1,23 +1,30 @@
-// vellumix_bench_rename_floor FOLDER [PREFIX]
-// The floor of the side-by-side rename comparison: list FOLDER (no hidden
+// vellumix_bench_rename_floor [--folder-handle] FOLDER [PREFIX]
+// The floors of the side-by-side rename comparison: list FOLDER (no hidden
 // entries, no subfolders) and move each file to PREFIX + its name in the same
-// folder with renameat2(RENAME_NOREPLACE) on absolute paths, the call the
-// engine makes, in the same order (by name). Nothing else. Exits 1 when a
-// rename fails.
+// folder with renameat2(RENAME_NOREPLACE), in the same order as the engine (by
+// name). Nothing else. Without --folder-handle the moves name absolute paths,
+// so the kernel walks the folder's path twice per move; with it the folder is
+// opened once (O_PATH) and every move names the files relative to that
+// handle, as the engine does. Exits 1 when a rename fails.
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <stdio.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 int main(int argc, char** argv) {
+    const bool folderHandle = argc > 1 && std::string_view(argv[1]) == "--folder-handle";
+    argc -= folderHandle;
+    argv += folderHandle;
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s FOLDER [PREFIX]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--folder-handle] FOLDER [PREFIX]\n", argv[0]);
         return 2;
     }
     std::string folder = argv[1];
@@ -37,18 +44,28 @@ int main(int argc, char** argv) {
     ::closedir(listing);
     std::sort(names.begin(), names.end());
 
+    // The handle mode names files relative to the folder; the path mode by
+    // absolute paths from the working folder.
+    const int at =
+        folderHandle ? ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC) : AT_FDCWD;
+    if (at == -1) {
+        std::perror(folder.c_str());
+        return 1;
+    }
+    const std::string base = folderHandle ? "" : folder;
     int status = 0;
-    std::string from = folder;
-    std::string to = folder + prefix;
+    std::string from = base;
+    std::string to = base + prefix;
     for (const std::string& name : names) {
-        from.resize(folder.size());
+        from.resize(base.size());
         from += name;
-        to.resize(folder.size() + prefix.size());
+        to.resize(base.size() + prefix.size());
         to += name;
-        if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
+        if (::renameat2(at, from.c_str(), at, to.c_str(), RENAME_NOREPLACE) != 0) {
             std::fprintf(stderr, "%s: %s\n", name.c_str(), std::strerror(errno));
             status = 1;
         }
     }
+    if (folderHandle) ::close(at);
     return status;
 }

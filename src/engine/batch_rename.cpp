@@ -8,6 +8,7 @@
 #include <thread>
 #include <utility>
 
+#include "engine/batch_folders.h"
 #include "engine/file_move.h"
 #include "engine/name_computer.h"
 #include "engine/rename_engine.h"
@@ -21,6 +22,28 @@ namespace {
 bool selectedForMove(const FileItem& item, const std::string& currentName) {
     return item.status == FileItem::Status::changed && !item.newName.empty() &&
            detail::isValidUtf8(currentName);
+}
+
+// Gives the file of `item`, called `name`, its new name within its own folder.
+// Returns why it could not, or nothing when it did.
+std::optional<Failure> moveFailure(detail::BatchFolders& folders, const FileItem& item,
+                                   const std::string& name) {
+    const std::string& newName = item.newName;
+    // The new name stays one component of the file's own folder.
+    if (const std::optional<FailureKind> kind = detail::invalidNameKind(newName)) {
+        return Failure{*kind, name, newName, 0};
+    }
+    const detail::OpenFolder& folder = folders.open(item.url.deletingLastPathComponent().path());
+    if (folder.fd == -1) {
+        return Failure{detail::moveFailureKind(folder.error), name, newName, folder.error};
+    }
+    if (std::optional<Failure> refusal =
+            detail::driveRefusal(folder.fd, folder.drive, name, newName)) {
+        return refusal;
+    }
+    const int error = detail::renameWithinFolder(folder.fd, name, newName);
+    if (error == 0) return std::nullopt;
+    return Failure{detail::moveFailureKind(folder.fd, name, newName, error), name, newName, error};
 }
 
 // Lists shorter than twice this are previewed on the calling thread alone:
@@ -113,22 +136,13 @@ RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
     }
     result.moved.reserve(selected);
 
+    detail::BatchFolders folders;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const FileItem& item = files[i];
         std::string name = item.currentName();
         if (!selectedForMove(item, name)) continue;
-        // The new name stays one component of the file's own folder.
-        if (const std::optional<FailureKind> kind = detail::invalidNameKind(item.newName)) {
-            std::string reason = failureText({*kind, name, item.newName, 0});
-            result.errors.emplace_back(std::move(name), std::move(reason));
-            continue;
-        }
-        const FileUrl destination =
-            item.url.deletingLastPathComponent().appendingPathComponent(item.newName);
-        if (const int error = detail::moveWithoutReplacing(item.url.path(), destination.path());
-            error != 0) {
-            std::string reason =
-                failureText({detail::moveFailureKind(error), name, item.newName, error});
+        if (const std::optional<Failure> failure = moveFailure(folders, item, name)) {
+            std::string reason = failureText(*failure);
             result.errors.emplace_back(std::move(name), std::move(reason));
             continue;
         }

@@ -6,6 +6,9 @@
 
 #include <cerrno>
 
+#include "engine/unicode_text.h"
+#include "model/uuid.h"
+
 namespace vellumix::detail {
 namespace {
 
@@ -27,40 +30,76 @@ bool hardLinksRefused(int error) {
     }
 }
 
+// What the drive itself says of `name` in `folder`, past the kernel's cache: a
+// FUSE drive that ignores letter case leaves the other spelling of a file just
+// moved away in the cache for a while. Returns 0 or the errno.
+int freshStat(int folder, const std::string& name, struct statx& info) {
+    const int flags = AT_SYMLINK_NOFOLLOW | AT_STATX_FORCE_SYNC;
+    return ::statx(folder, name.c_str(), flags, STATX_BASIC_STATS, &info) == 0 ? 0 : errno;
+}
+
+// Whether `a` and `b` in `folder` are the same file under two spellings. The
+// inode number alone cannot tell: FUSE drivers such as exfat-fuse number each
+// spelling anew. So the same device, type, size and times count as the same
+// file; the two moves that follow never replace, so a look-alike file at `b`
+// still refuses the second move.
+bool sameFile(int folder, const std::string& a, const std::string& b) {
+    struct statx x {};
+    struct statx y {};
+    if (freshStat(folder, a, x) != 0 || freshStat(folder, b, y) != 0) return false;
+    const auto same = [](const statx_timestamp& s, const statx_timestamp& t) {
+        return s.tv_sec == t.tv_sec && s.tv_nsec == t.tv_nsec;
+    };
+    return x.stx_dev_major == y.stx_dev_major && x.stx_dev_minor == y.stx_dev_minor &&
+           (x.stx_ino == y.stx_ino ||
+            ((x.stx_mode & S_IFMT) == (y.stx_mode & S_IFMT) && x.stx_size == y.stx_size &&
+             same(x.stx_mtime, y.stx_mtime) && same(x.stx_ctime, y.stx_ctime)));
+}
+
 }  // namespace
 
-int moveWithoutReplacing(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return 0;
-    }
+int moveWithoutReplacing(int folder, const std::string& from, const std::string& to) {
+    if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     const int error = errno;
     // EINVAL: this file system does not know the flag; ENOSYS: nor does the kernel.
     if (error != EINVAL && error != ENOSYS) return error;
-    const int linked = moveByHardLink(from, to);
+    const int linked = moveByHardLink(folder, from, to);
     if (!hardLinksRefused(linked)) return linked;
-    return moveAfterCheck(from, to);
+    return moveAfterCheck(folder, from, to);
 }
 
-int moveByHardLink(const std::string& from, const std::string& to) {
+int moveByHardLink(int folder, const std::string& from, const std::string& to) {
     struct stat info {};
-    if (::lstat(from.c_str(), &info) != 0) return errno;
+    if (::fstatat(folder, from.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return errno;
     if (S_ISDIR(info.st_mode)) return EISDIR;
     // Flags 0: a symbolic link is linked itself, not its target.
-    if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), 0) != 0) return errno;
-    if (::unlink(from.c_str()) != 0) {
+    if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) return errno;
+    if (::unlinkat(folder, from.c_str(), 0) != 0) {
         const int error = errno;
-        ::unlink(to.c_str());  // the link just made; the file keeps its old name
+        ::unlinkat(folder, to.c_str(), 0);  // the link just made; the file keeps its old name
         return error;
     }
     return 0;
 }
 
-int moveAfterCheck(const std::string& from, const std::string& to) {
-    struct stat info {};
-    if (::lstat(to.c_str(), &info) == 0) return EEXIST;
-    if (errno != ENOENT) return errno;
-    if (::rename(from.c_str(), to.c_str()) != 0) return errno;
+int moveAfterCheck(int folder, const std::string& from, const std::string& to) {
+    struct statx info {};
+    const int found = freshStat(folder, to, info);
+    if (found == 0) return EEXIST;
+    if (found != ENOENT) return found;
+    if (::renameat(folder, from.c_str(), folder, to.c_str()) != 0) return errno;
     return 0;
+}
+
+int renameWithinFolder(int folder, const std::string& from, const std::string& to) {
+    const int error = moveWithoutReplacing(folder, from, to);
+    // A name that is its own new name stays refused like any existing one.
+    if (error != EEXIST || from == to || !sameFile(folder, from, to)) return error;
+    const std::string temporary = ".vellumix-" + Uuid().toString();
+    if (const int first = moveWithoutReplacing(folder, from, temporary); first != 0) return first;
+    const int second = moveWithoutReplacing(folder, temporary, to);
+    if (second != 0) moveWithoutReplacing(folder, temporary, from);
+    return second;
 }
 
 std::optional<FailureKind> invalidNameKind(std::string_view newName) {
@@ -68,6 +107,9 @@ std::optional<FailureKind> invalidNameKind(std::string_view newName) {
     if (newName.find('/') != std::string_view::npos) return FailureKind::nameWithSlash;
     if (newName.find('\0') != std::string_view::npos) return FailureKind::nameWithNull;
     if (newName == "." || newName == "..") return FailureKind::reservedName;
+    // Bytes that are not UTF-8: exfat-fuse takes some of them (a surrogate, an
+    // overlong "/") and can then no longer list the folder.
+    if (!isValidUtf8(newName)) return FailureKind::reservedName;
     return std::nullopt;
 }
 
@@ -100,6 +142,17 @@ FailureKind moveFailureKind(int error) {
         default:
             return FailureKind::other;
     }
+}
+
+FailureKind moveFailureKind(int folder, const std::string& from, const std::string& to, int error) {
+    if (error == ENOENT || error == EINVAL || error == EILSEQ) {
+        struct statx info {};
+        // The drive may not even look the new name up (EILSEQ for bytes that are not UTF-8).
+        if (freshStat(folder, from, info) == 0 && freshStat(folder, to, info) != 0) {
+            return FailureKind::nameNotOnDrive;
+        }
+    }
+    return moveFailureKind(error);
 }
 
 }  // namespace vellumix::detail

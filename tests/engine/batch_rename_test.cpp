@@ -9,6 +9,7 @@
 
 #include "engine/rename_engine.h"
 #include "support/items.h"
+#include "support/mounted_drive.h"
 #include "support/temp_dir.h"
 
 namespace vellumix {
@@ -17,18 +18,6 @@ namespace {
 using namespace vellumix::testing;
 using Status = FileItem::Status;
 using Contents = std::map<std::string, std::string>;  // path in the folder -> contents
-
-TEST(PreviewTest, DefaultsLeaveEveryNameUnchanged) {
-    std::vector<FileItem> files = itemsFor({FileUrl("/d/a.txt"), FileUrl("/d/README")});
-    files[0] = previewed(files[0].url, "stale.txt", Status::error);  // the preview replaces it
-    const auto preview = RenameEngine::preview(files, RenameConfig{});
-    ASSERT_EQ(preview.size(), files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        EXPECT_EQ(preview[i].newName, files[i].currentName()) << i;
-        EXPECT_EQ(preview[i].status, Status::unchanged) << i;
-    }
-    EXPECT_TRUE(RenameEngine::preview({}, prefixConfig("x")).empty());
-}
 
 TEST(PreviewTest, NameDifferingOnlyByNormalisationIsUnchangedAndNotRenamed) {
     TempDir dir;
@@ -83,9 +72,21 @@ TEST(PreviewTest, LongListGivesEachFileTheNameItGetsAlone) {
     }
 }
 
+// The drives a row of the outcome table holds on; the others give another
+// outcome, in a row of its own.
+using Drives = bool (*)(FileSystem);
+constexpr Drives all = [](FileSystem) { return true; };
+constexpr Drives heedsCase = [](FileSystem f) { return !ignoresCase(f); };
+constexpr Drives fusefat = [](FileSystem f) { return f == FileSystem::fat; };
+constexpr Drives notFusefat = [](FileSystem f) { return f != FileSystem::fat; };
+
+using BatchRenameTest = OnEachDrive;
+INSTANTIATE_TEST_SUITE_P(, BatchRenameTest, ::testing::ValuesIn(kFileSystems),
+                         ::testing::PrintToStringParamName());
+
 // A batch on real files: which items move, what is reported, and that the
 // folder afterwards holds every file with its original contents.
-TEST(BatchRenameTest, OutcomesOfABatch) {
+TEST_P(BatchRenameTest, OutcomesOfABatch) {
     struct Move {
         std::string from;
         std::string to;
@@ -98,114 +99,85 @@ TEST(BatchRenameTest, OutcomesOfABatch) {
         std::vector<std::pair<std::string, std::string>> errors;
         std::vector<std::size_t> moved;
         Contents after;
+        Drives drives = all;
     };
     const auto exists = [](std::string n) { return "\u201C" + n + "\u201D already exists."; };
+    const auto notOnDrive = [](std::string n) {
+        return "\u201C" + n + "\u201D can't be used as a name on this drive.";
+    };
     const std::string slash = "A name can't contain \u201C/\u201D.";
+    const std::string n250(250, 'n');
 
+    // clang-format off
     const Case cases[] = {
         {"each file renamed",
-         {{"a.txt", "A"}, {"b.txt", "B"}},
-         {{"a.txt", "xa.txt"}, {"b.txt", "xb.txt"}},
-         {},
-         {0, 1},
-         {{"xa.txt", "A"}, {"xb.txt", "B"}}},
+         {{"a.txt", "A"}, {"b.txt", "B"}}, {{"a.txt", "xa.txt"}, {"b.txt", "xb.txt"}},
+         {}, {0, 1}, {{"xa.txt", "A"}, {"xb.txt", "B"}}},
         {"two files given one name",
-         {{"a1.txt", "1"}, {"a2.txt", "2"}},
-         {{"a1.txt", "a.txt"}, {"a2.txt", "a.txt"}},
-         {{"a2.txt", exists("a.txt")}},
-         {0},
-         {{"a.txt", "1"}, {"a2.txt", "2"}}},
+         {{"a1.txt", "1"}, {"a2.txt", "2"}}, {{"a1.txt", "a.txt"}, {"a2.txt", "a.txt"}},
+         {{"a2.txt", exists("a.txt")}}, {0}, {{"a.txt", "1"}, {"a2.txt", "2"}}},
         {"file outside the list",
-         {{"a.txt", "A"}, {"taken.txt", "T"}},
-         {{"a.txt", "taken.txt"}},
-         {{"a.txt", exists("taken.txt")}},
-         {},
-         {{"a.txt", "A"}, {"taken.txt", "T"}}},
+         {{"a.txt", "A"}, {"taken.txt", "T"}}, {{"a.txt", "taken.txt"}},
+         {{"a.txt", exists("taken.txt")}}, {}, {{"a.txt", "A"}, {"taken.txt", "T"}}},
         {"chain: the later file still stands at the name",
-         {{"a.txt", "A"}, {"b.txt", "B"}},
-         {{"a.txt", "b.txt"}, {"b.txt", "c.txt"}},
-         {{"a.txt", exists("b.txt")}},
-         {1},
-         {{"a.txt", "A"}, {"c.txt", "B"}}},
+         {{"a.txt", "A"}, {"b.txt", "B"}}, {{"a.txt", "b.txt"}, {"b.txt", "c.txt"}},
+         {{"a.txt", exists("b.txt")}}, {1}, {{"a.txt", "A"}, {"c.txt", "B"}}},
         {"swap",
-         {{"a.txt", "A"}, {"b.txt", "B"}},
-         {{"a.txt", "b.txt"}, {"b.txt", "a.txt"}},
-         {{"a.txt", exists("b.txt")}, {"b.txt", exists("a.txt")}},
-         {},
-         {{"a.txt", "A"}, {"b.txt", "B"}}},
+         {{"a.txt", "A"}, {"b.txt", "B"}}, {{"a.txt", "b.txt"}, {"b.txt", "a.txt"}},
+         {{"a.txt", exists("b.txt")}, {"b.txt", exists("a.txt")}}, {}, {{"a.txt", "A"}, {"b.txt", "B"}}},
         {"letter case only",
-         {{"photo.jpg", "P"}},
-         {{"photo.jpg", "Photo.jpg"}},
-         {},
-         {0},
-         {{"Photo.jpg", "P"}}},
+         {{"IMG_0001.JPG", "1"}, {"notes.txt", "N"}}, {{"IMG_0001.JPG", "img_0001.jpg"}, {"notes.txt", "Notes.TXT"}},
+         {}, {0, 1}, {{"img_0001.jpg", "1"}, {"Notes.TXT", "N"}}},
+        {"another file has the new name in other letters",
+         {{"a.txt", "A"}, {"B.txt", "B"}}, {{"a.txt", "b.txt"}},
+         {{"a.txt", exists("b.txt")}}, {}, {{"a.txt", "A"}, {"B.txt", "B"}}, ignoresCase},
+        {"another file has the new name in other letters",
+         {{"a.txt", "A"}, {"B.txt", "B"}}, {{"a.txt", "b.txt"}},
+         {}, {0}, {{"b.txt", "A"}, {"B.txt", "B"}}, heedsCase},
         {"file deleted after the preview",
-         {{"a.txt", "A"}, {"c.txt", "C"}},
-         {{"a.txt", "xa.txt"}, {"b.txt", "xb.txt"}, {"c.txt", "xc.txt"}},
-         {{"b.txt", "\u201Cb.txt\u201D no longer exists."}},
-         {0, 2},
-         {{"xa.txt", "A"}, {"xc.txt", "C"}}},
+         {{"a.txt", "A"}, {"c.txt", "C"}}, {{"a.txt", "xa.txt"}, {"b.txt", "xb.txt"}, {"c.txt", "xc.txt"}},
+         {{"b.txt", "\u201Cb.txt\u201D no longer exists."}}, {0, 2}, {{"xa.txt", "A"}, {"xc.txt", "C"}}},
         {"empty new name skipped, not reported",
-         {{"notes", "N"}},
-         {{"notes", ""}},
-         {},
-         {},
-         {{"notes", "N"}}},
+         {{"notes", "N"}}, {{"notes", ""}}, {}, {}, {{"notes", "N"}}},
         {"only changed items move",
          {{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}},
-         {{"a", "p", Status::pending},
-          {"b", "u", Status::unchanged},
-          {"c", "e", Status::error},
-          {"d", "D2"}},
-         {},
-         {3},
-         {{"a", "A"}, {"b", "B"}, {"c", "C"}, {"D2", "D"}}},
+         {{"a", "p", Status::pending}, {"b", "u", Status::unchanged}, {"c", "e", Status::error}, {"d", "D2"}},
+         {}, {3}, {{"a", "A"}, {"b", "B"}, {"c", "C"}, {"D2", "D"}}},
         {"name not UTF-8 never renamed",
-         {{"bad\xFF.txt", "K"}},
-         {{"bad\xFF.txt", "good.txt"}},
-         {},
-         {},
-         {{"bad\xFF.txt", "K"}}},
+         {{"bad\xFF.txt", "K"}}, {{"bad\xFF.txt", "good.txt"}}, {}, {}, {{"bad\xFF.txt", "K"}}, holdsAnyBytes},
         {"folder with its contents",
-         {{"old/", ""}, {"old/in.txt", "I"}},
-         {{"old/", "new"}},
-         {},
-         {0},
-         {{"new/", ""}, {"new/in.txt", "I"}}},
-        {"slash, no such subfolder",
-         {{"a.txt", "A"}},
-         {{"a.txt", "sub/a.txt"}},
-         {{"a.txt", slash}},
-         {},
-         {{"a.txt", "A"}}},
+         {{"old/", ""}, {"old/in.txt", "I"}}, {{"old/", "new"}},
+         {}, {0}, {{"new/", ""}, {"new/in.txt", "I"}}, notFusefat},
+        {"folder with its contents",  // fusefat would empty it
+         {{"old/", ""}, {"old/in.txt", "I"}}, {{"old/", "new"}},
+         {{"old", "\u201Cold\u201D couldn't be renamed (Operation not supported)."}}, {},
+         {{"old/", ""}, {"old/in.txt", "I"}}, fusefat},
         {"slash into a subfolder",
-         {{"a.txt", "A"}, {"sub/", ""}},
-         {{"a.txt", "sub/a.txt"}},
-         {{"a.txt", slash}},
-         {},
-         {{"a.txt", "A"}, {"sub/", ""}}},
+         {{"a.txt", "A"}, {"sub/", ""}}, {{"a.txt", "sub/a.txt"}},
+         {{"a.txt", slash}}, {}, {{"a.txt", "A"}, {"sub/", ""}}},
         {"parent folder",
-         {{"a.txt", "A"}},
-         {{"a.txt", "../a.txt"}},
-         {{"a.txt", slash}},
-         {},
-         {{"a.txt", "A"}}},
-        {"dot dot",
-         {{"a.txt", "A"}},
-         {{"a.txt", ".."}},
-         {{"a.txt", "\u201C..\u201D can't be used as a name."}},
-         {},
-         {{"a.txt", "A"}}},
+         {{"a.txt", "A"}}, {{"a.txt", "../a.txt"}}, {{"a.txt", slash}}, {}, {{"a.txt", "A"}}},
         {"NUL byte",
-         {{"a.txt", "A"}},
-         {{"a.txt", std::string("a\0b", 3)}},
-         {{"a.txt", "A name can't contain a null character."}},
-         {},
-         {{"a.txt", "A"}}},
+         {{"a.txt", "A"}}, {{"a.txt", std::string("a\0b", 3)}},
+         {{"a.txt", "A name can't contain a null character."}}, {}, {{"a.txt", "A"}}},
+        {"255 bytes, then 256",
+         {{"a.txt", "A"}, {"b.txt", "B"}}, {{"a.txt", n250 + "a.txt"}, {"b.txt", n250 + "nb.txt"}},
+         {{"b.txt", "The new name is too long."}}, {0}, {{n250 + "a.txt", "A"}, {"b.txt", "B"}}},
+        {"characters FAT can't hold",
+         {{"a.txt", "A"}, {"b.txt", "B"}}, {{"a.txt", "a:1.txt"}, {"b.txt", "b?\t.txt"}},
+         {{"a.txt", notOnDrive("a:1.txt")}, {"b.txt", notOnDrive("b?\t.txt")}}, {},
+         {{"a.txt", "A"}, {"b.txt", "B"}}, ignoresCase},
+        {"characters FAT can't hold",
+         {{"a.txt", "A"}, {"b.txt", "B"}}, {{"a.txt", "a:1.txt"}, {"b.txt", "b?\t.txt"}},
+         {}, {0, 1}, {{"a:1.txt", "A"}, {"b?\t.txt", "B"}}, heedsCase},
+        {"new name not UTF-8",
+         {{"a.txt", "A"}}, {{"a.txt", "a\xFF.txt"}},
+         {{"a.txt", "\u201Ca\xFF.txt\u201D can't be used as a name."}}, {}, {{"a.txt", "A"}}},
     };
     // clang-format on
     for (const Case& c : cases) {
-        TempDir dir;
+        if (!c.drives(fileSystem())) continue;
+        TempDir dir(drive());
         for (const auto& [name, contents] : c.before)
             name.ends_with('/') ? dir.makeDir(name) : dir.write(name, contents);
         std::vector<FileItem> items;

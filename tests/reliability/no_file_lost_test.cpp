@@ -1,21 +1,20 @@
-// The no-file-lost property, on real files: whatever the names and whatever the
-// rule, a rename keeps every file. Thousands of seeded random cases each make a
-// small folder of files with distinct contents (names that collide under the
-// rule, chains and swaps, Unicode in NFC and NFD, emoji, names that are not
-// UTF-8, new names that are empty or hold "/" or ".."), rename, and then check:
-//
-//   - the multiset of file contents below the case's root is exactly what it
-//     was: nothing lost, nothing overwritten;
-//   - every file is still directly in its own folder (a subfolder next to the
-//     files, and the folders above them, stay free of test files);
-//   - every success stands under its new name, every failure under its old name,
-//     and successes + failures + skipped = total;
-//   - the view model's rebuilt list names files that exist, each the file it was.
-//
-// VELLUMIX_PROPERTY_SEED picks the seed (default below), VELLUMIX_PROPERTY_CASES
-// the number of cases per test and VELLUMIX_PROPERTY_FIRST the number of the
-// first case (default 0). Different seeds give unrelated cases. A failing case
+// The no-file-lost property on real files, on every drive the machine can
+// mount: whatever the names and the rule, a rename keeps every file. Seeded
+// random cases (2,000 here, 150 on a mounted drive) each make a small folder
+// of files with distinct contents (names that collide under the rule or in
+// letter case, chains and swaps, NFC and NFD, emoji, names that are not UTF-8;
+// new names that are empty, hold "/" or "..", or that FAT can't hold), rename,
+// and check: the same contents, each file directly in its folder; each item
+// moved to its new name, or stayed with a failure whose sentence tells the
+// truth, or was to be left alone and stayed (decided here from the item
+// alone: not changed, no new name, or a name ICU cannot decode); the view
+// model's alert and rebuilt list agree with the files. A drive simply gets no
+// file of a name it can't hold. VELLUMIX_PROPERTY_SEED, VELLUMIX_PROPERTY_CASES
+// and VELLUMIX_PROPERTY_FIRST (default 0) choose the cases; a failing case
 // prints the settings that replay it alone.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unicode/ustring.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -23,6 +22,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,25 +34,23 @@
 #include <vector>
 
 #include "engine/rename_engine.h"
-#include "engine/unicode_text.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
 #include "model/rename_rule.h"
 #include "support/folder_state.h"
+#include "support/mounted_drive.h"
 #include "support/temp_dir.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix {
 namespace {
 
-using testing::escapedBytes;
-using testing::FolderState;
-using testing::readFolderState;
-using testing::TempDir;
+using namespace vellumix::testing;
 
 constexpr std::uint64_t kDefaultSeed = 20250314;
 constexpr std::uint64_t kDefaultCases = 2000;
+constexpr std::uint64_t kDefaultCasesOnMountedDrives = 150;
 
 std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
     const char* value = std::getenv(name);
@@ -100,7 +98,7 @@ const std::vector<std::string> kFindTexts = {
     "\xC3\xA9", "e\xCC\x81", "\xC3\x9F", "ss", "\xCF\x83", "\xFF", "$1", "(",
 };
 const std::vector<std::string> kReplaceTexts = {
-    "", "b", "a", "/", "sub/", "x/y", ".", "\xFF", "\xC3\xA9", std::string(260, 'y'),
+    "", "b", "a", "/", "sub/", "x/y", ".", "\xFF", "\xC3\xA9", std::string(260, 'y'), ":",
 };
 const std::vector<std::string> kPatterns = {
     "^",         "$",    ".*",  ".",        "(\\d+)",    "([a-z])", "(",    "",       "[",   "a|b",
@@ -131,26 +129,10 @@ std::string randomName(Random& random) {
     return name;
 }
 
-// What the cases did, for the summary line.
-struct Totals {
-    std::int64_t cases = 0;
-    std::int64_t files = 0;
-    std::int64_t folders = 0;  // items that are folders
-    std::int64_t moved = 0;
-    std::int64_t refused = 0;
-    std::int64_t skipped = 0;
-};
-
 // Now and then one of the names becomes a folder item; otherwise npos.
-std::size_t folderAt(Random& random, const std::vector<std::string>& names, Totals& totals) {
+std::size_t folderAt(Random& random, const std::vector<std::string>& names) {
     if (!random.percent(25)) return std::string::npos;
-    ++totals.folders;
     return random.below(names.size());
-}
-
-bool isUsableName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name != "sub" && name.size() <= 255 &&
-           name.find('/') == std::string::npos;
 }
 
 // 2 to 12 distinct names; a name with a composed é sometimes gets its decomposed
@@ -161,7 +143,8 @@ std::vector<std::string> randomNames(Random& random) {
     std::set<std::string> seen;
     while (names.size() < count) {
         std::string name = randomName(random);
-        if (!isUsableName(name) || !seen.insert(name).second) continue;
+        const bool usable = name != "." && name != ".." && name != "sub" && name.size() <= 255;
+        if (!usable || name.find('/') != std::string::npos || !seen.insert(name).second) continue;
         names.push_back(name);
         const std::size_t composed = name.find("\xC3\xA9");
         if (composed != std::string::npos && names.size() < count && random.percent(40)) {
@@ -201,64 +184,59 @@ RenameConfig randomConfig(Random& random) {
     return config;
 }
 
-std::string describe(const RenameConfig& c) {
-    return "rule " + std::string(rawValue(c.rule)) + ", text '" + escapedBytes(c.text) +
-           "', find '" + escapedBytes(c.findText) + "', replace '" + escapedBytes(c.replaceText) +
-           "', case " + (c.caseSensitive ? "sensitive, " : "ignored, ") +
-           std::string(rawValue(c.caseOption)) + ", number " + std::to_string(c.numberStart) + "/" +
-           std::to_string(c.numberStep) + "/" + std::to_string(c.numberPadding) + " '" +
-           escapedBytes(c.numberSeparator) + "' " + std::string(rawValue(c.numberPosition)) +
-           ", date '" + escapedBytes(c.dateFormat) + "' '" + escapedBytes(c.dateSeparator) + "' " +
-           std::string(rawValue(c.datePosition)) + ", remove " + std::to_string(c.removeFrom) +
-           "/" + std::to_string(c.removeCount);
-}
-
 // Where the contents of the item at `url` are: the file itself, or the file
 // "inside" a folder item.
 std::string contentPath(const FileUrl& url) {
     return url.hasDirectoryPath() ? url.path() + "inside" : url.path();
 }
 
-// The folders the cases run in: the files go into root/d1/d2/d3/work, beside an
-// empty subfolder work/sub; the three folders above leave room for "../" in new
-// names without ever leaving the temporary root. The folders are made once per
-// test and emptied of files after every case.
-struct CaseFolder {
-    TempDir root;
-    std::string work;
-    std::string sub;
+// Whether ICU decodes `name` as UTF-8: text, as opposed to other bytes.
+bool isText(const std::string& name) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::int32_t length = 0;
+    u_strFromUTF8(nullptr, 0, &length, name.data(), static_cast<std::int32_t>(name.size()),
+                  &status);
+    return status != U_INVALID_CHAR_FOUND;
+}
 
-    CaseFolder() {
-        work = root.path() + "/d1/d2/d3/work";
-        sub = work + "/sub";
+// Whether a rename must leave `item` alone: it is not previewed as changed, it
+// has no new name, or its current name is not text.
+bool leftAlone(const FileItem& item) {
+    return item.status != FileItem::Status::changed || item.newName.empty() ||
+           !isText(item.currentName());
+}
+
+// The folders of one case, on the drive: the files go into root/d1/d2/d3/work,
+// beside an empty subfolder work/sub; the three folders above leave room for
+// "../" in new names without ever leaving the case's root.
+struct CaseFolder {
+    FileSystem drive;
+    TempDir root;
+    std::string work = root.path() + "/d1/d2/d3/work";
+    std::string sub = work + "/sub";
+
+    CaseFolder(FileSystem fileSystem, const std::string& path) : drive(fileSystem), root(path) {
         std::filesystem::create_directories(sub);
     }
 
-    // Removes what a case left: every entry below the root except the folders
-    // made above.
-    void empty() const {
-        const FolderState state = readFolderState(root.path());
-        for (const auto& [path, data] : state.files)
-            ::unlink(path.c_str());
-        for (const auto& path : state.others)
-            ::unlink(path.c_str());
-        for (auto it = state.folders.rbegin(); it != state.folders.rend(); ++it) {
-            const bool made = *it == work || *it == sub || work.rfind(*it + "/", 0) == 0;
-            if (!made) ::rmdir(it->c_str());
-        }
-    }
-
-    // Makes one file per name, each with its own contents, and returns the
-    // URLs. The name at `folderAt` (if any) becomes a folder instead, holding a
-    // file "inside" with the contents; its URL ends with "/".
+    // Makes one file per name the drive takes (exfat-fuse cannot list a folder
+    // that holds a name of other bytes), each with its own contents, and
+    // returns their URLs. The name at `folderAt` (if any) becomes a folder
+    // instead, holding a file "inside" with the contents; its URL ends with "/".
     std::vector<FileUrl> makeFiles(const std::vector<std::string>& names, std::uint64_t caseSeed,
                                    std::size_t folderAt) const {
         std::vector<FileUrl> urls;
         for (std::size_t i = 0; i < names.size(); ++i) {
+            if (!holdsAnyBytes(drive) && !isText(names[i])) continue;
             std::string path = work + "/" + names[i];
+            const int made =
+                i == folderAt ? ::mkdir(path.c_str(), 0755)
+                              : ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
+            if (made == -1) continue;
             if (i == folderAt) {
-                std::filesystem::create_directory(path);
                 path += "/";
+            } else {
+                ::close(made);
             }
             std::ofstream(contentPath(FileUrl(path)), std::ios::binary)
                 << "case " << caseSeed << " file " << i << " " << escapedBytes(names[i]);
@@ -313,15 +291,102 @@ Outcome outcomeOf(const FolderState& after, const std::string& contents, const F
     return Outcome::elsewhere;
 }
 
+// Whether exFAT and FAT must refuse `newName` as a name they can't hold: one
+// component of text of fitting length with one of "*:<>?\| or a control character.
+bool fatRefuses(const std::string& newName) {
+    const bool component =
+        newName.find('/') == std::string::npos && newName.size() <= 255 && isText(newName);
+    return component && std::any_of(newName.begin(), newName.end(), [](char c) {
+               return static_cast<unsigned char>(c) < 0x20 ||
+                      std::string_view("\"*:<>?\\|").find(c) != std::string_view::npos;
+           });
+}
+
+// What the cases did, for the summary line.
+struct Totals {
+    std::int64_t cases = 0;
+    std::int64_t files = 0;
+    std::int64_t moved = 0;
+    std::int64_t refused = 0;
+    std::int64_t skipped = 0;
+};
+
+// What a rename reported.
+struct Report {
+    std::vector<std::size_t> moved;  // positions in the list, ascending
+    std::int64_t failures = 0;
+    const std::vector<std::pair<std::string, std::string>>* errors = nullptr;  // when known
+};
+
+// Checks every item of one rename on `drive` against the files before and
+// after it and against what was reported. Returns what went wrong, or "".
+std::string checkItems(FileSystem drive, const FolderState& before, const FolderState& after,
+                       const std::vector<FileItem>& items, const Report& report, Totals& totals) {
+    std::string problems;
+    std::int64_t stayed = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const FileItem& item = items[i];
+        const std::string where =
+            "[" + std::to_string(i) + "] '" + escapedBytes(item.currentName()) + "' ";
+        const auto was = before.files.find(contentPath(item.url));
+        if (was == before.files.end()) {
+            problems += where + "was not on disk before the rename\n";
+            continue;
+        }
+        const Outcome outcome = outcomeOf(after, was->second, item.url, item.newName);
+        const bool reportedMoved = std::binary_search(report.moved.begin(), report.moved.end(), i);
+        const bool refusedName = ignoresCase(drive) && fatRefuses(item.newName);
+        if (leftAlone(item)) {
+            ++totals.skipped;
+            if (outcome != Outcome::stayed || reportedMoved) problems += where + "was to stay\n";
+        } else if (outcome == Outcome::moved && !refusedName) {
+            ++totals.moved;
+            if (!reportedMoved) problems += where + "moved but is not reported moved\n";
+        } else if (outcome == Outcome::stayed && !reportedMoved) {
+            ++totals.refused;
+            if (report.errors == nullptr) {
+                ++stayed;
+                continue;
+            }
+            if (stayed >= std::ssize(*report.errors)) {
+                problems += where + "stayed without an error entry\n";
+                continue;
+            }
+            const auto& [name, reason] = (*report.errors)[stayed++];
+            const std::string said = "'" + escapedBytes(reason) + "'";
+            if (name != item.currentName()) problems += where + "has the error entry of another\n";
+            if (std::count_if(reason.begin(), reason.end(), ::isalpha) < 3) {
+                problems += where + "has no sentence: " + said + "\n";
+            }
+            if (reason.find("no longer exists") != std::string::npos) {
+                problems += where + "is still there but " + said + "\n";
+            }
+            const std::string notOnDrive =
+                "\u201C" + item.newName + "\u201D can't be used as a name on this drive.";
+            if (refusedName && reason != notOnDrive) {
+                problems += where + "was refused with " + said + "\n";
+            }
+        } else {
+            problems += where +
+                        (outcome == Outcome::elsewhere ? "is neither under its old nor its new name"
+                         : outcome == Outcome::moved   ? "got a name FAT can't hold"
+                                                       : "stayed but is reported moved") +
+                        "\n";
+        }
+    }
+    if (stayed != report.failures) {
+        problems += std::to_string(report.failures) + " failures reported for " +
+                    std::to_string(stayed) + " files that stayed\n";
+    }
+    return problems;
+}
+
 // The number after `mark` in `text` (such as the count after "✅ "), or -1.
 std::int64_t countAfter(const std::string& text, const std::string& mark) {
     const std::size_t at = text.find(mark);
-    if (at == std::string::npos) return -1;
-    std::size_t end = at + mark.size();
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
-        ++end;
-    if (end == at + mark.size()) return -1;
-    return std::stoll(text.substr(at + mark.size(), end - at - mark.size()));
+    long long count = -1;
+    if (at != std::string::npos) std::sscanf(text.c_str() + at + mark.size(), "%lld", &count);
+    return count;
 }
 
 std::string describeItems(const std::vector<FileItem>& items) {
@@ -338,116 +403,62 @@ std::string describeItems(const std::vector<FileItem>& items) {
     return out;
 }
 
-// The items a rename acts on: previewed as changed to a non-empty name. A name
-// that is not UTF-8 is never renamed, whatever the list says.
-bool selectedForMoving(const FileItem& item) {
-    return item.status == FileItem::Status::changed && !item.newName.empty() &&
-           detail::isValidUtf8(item.currentName());
-}
-
-// Checks one applyRename of `model`: `before` and `preview` were read just
-// before it, `after` just after. Returns what went wrong, or "".
-std::string checkApplyRename(const CaseFolder& folder, const FolderState& before,
-                             const std::vector<FileItem>& preview, const RenameViewModel& model,
-                             const FolderState& after, Totals& totals) {
-    std::string problems = folder.checkNothingLost(before, after);
-    std::int64_t moved = 0;
-    std::int64_t stayed = 0;
-    std::int64_t skipped = 0;
-    for (std::size_t i = 0; i < preview.size(); ++i) {
-        const FileItem& item = preview[i];
-        const auto was = before.files.find(contentPath(item.url));
-        const std::string where =
-            "[" + std::to_string(i) + "] '" + escapedBytes(item.currentName()) + "' ";
-        if (was == before.files.end()) {
-            problems += where + "was not on disk before the rename\n";
-            continue;
-        }
-        const Outcome outcome = outcomeOf(after, was->second, item.url, item.newName);
-        if (!selectedForMoving(item)) {
-            ++skipped;
-            if (outcome != Outcome::stayed) problems += where + "was not to move but did\n";
-        } else if (outcome == Outcome::moved) {
-            ++moved;
-        } else if (outcome == Outcome::stayed) {
-            ++stayed;
-        } else {
-            problems += where + "is neither under its old nor under its new name\n";
-        }
-    }
-    if (moved + stayed + skipped != static_cast<std::int64_t>(preview.size())) {
-        problems += "successes + failures + skipped != total\n";
-    }
-
-    // The alert reports the same successes and failures.
-    const std::string& message = model.alertMessage();
-    if (countAfter(message, "\xE2\x9C\x85 ") != moved) {
-        problems += "the alert reports another success count than " + std::to_string(moved) + "\n";
-    }
-    const std::int64_t reportedFailures = countAfter(message, "\xE2\x9D\x8C ");
-    if ((stayed == 0 && reportedFailures != -1) || (stayed > 0 && reportedFailures != stayed)) {
-        problems += "the alert reports another failure count than " + std::to_string(stayed) + "\n";
-    }
-
-    // The rebuilt list: same length, every URL exists and is the same file.
-    const std::vector<FileItem>& rebuilt = model.files();
-    if (rebuilt.size() != preview.size()) {
-        problems += "the rebuilt list has " + std::to_string(rebuilt.size()) + " items\n";
-    } else {
-        for (std::size_t i = 0; i < rebuilt.size(); ++i) {
-            const auto found = after.files.find(contentPath(rebuilt[i].url));
-            const auto was = before.files.find(contentPath(preview[i].url));
-            if (found == after.files.end()) {
-                problems += "the rebuilt list names a file that does not exist: '" +
-                            escapedBytes(rebuilt[i].url.path()) + "'\n";
-            } else if (was == before.files.end() || found->second != was->second) {
-                problems += "the rebuilt item " + std::to_string(i) + " names another file\n";
-            }
-            if (rebuilt[i].url.hasDirectoryPath() != preview[i].url.hasDirectoryPath()) {
-                problems += "the rebuilt item " + std::to_string(i) + " lost its kind\n";
-            }
-            if (rebuilt[i].status != FileItem::Status::pending || !rebuilt[i].newName.empty()) {
-                problems += "the rebuilt item " + std::to_string(i) + " is not pending\n";
-            }
-        }
-    }
-
-    totals.moved += moved;
-    totals.refused += stayed;
-    totals.skipped += skipped;
-    if (problems.empty()) return {};
-    return problems + "configuration: " + describe(model.config()) + "\npreview:\n" +
-           describeItems(preview) + "alert: " + escapedBytes(message) + "\nbefore:\n" +
-           before.describe() + "after:\n" + after.describe();
-}
-
 // One case through the view model: addFiles, a random configuration, and
 // applyRename twice (the second time on the rebuilt list, as a user who presses
 // the button again). Returns what went wrong, or "" when the case holds.
 std::string runViewModelCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
     Random random(caseSeed);
     const std::vector<std::string> names = randomNames(random);
-    std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed, folderAt(random, names, totals));
+    std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed, folderAt(random, names));
     std::shuffle(urls.begin(), urls.end(), std::mt19937_64(caseSeed));
-    totals.files += static_cast<std::int64_t>(names.size());
+    totals.files += std::ssize(urls);
 
     RenameViewModel model;
     model.addFiles(urls);
     model.setConfig(randomConfig(random));
-    if (model.files().size() != names.size()) return "addFiles lost items\n";
+    if (model.files().size() != urls.size()) return "addFiles lost items\n";
     for (const char* round : {"first rename: ", "second rename: "}) {
         const FolderState before = readFolderState(folder.root.path());
         const std::vector<FileItem> preview = model.previewFiles();
         model.applyRename();
         const FolderState after = readFolderState(folder.root.path());
-        std::string problems = checkApplyRename(folder, before, preview, model, after, totals);
-        if (!problems.empty()) return round + problems;
+        const std::vector<FileItem>& rebuilt = model.files();
+        if (rebuilt.size() != preview.size())
+            return round + std::string("the list changed length\n");
+
+        // The rebuilt list names, item for item, the same file where it now is.
+        std::string problems = folder.checkNothingLost(before, after);
+        Report report;
+        for (std::size_t i = 0; i < rebuilt.size(); ++i) {
+            const auto found = after.files.find(contentPath(rebuilt[i].url));
+            const auto was = before.files.find(contentPath(preview[i].url));
+            if (found == after.files.end() || was == before.files.end() ||
+                found->second != was->second ||
+                rebuilt[i].url.hasDirectoryPath() != preview[i].url.hasDirectoryPath() ||
+                rebuilt[i].status != FileItem::Status::pending || !rebuilt[i].newName.empty()) {
+                problems += "the rebuilt item " + std::to_string(i) + " is not the pending file '" +
+                            escapedBytes(rebuilt[i].url.path()) + "'\n";
+            }
+            if (rebuilt[i].url != preview[i].url) report.moved.push_back(i);
+        }
+        // The alert: "✅ 3 renamed.\n❌ 2 error(s): ..." or "✅ 5 file(s) renamed successfully."
+        const std::string& message = model.alertMessage();
+        report.failures = std::max<std::int64_t>(0, countAfter(message, "\xE2\x9D\x8C "));
+        if (countAfter(message, "\xE2\x9C\x85 ") != std::ssize(report.moved)) {
+            problems += "the alert reports another success count\n";
+        }
+        problems += checkItems(folder.drive, before, after, preview, report, totals);
+        if (!problems.empty()) {
+            return round + problems + "preview:\n" + describeItems(preview) +
+                   "alert: " + escapedBytes(message) + "\nbefore:\n" + before.describe() +
+                   "after:\n" + after.describe();
+        }
     }
     return {};
 }
 
 // New names no rule would give: other items' names (chains, swaps, cycles),
-// shared names, the item's own name or its other normal form, names that are
+// shared names, the item's own name, in other letters or its other normal form, names that are
 // empty, too long, not UTF-8, or hold "/" or "..".
 std::string randomNewName(Random& random, const std::vector<std::string>& names,
                           const std::string& own) {
@@ -462,7 +473,8 @@ std::string randomNewName(Random& random, const std::vector<std::string>& names,
             return "";
         case 5:
             return random.pick(std::vector<std::string>{".", "..", "sub", "sub/x", "../x", "a/b",
-                                                        "/", "x/", "../../y"});
+                                                        "/", "x/", "../../y", "b:c", "why?",
+                                                        "tab\there"});
         case 6:
             return std::string(256, 'n');
         case 7:
@@ -475,6 +487,12 @@ std::string randomNewName(Random& random, const std::vector<std::string>& names,
         }
         case 9:
             return "shared" + std::to_string(random.below(2));
+        case 10: {  // the same name in other letters
+            std::string swapped = own;
+            for (char& c : swapped)
+                c = static_cast<char>(std::isupper(c) ? std::tolower(c) : std::toupper(c));
+            return swapped;
+        }
         default:
             return randomName(random);
     }
@@ -485,13 +503,10 @@ std::string randomNewName(Random& random, const std::vector<std::string>& names,
 std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
     Random random(caseSeed);
     const std::vector<std::string> names = randomNames(random);
-    const std::vector<FileUrl> urls =
-        folder.makeFiles(names, caseSeed, folderAt(random, names, totals));
+    const std::vector<FileUrl> urls = folder.makeFiles(names, caseSeed, folderAt(random, names));
     const FolderState before = readFolderState(folder.root.path());
 
-    std::vector<FileItem> items;
-    for (const FileUrl& url : urls)
-        items.emplace_back(url);
+    std::vector<FileItem> items(urls.begin(), urls.end());
     std::shuffle(items.begin(), items.end(), std::mt19937_64(caseSeed));
     for (FileItem& item : items) {
         item.newName = randomNewName(random, names, item.currentName());
@@ -512,65 +527,15 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
 
     const RenameResult result = RenameEngine::rename(items);
     const FolderState after = readFolderState(folder.root.path());
+    totals.files += std::ssize(items);
     std::string problems = folder.checkNothingLost(before, after);
-
-    std::vector<std::size_t> expectedFailures;
-    std::int64_t skipped = 0;
-    std::size_t nextMoved = 0;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const FileItem& item = items[i];
-        const Outcome outcome =
-            outcomeOf(after, before.files.at(contentPath(item.url)), item.url, item.newName);
-        const bool reportedMoved = nextMoved < result.moved.size() && result.moved[nextMoved] == i;
-        if (reportedMoved) ++nextMoved;
-        const std::string where =
-            "[" + std::to_string(i) + "] '" + escapedBytes(item.currentName()) + "' ";
-        if (!selectedForMoving(item)) {
-            ++skipped;
-            if (reportedMoved) problems += where + "is reported moved but was not to move\n";
-            if (outcome != Outcome::stayed) problems += where + "was not to move but did\n";
-        } else if (outcome == Outcome::moved) {
-            if (!reportedMoved) problems += where + "moved but is not reported moved\n";
-        } else if (outcome == Outcome::stayed) {
-            if (reportedMoved) problems += where + "is reported moved but stayed\n";
-            expectedFailures.push_back(i);
-        } else {
-            problems += where + "is neither under its old nor under its new name\n";
-        }
+    if (std::adjacent_find(result.moved.begin(), result.moved.end(), std::greater_equal<>()) !=
+            result.moved.end() ||
+        result.success != std::ssize(result.moved)) {
+        problems += "the moved positions are not ascending or not as many as the successes\n";
     }
-    if (nextMoved != result.moved.size()) {
-        problems += "the moved positions are not ascending positions of the list\n";
-    }
-    if (result.success != static_cast<std::int64_t>(result.moved.size())) {
-        problems += "success differs from the number of moved positions\n";
-    }
-    if (result.success + static_cast<std::int64_t>(result.errors.size()) + skipped !=
-        static_cast<std::int64_t>(items.size())) {
-        problems += "successes + failures + skipped != total\n";
-    }
-    if (result.errors.size() != expectedFailures.size()) {
-        problems += "expected " + std::to_string(expectedFailures.size()) + " error entries\n";
-    } else {
-        for (std::size_t k = 0; k < expectedFailures.size(); ++k) {
-            const auto& [name, reason] = result.errors[k];
-            if (name != items[expectedFailures[k]].currentName()) {
-                problems +=
-                    "error entry " + std::to_string(k) + " names '" + escapedBytes(name) + "'\n";
-            }
-            const bool hasLetter = std::any_of(reason.begin(), reason.end(), [](char c) {
-                return std::isalpha(static_cast<unsigned char>(c));
-            });
-            if (!hasLetter) {
-                problems += "error entry " + std::to_string(k) + " has no sentence: '" +
-                            escapedBytes(reason) + "'\n";
-            }
-        }
-    }
-
-    totals.files += static_cast<std::int64_t>(items.size());
-    totals.moved += result.success;
-    totals.refused += static_cast<std::int64_t>(result.errors.size());
-    totals.skipped += skipped;
+    problems += checkItems(folder.drive, before, after, items,
+                           {result.moved, std::ssize(result.errors), &result.errors}, totals);
     if (problems.empty()) return {};
     std::string errors;
     for (const auto& [name, reason] : result.errors) {
@@ -589,15 +554,16 @@ std::uint64_t mixed(std::uint64_t x) {
 }
 
 template <class RunCase>
-void runProperty(const char* what, RunCase runCase) {
+void runProperty(const char* what, FileSystem drive, const std::string& path, RunCase runCase) {
     const std::uint64_t seed = environmentNumber("VELLUMIX_PROPERTY_SEED", kDefaultSeed);
-    const std::uint64_t cases = environmentNumber("VELLUMIX_PROPERTY_CASES", kDefaultCases);
+    const std::uint64_t cases = environmentNumber(
+        "VELLUMIX_PROPERTY_CASES",
+        drive == FileSystem::local ? kDefaultCases : kDefaultCasesOnMountedDrives);
     const std::uint64_t first = environmentNumber("VELLUMIX_PROPERTY_FIRST", 0);
     Totals totals;
-    const CaseFolder folder;
     for (std::uint64_t k = first; k < first + cases; ++k) {
-        const std::string problems = runCase(folder, mixed(seed ^ mixed(k)), totals);
-        folder.empty();
+        const std::string problems =
+            runCase(CaseFolder(drive, path), mixed(seed ^ mixed(k)), totals);
         ++totals.cases;
         if (!problems.empty()) {
             ADD_FAILURE() << what << ": case " << k << " of seed " << seed
@@ -607,20 +573,22 @@ void runProperty(const char* what, RunCase runCase) {
             break;
         }
     }
-    std::cout << "[ property ] " << what << ": " << totals.cases << " cases, seed " << seed << ", "
-              << totals.files << " items (" << totals.folders << " of them folders), "
-              << totals.moved << " moved, " << totals.refused << " refused, " << totals.skipped
-              << " skipped" << std::endl;
-    ::testing::Test::RecordProperty("cases", std::to_string(totals.cases));
-    ::testing::Test::RecordProperty("seed", std::to_string(seed));
+    std::cout << "[ property ] " << what << " on " << nameOf(drive) << ": " << totals.cases
+              << " cases, seed " << seed << ", " << totals.files << " items, " << totals.moved
+              << " moved, " << totals.refused << " refused, " << totals.skipped << " skipped"
+              << std::endl;
 }
 
-TEST(NoFileLostProperty, ViewModelRenameKeepsEveryFile) {
-    runProperty("view model", runViewModelCase);
+using NoFileLostProperty = OnEachDrive;
+INSTANTIATE_TEST_SUITE_P(, NoFileLostProperty, ::testing::ValuesIn(kFileSystems),
+                         ::testing::PrintToStringParamName());
+
+TEST_P(NoFileLostProperty, ViewModelRenameKeepsEveryFile) {
+    runProperty("view model", fileSystem(), drive(), runViewModelCase);
 }
 
-TEST(NoFileLostProperty, BatchRenameOfAnyMappingKeepsEveryFile) {
-    runProperty("batch rename", runEngineCase);
+TEST_P(NoFileLostProperty, BatchRenameOfAnyMappingKeepsEveryFile) {
+    runProperty("batch rename", fileSystem(), drive(), runEngineCase);
 }
 
 }  // namespace

@@ -11,9 +11,10 @@
 
 namespace vellumix::testing {
 
-TempDir::TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "vellumix-test-XXXXXX").string();
+TempDir::TempDir(std::string_view parent) {
+    const std::filesystem::path folder =
+        parent.empty() ? std::filesystem::temp_directory_path() : std::filesystem::path(parent);
+    std::string pattern = (folder / "vellumix-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     path_ = pattern;
 }

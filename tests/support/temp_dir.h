@@ -12,7 +12,8 @@ namespace vellumix::testing {
 
 class TempDir {
 public:
-    TempDir();
+    // A fresh folder in `parent`, by default in the system's temporary folder.
+    explicit TempDir(std::string_view parent = {});
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

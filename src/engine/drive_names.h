@@ -1,0 +1,38 @@
+// What the drive under a folder can be asked to do, as far as the system says.
+//
+// Most file systems refuse a name they cannot hold with an error, and the
+// batch words that error (see file_move.h). Drives of the FAT family are
+// checked before any move instead, because some of their drivers mishandle
+// the move itself: measured, the fusefat driver drops a file from its folder
+// when asked to give it a name with ":" or any character beyond ASCII, and
+// empties a folder that it renames.
+//
+// Internal to the engine; each function is safe to call from any thread.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/failure_text.h"
+
+namespace vellumix::detail {
+
+enum class Drive {
+    other,    // says itself what it refuses
+    fat,      // FAT or exFAT: no "*/:<>?\| or control characters, at most 255 UTF-16 units
+    fusefat,  // FAT through fusefat: the same in ASCII only, and files only
+};
+
+// The drive that holds the open folder `folder`: the FAT family by the
+// kernel's statfs type (vfat, msdos, exfat), or for a FUSE drive by the mount
+// table's type ("fuse.fusefat"). A drive that the mount table shows only as
+// "fuseblk" (exfat-fuse, ntfs-3g) is not identified: `other`.
+Drive driveOf(int folder);
+
+// Why `drive` must not be asked to give the entry `name` of `folder` the new
+// name `newName`, or nothing. Example: "b:c.txt" on `fat` -> nameNotOnDrive;
+// a folder on `fusefat` -> other, with EOPNOTSUPP.
+std::optional<Failure> driveRefusal(int folder, Drive drive, const std::string& name,
+                                    const std::string& newName);
+
+}  // namespace vellumix::detail

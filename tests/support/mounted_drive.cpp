@@ -1,0 +1,100 @@
+#include "support/mounted_drive.h"
+
+#include <signal.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+namespace vellumix::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every drive lives in DRIVES/<file system>-<pid>-<number>/{image,mount}.
+const fs::path kDrives = fs::temp_directory_path() / "vellumix-drives";
+
+// Unmounts and removes what processes that are gone left behind; their loop
+// devices detach themselves once unmounted.
+void removeLeftovers() {
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(kDrives, ignored)) {
+        const std::string name = entry.path().filename();
+        const pid_t owner = static_cast<pid_t>(std::atol(name.c_str() + name.find('-') + 1));
+        if (owner <= 0 || ::kill(owner, 0) == 0 || errno != ESRCH) continue;
+        ::umount2((entry.path() / "mount").c_str(), MNT_DETACH);
+        fs::remove_all(entry.path(), ignored);
+    }
+}
+
+bool run(const std::string& command) {
+    return std::system(("PATH=/usr/sbin:/sbin:$PATH " + command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+}  // namespace
+
+std::string_view nameOf(FileSystem fileSystem) {
+    constexpr std::string_view names[] = {"local", "tmpfs", "ext4", "exfat", "fat", "ntfs"};
+    return names[static_cast<int>(fileSystem)];
+}
+
+MountedDrive::MountedDrive(FileSystem fileSystem) {
+    if (fileSystem == FileSystem::local) {
+        path_ = fs::temp_directory_path();
+        return;
+    }
+    if (::geteuid() != 0) {
+        skipReason_ = "mounting needs root";
+    } else if (fileSystem >= FileSystem::exfat && ::access("/dev/fuse", R_OK | W_OK) != 0) {
+        skipReason_ = "no /dev/fuse";
+    } else if (fileSystem != FileSystem::tmpfs && ::access("/dev/loop-control", W_OK) != 0) {
+        skipReason_ = "no loop devices";
+    }
+    if (!skipReason_.empty()) {
+        skipReason_ = "cannot mount " + std::string(nameOf(fileSystem)) + ": " + skipReason_;
+        std::cerr << "\n*** " << skipReason_ << ": the tests on this drive are SKIPPED ***\n\n";
+        return;
+    }
+    static std::atomic<int> count{0};
+    removeLeftovers();
+    folder_ = kDrives / (std::string(nameOf(fileSystem)) + "-" + std::to_string(::getpid()) + "-" +
+                         std::to_string(count++));
+    mountPoint_ = folder_ + "/mount";
+    fs::create_directories(mountPoint_);
+    // How each file system is made on an image and mounted from it; util-linux's
+    // mount sets up a loop device that detaches itself when unmounted.
+    const std::string image = folder_ + "/image";
+    const std::string commands[] = {
+        "",
+        "mount -t tmpfs -o size=16m tmpfs " + mountPoint_,
+        "mkfs.ext4 -q -F " + image + " && mount -o loop " + image + " " + mountPoint_,
+        "mkfs.exfat " + image + " && mount -o loop -t exfat-fuse " + image + " " + mountPoint_,
+        "mkfs.vfat " + image + " && fusefat -o rw+ " + image + " " + mountPoint_,
+        "mkntfs -q -F -f " + image + " && mount -o loop -t ntfs-3g " + image + " " + mountPoint_,
+    };
+    const std::string& command = commands[static_cast<int>(fileSystem)];
+    if (!run("truncate -s 16M " + image + " && " + command)) {
+        ADD_FAILURE() << "cannot make and mount " << nameOf(fileSystem) << ": " << command
+                      << " (scripts/install-deps installs the tools)";
+        return;
+    }
+    path_ = mountPoint_;
+}
+
+MountedDrive::~MountedDrive() {
+    if (folder_.empty()) return;
+    // A FUSE driver may still be busy for a moment after the last file closed.
+    for (int attempt = 0; attempt < 50 && ::umount2(mountPoint_.c_str(), 0) != 0; ++attempt) {
+        if (errno != EBUSY) break;
+        ::usleep(20000);
+    }
+    ::umount2(mountPoint_.c_str(), MNT_DETACH);
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+}  // namespace vellumix::testing

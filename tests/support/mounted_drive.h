@@ -1,0 +1,72 @@
+// A fresh, empty drive of one file system, mounted for one test: tmpfs, or an
+// image made and mounted with the file system's own tools (exfat-fuse, fusefat
+// and ntfs-3g run through FUSE). Unmounted when the object dies; what a
+// crashed earlier run left mounted is removed by the next. Each drive has its
+// own folders, so tests may mount side by side in several processes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace vellumix::testing {
+
+// `local` mounts nothing: it is the system's temporary folder.
+enum class FileSystem { local, tmpfs, ext4, exfat, fat, ntfs };
+
+constexpr FileSystem kFileSystems[] = {FileSystem::local, FileSystem::tmpfs, FileSystem::ext4,
+                                       FileSystem::exfat, FileSystem::fat,   FileSystem::ntfs};
+
+std::string_view nameOf(FileSystem fileSystem);
+inline void PrintTo(FileSystem fileSystem, std::ostream* out) {
+    *out << nameOf(fileSystem);
+}
+// What the tests expect of the drives, as measured on these machines: exFAT and
+// FAT ignore letter case and hold no "*:<>?\| or control characters; exFAT,
+// FAT and NTFS hold only names that are UTF-8 (FAT through fusefat: ASCII).
+constexpr bool ignoresCase(FileSystem f) {
+    return f == FileSystem::exfat || f == FileSystem::fat;
+}
+constexpr bool holdsAnyBytes(FileSystem f) {
+    return f <= FileSystem::ext4;
+}
+
+class MountedDrive {
+public:
+    explicit MountedDrive(FileSystem fileSystem);
+    ~MountedDrive();
+    MountedDrive(const MountedDrive&) = delete;
+    MountedDrive& operator=(const MountedDrive&) = delete;
+
+    // The folder to make test folders in, or "" when there is no drive.
+    const std::string& path() const { return path_; }
+    // Why mounting is impossible here (not root, no /dev/fuse, no loop
+    // devices), also printed to stderr, or "". A drive that could have been
+    // mounted but was not (a tool missing or failing) is a test failure.
+    const std::string& skipReason() const { return skipReason_; }
+
+private:
+    std::string folder_;  // holds the image and the mount point
+    std::string mountPoint_;
+    std::string path_;
+    std::string skipReason_;
+};
+
+// A test run once on each file system (INSTANTIATE_TEST_SUITE_P with
+// ::testing::ValuesIn(kFileSystems), ::testing::PrintToStringParamName()); it
+// skips where the drive cannot be mounted.
+class OnEachDrive : public ::testing::TestWithParam<FileSystem> {
+protected:
+    void SetUp() override {
+        if (drive_.path().empty()) GTEST_SKIP() << drive_.skipReason();
+    }
+    const std::string& drive() const { return drive_.path(); }
+    FileSystem fileSystem() const { return GetParam(); }
+
+private:
+    MountedDrive drive_{GetParam()};
+};
+
+}  // namespace vellumix::testing
