@@ -17,20 +17,6 @@
 namespace vellumix::detail {
 namespace {
 
-const icu::Normalizer2* nfd() {
-    static const icu::Normalizer2* const instance = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::Normalizer2* normalizer = icu::Normalizer2::getNFDInstance(status);
-        return U_SUCCESS(status) ? normalizer : nullptr;
-    }();
-    return instance;
-}
-
-// ASCII-only: full case folding of an ASCII letter is its small letter.
-char asciiFold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
 // The code point that is the whole of `chunk`, or -1 when it holds more.
 UChar32 loneCodePoint(std::string_view chunk) {
     const auto* s = reinterpret_cast<const std::uint8_t*>(chunk.data());
@@ -74,7 +60,7 @@ LiteralReplacer::LiteralReplacer(std::string_view find, std::string_view replace
 // The comparison form: NFD, or NFD(casefold(NFD(text))) when case is ignored
 // (canonical caseless matching). Empty when ICU has no normalisation data.
 icu::UnicodeString LiteralReplacer::keyOf(const icu::UnicodeString& text) const {
-    const icu::Normalizer2* normalizer = nfd();
+    const icu::Normalizer2* normalizer = canonicalNormalizer(UNORM2_DECOMPOSE);
     if (normalizer == nullptr) return {};
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString key = normalizer->normalize(text, status);
@@ -92,7 +78,7 @@ std::string LiteralReplacer::apply(std::string_view text) const {
     // Cut the text into chunks that each begin where NFD has a boundary (a
     // starter); the comparison form of the text is the concatenation of the
     // chunks' forms. A match must begin and end at chunk boundaries.
-    const icu::Normalizer2* normalizer = nfd();
+    const icu::Normalizer2* normalizer = canonicalNormalizer(UNORM2_DECOMPOSE);
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
     std::vector<std::int32_t> chunkBegin;  // byte offsets, then the text's size
@@ -114,7 +100,7 @@ std::string LiteralReplacer::apply(std::string_view text) const {
         const std::string_view chunk =
             text.substr(chunkBegin[k], chunkBegin[k + 1] - chunkBegin[k]);
         if (chunk.size() == 1) {  // ASCII-only: a lone ASCII character is its own NFD
-            keys += static_cast<char16_t>(caseSensitive_ ? chunk[0] : asciiFold(chunk[0]));
+            keys += static_cast<char16_t>(caseSensitive_ ? chunk[0] : asciiLower(chunk[0]));
             continue;
         }
         ChunkKeys& cache = chunkKeyCache(caseSensitive_);
@@ -168,7 +154,7 @@ std::string LiteralReplacer::apply(std::string_view text) const {
 // ignored. Gives the same result as the general path for ASCII texts.
 std::string LiteralReplacer::applyAscii(std::string_view text) const {
     const auto equal = [this](char a, char b) {
-        return caseSensitive_ ? a == b : asciiFold(a) == asciiFold(b);
+        return caseSensitive_ ? a == b : asciiLower(a) == asciiLower(b);
     };
     std::string out;
     out.reserve(text.size());
