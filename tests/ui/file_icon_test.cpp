@@ -20,15 +20,12 @@ private slots:
         // Listed extensions, matched after lower-casing; only the last one counts.
         QTest::addRow("PHOTO.PNG") << "photo";
         QTest::addRow("clip.AVI") << "film";
-        QTest::addRow("song.m4a") << "music.note";
+        QTest::addRow("caf\xE9.m4a") << "music.note";  // a name that is not UTF-8
         QTest::addRow("report.pdf") << "doc.richtext";
         QTest::addRow("backup.tar.gz") << "archivebox";
-        QTest::addRow("main.py") << code;
         QTest::addRow("Main.C") << code;
         // The generic document: other extensions, unlisted variants, no extension.
-        QTest::addRow("notes.txt") << "doc";
         QTest::addRow("image.tif") << "doc";
-        QTest::addRow("README") << "doc";
         QTest::addRow(".png") << "doc";  // a hidden name has no extension
         QTest::addRow("photo.") << "doc";
     }
@@ -37,11 +34,6 @@ private slots:
         QFETCH(QString, symbol);
         const std::string path = std::string("/f/") + QTest::currentDataTag();
         QCOMPARE(QString::fromUtf8(fileIcon(FileUrl(path)).data()), symbol);
-    }
-
-    void nameThatIsNotUtf8() {
-        QCOMPARE(QString::fromUtf8(fileIcon(FileUrl("/f/caf\xE9.mp3")).data()),
-                 QStringLiteral("music.note"));
     }
 
     // Each extension stands in one row only, in lower case, so the row order
