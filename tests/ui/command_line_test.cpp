@@ -69,11 +69,9 @@ private slots:
         Sandbox box;
         const std::string r = fs::canonical(box.root()).native();  // links resolve to it
         const std::string latin1Name = "caf\xE9.txt";              // not valid UTF-8
-        for (const char* name :
-             {"a.txt", "caf\xE9.txt", "--version", "-", "deep/a.txt", "photos/b.jpg"})
+        for (const char* name : {"a.txt", "caf\xE9.txt", "--version", "-", "deep/a.txt",
+                                 "deep/inner/x", "photos/b.jpg", "other/x"})
             box.write(name);
-        box.makeDir("other");
-        box.makeDir("deep/inner");
         fs::create_symlink(r + "/gone", r + "/dangling");
         fs::create_directory_symlink(r + "/photos", r + "/photos-link");
         fs::create_directory_symlink(r + "/deep/inner", r + "/inner-link");

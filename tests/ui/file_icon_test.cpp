@@ -1,6 +1,5 @@
 // The file list's icon choice: a pure function of the file's extension.
 #include <QTest>
-#include <set>
 #include <string>
 
 #include "model/file_url.h"
@@ -34,19 +33,6 @@ private slots:
         QFETCH(QString, symbol);
         const std::string path = std::string("/f/") + QTest::currentDataTag();
         QCOMPARE(QString::fromUtf8(fileIcon(FileUrl(path)).data()), symbol);
-    }
-
-    // Each extension stands in one row only, in lower case, so the row order
-    // never decides an icon.
-    void noExtensionInTwoRows() {
-        std::set<std::string_view> seen;
-        for (const auto& row : vellumix::ui::detail::kFileIconTable) {
-            for (std::string_view extension : row.extensions) {
-                QVERIFY2(seen.insert(extension).second, extension.data());
-                for (char c : extension)
-                    QVERIFY2(!(c >= 'A' && c <= 'Z'), extension.data());
-            }
-        }
     }
 };
 

@@ -87,12 +87,6 @@ public:
         std::ofstream(file, std::ios::binary) << contents;
         return file;
     }
-    // Creates the folder `name`; returns its path without a trailing "/".
-    std::string makeDir(const std::string& name) const {
-        const std::string folder = path(name);
-        std::filesystem::create_directories(folder);
-        return folder;
-    }
     bool exists(const std::string& name) const { return std::filesystem::exists(path(name)); }
 
 private:
