@@ -41,8 +41,8 @@ private slots:
         // The new name, its colour, the status; what a screen reader says for
         // the new name and the status (in words although a badge draws it).
         QTest::addColumn<QString>("expected");
-        QTest::addRow("changed") << Status::changed << "x_a.txt"
-                                 << "x_a.txt | primary | Renamed | x_a.txt | Renamed";
+        QTest::addRow("changed") << Status::changed << "x_été.txt"
+                                 << "x_été.txt | primary | Renamed | x_été.txt | Renamed";
         QTest::addRow("unchanged") << Status::unchanged << "a.txt"
                                    << "a.txt | secondary | Same | a.txt | Same";
         QTest::addRow("pending: no new name yet, no badge")
@@ -80,6 +80,8 @@ private slots:
         QVERIFY(original.data().toString().startsWith(QLatin1String("caf")));
         QVERIFY(original.data().toString().endsWith(QLatin1String(".PNG")));
         QVERIFY(!original.data(Qt::DecorationRole).value<QIcon>().isNull());
+        QVERIFY(
+            original.data(Qt::ToolTipRole).toString().startsWith("/files/caf"));  // the folder too
     }
 
     // New names for the same items (same ids, what a configuration edit gives)
