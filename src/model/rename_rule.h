@@ -33,24 +33,15 @@ enum class InsertPosition { prefix, suffix };
 // The label of a case, character for character: rawValue(RenameRule::replace) == "Find & Replace".
 constexpr std::string_view rawValue(RenameRule rule) {
     switch (rule) {
-        case RenameRule::addPrefix:
-            return "Add Prefix";
-        case RenameRule::addSuffix:
-            return "Add Suffix";
-        case RenameRule::replace:
-            return "Find & Replace";
-        case RenameRule::regexReplace:
-            return "Regex Replace";
-        case RenameRule::caseChange:
-            return "Change Case";
-        case RenameRule::addNumber:
-            return "Add Numbering";
-        case RenameRule::addDate:
-            return "Add Date";
-        case RenameRule::removeChars:
-            return "Remove Characters";
-        case RenameRule::cleanUp:
-            return "Smart Clean Up";
+        case RenameRule::addPrefix: return "Add Prefix";
+        case RenameRule::addSuffix: return "Add Suffix";
+        case RenameRule::replace: return "Find & Replace";
+        case RenameRule::regexReplace: return "Regex Replace";
+        case RenameRule::caseChange: return "Change Case";
+        case RenameRule::addNumber: return "Add Numbering";
+        case RenameRule::addDate: return "Add Date";
+        case RenameRule::removeChars: return "Remove Characters";
+        case RenameRule::cleanUp: return "Smart Clean Up";
     }
     return {};
 }
@@ -58,28 +49,20 @@ constexpr std::string_view rawValue(RenameRule rule) {
 // Each label is written in the style that it names.
 constexpr std::string_view rawValue(CaseOption option) {
     switch (option) {
-        case CaseOption::lowercase:
-            return "lowercase";
-        case CaseOption::uppercase:
-            return "UPPERCASE";
-        case CaseOption::titleCase:
-            return "Title Case";
-        case CaseOption::camelCase:
-            return "camelCase";
-        case CaseOption::snakeCase:
-            return "snake_case";
-        case CaseOption::kebabCase:
-            return "kebab-case";
+        case CaseOption::lowercase: return "lowercase";
+        case CaseOption::uppercase: return "UPPERCASE";
+        case CaseOption::titleCase: return "Title Case";
+        case CaseOption::camelCase: return "camelCase";
+        case CaseOption::snakeCase: return "snake_case";
+        case CaseOption::kebabCase: return "kebab-case";
     }
     return {};
 }
 
 constexpr std::string_view rawValue(InsertPosition position) {
     switch (position) {
-        case InsertPosition::prefix:
-            return "Before name";
-        case InsertPosition::suffix:
-            return "After name";
+        case InsertPosition::prefix: return "Before name";
+        case InsertPosition::suffix: return "After name";
     }
     return {};
 }
@@ -90,9 +73,9 @@ struct Cases;
 template <>
 struct Cases<RenameRule> {
     static constexpr std::array values{
-        RenameRule::addPrefix,    RenameRule::addSuffix,   RenameRule::replace,
-        RenameRule::regexReplace, RenameRule::caseChange,  RenameRule::addNumber,
-        RenameRule::addDate,      RenameRule::removeChars, RenameRule::cleanUp,
+        RenameRule::addPrefix,   RenameRule::addSuffix, RenameRule::replace,
+        RenameRule::regexReplace, RenameRule::caseChange, RenameRule::addNumber,
+        RenameRule::addDate,     RenameRule::removeChars, RenameRule::cleanUp,
     };
 };
 template <>
