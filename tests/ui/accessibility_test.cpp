@@ -65,11 +65,11 @@ private slots:
         for (const auto& [rule, prefix, expected] : cases) {
             if (w.vm().files().empty() && !QString(prefix).isEmpty())
                 w.add({"A_One.txt", "B_Two.txt"});
-            w.configure([&](RenameConfig& c) {
-                c.rule = rule;
-                c.text = prefix;
-                c.findText = "a";
-            });
+            RenameConfig config = w.vm().config();
+            config.rule = rule;
+            config.text = prefix;
+            config.findText = "a";
+            w.configure([&config](RenameConfig& c) { c = config; });
             w.find<QComboBox>("rulePicker")->setFocus();
             QStringList forwards = (expected + " rulePicker").split(u' ');
             QCOMPARE(walk(Qt::Key_Tab), forwards.join(u' '));
