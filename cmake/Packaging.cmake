@@ -22,8 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libraries the program links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Icons for the file and folder rows and the buttons (drawn from SVG where the
-# theme has no bitmap), the colour marks of the result message, and Qt's own
-# texts (file dialogs, standard buttons) in the user's language.
+# theme has no bitmap), the colour marks of the result message, Qt's own texts
+# (file dialogs, standard buttons) in the user's language, and Qt's Wayland
+# platform plugin, so that the window runs natively on a Wayland desktop rather
+# than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "adwaita-icon-theme | hicolor-icon-theme, libqt6svg6, fonts-noto-color-emoji, qt6-translations-l10n")
+    "adwaita-icon-theme | hicolor-icon-theme, libqt6svg6, fonts-noto-color-emoji, qt6-translations-l10n, qt6-wayland")
 include(CPack)

@@ -17,20 +17,6 @@
 namespace vellumix::detail {
 namespace {
 
-const icu::Normalizer2* nfd() {
-    static const icu::Normalizer2* const instance = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::Normalizer2* normalizer = icu::Normalizer2::getNFDInstance(status);
-        return U_SUCCESS(status) ? normalizer : nullptr;
-    }();
-    return instance;
-}
-
-// ASCII-only: full case folding of an ASCII letter is its small letter.
-char asciiFold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
 // Control characters, CR and LF: a user-perceived character always ends after
 // them, even before a combining mark.
 bool isControl(UChar32 c) {
@@ -82,7 +68,7 @@ LiteralReplacer::LiteralReplacer(std::string_view find, std::string_view replace
 // The comparison form: NFD, or NFD(casefold(NFD(text))) when case is ignored
 // (canonical caseless matching). Empty when ICU has no normalisation data.
 icu::UnicodeString LiteralReplacer::keyOf(const icu::UnicodeString& text) const {
-    const icu::Normalizer2* normalizer = nfd();
+    const icu::Normalizer2* normalizer = canonicalNormalizer(UNORM2_DECOMPOSE);
     if (normalizer == nullptr) return {};
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString key = normalizer->normalize(text, status);
@@ -102,7 +88,7 @@ std::string LiteralReplacer::apply(std::string_view text) const {
     // is the concatenation of the chunks' forms. Every boundary between
     // user-perceived characters is a chunk boundary, and a match must begin and
     // end at chunk boundaries that are such boundaries.
-    const icu::Normalizer2* normalizer = nfd();
+    const icu::Normalizer2* normalizer = canonicalNormalizer(UNORM2_DECOMPOSE);
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
     std::vector<std::int32_t> chunkBegin;  // byte offsets, then the text's size
@@ -128,7 +114,7 @@ std::string LiteralReplacer::apply(std::string_view text) const {
         const std::string_view chunk =
             text.substr(chunkBegin[k], chunkBegin[k + 1] - chunkBegin[k]);
         if (chunk.size() == 1) {  // ASCII-only: a lone ASCII character is its own NFD
-            keys += static_cast<char16_t>(caseSensitive_ ? chunk[0] : asciiFold(chunk[0]));
+            keys += static_cast<char16_t>(caseSensitive_ ? chunk[0] : asciiLower(chunk[0]));
             continue;
         }
         ChunkKeys& cache = chunkKeyCache(caseSensitive_);
@@ -186,7 +172,7 @@ std::string LiteralReplacer::apply(std::string_view text) const {
 // which a match must not cut. Gives the same result as the general path.
 std::string LiteralReplacer::applyAscii(std::string_view text) const {
     const auto equal = [this](char a, char b) {
-        return caseSensitive_ ? a == b : asciiFold(a) == asciiFold(b);
+        return caseSensitive_ ? a == b : asciiLower(a) == asciiLower(b);
     };
     const auto cutsLineBreak = [text](std::size_t at) {
         return at > 0 && at < text.size() && text[at - 1] == '\r' && text[at] == '\n';

@@ -36,11 +36,8 @@ public:
     RegexReplacer(std::string_view pattern, std::string_view replacementTemplate,
                   bool caseSensitive);
 
-    // False when the pattern is empty or does not compile; apply() then
-    // returns every text unchanged.
-    bool isValid() const { return pattern_ != nullptr; }
-
-    // `text` with every match replaced, or `text` itself when replacing fails.
+    // `text` with every match replaced, or `text` itself when replacing fails
+    // (and always when the pattern is empty or does not compile).
     // REQUIRES: `text` is well-formed UTF-8.
     std::string apply(std::string_view text) const;
 

@@ -16,15 +16,6 @@
 namespace vellumix::detail {
 namespace {
 
-const icu::Normalizer2* nfcNormalizer() {
-    static const icu::Normalizer2* const normalizer = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::Normalizer2* instance = icu::Normalizer2::getNFCInstance(status);
-        return U_SUCCESS(status) ? instance : nullptr;
-    }();
-    return normalizer;
-}
-
 // This thread's character break iterator, cloned once from a shared prototype
 // (an iterator holds its text, so threads must not share one). Null when ICU
 // has no break data.
@@ -57,14 +48,6 @@ icu::StringPiece piece(std::string_view utf8) {
     return icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size()));
 }
 
-// ASCII-only.
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-char asciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
-}
-
 // Bytes. The length of the ASCII run at the start of `bytes`, eight bytes at a time.
 std::size_t asciiPrefixLength(std::string_view bytes) {
     constexpr std::uint64_t kHighBits = 0x8080808080808080u;
@@ -80,6 +63,14 @@ std::size_t asciiPrefixLength(std::string_view bytes) {
 }
 
 }  // namespace
+
+const icu::Normalizer2* canonicalNormalizer(UNormalization2Mode mode) {
+    // ICU keeps the instance; asking again costs a check of a once-flag.
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* normalizer =
+        icu::Normalizer2::getInstance(nullptr, "nfc", mode, status);
+    return U_SUCCESS(status) ? normalizer : nullptr;
+}
 
 bool isValidUtf8(std::string_view bytes) {
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) return false;
@@ -116,7 +107,7 @@ std::string toUtf8(const icu::UnicodeString& utf16) {
 
 std::string toNfc(std::string_view utf8) {
     if (isAscii(utf8) || !isValidUtf8(utf8)) return std::string(utf8);
-    const icu::Normalizer2* normalizer = nfcNormalizer();
+    const icu::Normalizer2* normalizer = canonicalNormalizer(UNORM2_COMPOSE);
     if (normalizer == nullptr) return std::string(utf8);
     UErrorCode status = U_ZERO_ERROR;
     const icu::StringPiece piece(utf8.data(), static_cast<std::int32_t>(utf8.size()));
@@ -130,7 +121,7 @@ std::string toNfc(std::string_view utf8) {
 
 bool isNfc(std::string_view utf8) {
     if (isAscii(utf8) || !isValidUtf8(utf8)) return true;
-    const icu::Normalizer2* normalizer = nfcNormalizer();
+    const icu::Normalizer2* normalizer = canonicalNormalizer(UNORM2_COMPOSE);
     if (normalizer == nullptr) return true;
     UErrorCode status = U_ZERO_ERROR;
     const bool normalized = normalizer->isNormalizedUTF8(piece(utf8), status);
@@ -146,7 +137,7 @@ bool canonicallyEqual(std::string_view a, std::string_view b) {
 bool canonicallyEqualWellFormed(std::string_view a, std::string_view b) {
     if (a == b) return true;
     if (isAscii(a) && isAscii(b)) return false;
-    const icu::Normalizer2* normalizer = nfcNormalizer();
+    const icu::Normalizer2* normalizer = canonicalNormalizer(UNORM2_COMPOSE);
     if (normalizer == nullptr) return false;  // no data: only byte-equal texts are equal
     // Each text has exactly one NFC form, so two different texts that are both
     // in it are not equivalent. Most names are; checking copies nothing, and

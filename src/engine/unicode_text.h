@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include <unicode/normalizer2.h>
 #include <unicode/umachine.h>
 #include <unicode/unistr.h>
 
@@ -18,6 +19,19 @@ bool isValidUtf8(std::string_view bytes);
 
 // True when every byte is below 0x80. ASCII-only fast paths test this first.
 bool isAscii(std::string_view bytes);
+
+// ASCII-only: the small or capital form of an ASCII letter; any other byte as it is.
+// (In ASCII, full case folding is the small form.)
+constexpr char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+constexpr char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+}
+
+// ICU's canonical normaliser: NFC for UNORM2_COMPOSE, NFD for UNORM2_DECOMPOSE.
+// Null when ICU has no normalisation data.
+const icu::Normalizer2* canonicalNormalizer(UNormalization2Mode mode);
 
 // UTF-8 to UTF-16; each ill-formed sequence becomes U+FFFD.
 icu::UnicodeString toUtf16(std::string_view utf8);

@@ -67,7 +67,9 @@ constexpr std::string_view rawValue(InsertPosition position) {
     return {};
 }
 
-// The identity used by lists and pickers: the raw value itself.
+// The identity used by lists and pickers: the raw value itself. Part of the
+// library's interface for other programs, though the application needs only
+// rawValue.
 constexpr std::string_view id(RenameRule rule) { return rawValue(rule); }
 constexpr std::string_view id(CaseOption option) { return rawValue(option); }
 constexpr std::string_view id(InsertPosition position) { return rawValue(position); }

@@ -59,11 +59,6 @@ StyledLabel::StyledLabel(const QString& text, TextStyle style, QFont::Weight wei
     applyTone();
 }
 
-void StyledLabel::setTone(Tone tone) {
-    tone_ = tone;
-    applyTone();
-}
-
 void StyledLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     switch (event->type()) {

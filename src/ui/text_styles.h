@@ -29,9 +29,6 @@ public:
     StyledLabel(const QString& text, TextStyle style, QFont::Weight weight, Tone tone,
                 QWidget* parent = nullptr);
 
-    void setTone(Tone tone);
-    Tone tone() const { return tone_; }
-
 protected:
     void changeEvent(QEvent* event) override;
 

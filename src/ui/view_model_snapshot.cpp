@@ -25,11 +25,8 @@ void ViewModelSnapshot::scheduleRefresh() {
 void ViewModelSnapshot::refresh() {
     refreshPending_ = false;
     auto preview = std::make_shared<const std::vector<FileItem>>(vm_.previewFiles());
-    std::int64_t changed = 0;
-    for (const FileItem& item : *preview)
-        changed += item.status == FileItem::Status::changed;
+    changedCount_ = vellumix::changedCount(*preview);
     preview_ = std::move(preview);
-    changedCount_ = changed;
     emit refreshed();
 }
 

@@ -37,10 +37,6 @@ public:
     const Preview& preview() const { return preview_; }
     // The number of preview items whose status is changed.
     std::int64_t changedCount() const { return changedCount_; }
-    std::size_t fileCount() const { return preview_->size(); }
-
-    // True while a notification has arrived that no refresh has read yet.
-    bool isRefreshPending() const { return refreshPending_; }
 
     // Reads the view model now and emits refreshed().
     void refresh();

@@ -193,7 +193,10 @@ std::vector<FileItem> RenameViewModel::previewFiles() const {
 }
 
 std::int64_t RenameViewModel::changedCount() const {
-    const std::vector<FileItem> preview = previewFiles();
+    return vellumix::changedCount(previewFiles());
+}
+
+std::int64_t changedCount(const std::vector<FileItem>& preview) {
     return static_cast<std::int64_t>(std::count_if(
         preview.begin(), preview.end(),
         [](const FileItem& item) { return item.status == FileItem::Status::changed; }));

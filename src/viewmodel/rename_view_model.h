@@ -102,4 +102,8 @@ private:
     std::shared_ptr<Observers> observers_;
 };
 
+// The number of items of a preview whose status is changed: the count that
+// RenameViewModel::changedCount() gives for its own preview.
+std::int64_t changedCount(const std::vector<FileItem>& preview);
+
 }  // namespace vellumix

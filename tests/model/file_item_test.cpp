@@ -10,12 +10,10 @@ namespace {
 
 TEST(FileItemTest, NewItemIsPendingWithEmptyNewNameAndFreshId) {
     const FileItem a(FileUrl("/x/report.pdf"));
-    const FileItem b(FileUrl("/x/report.pdf"));
     EXPECT_EQ(a.newName, "");
     EXPECT_EQ(a.status, FileItem::Status::pending);
     EXPECT_EQ(a.currentName(), "report.pdf");
-    EXPECT_NE(a.id, b.id);
-    EXPECT_EQ(a.url, b.url);
+    EXPECT_NE(a.id, FileItem(FileUrl("/x/report.pdf")).id);
 }
 
 TEST(UuidTest, IsRandomVersion4InCanonicalForm) {
@@ -26,8 +24,6 @@ TEST(UuidTest, IsRandomVersion4InCanonicalForm) {
         ASSERT_TRUE(std::regex_match(uuid.toString(), form)) << uuid.toString();
         ASSERT_TRUE(seen.insert(uuid).second) << "repeated " << uuid.toString();
     }
-    const Uuid copy = *seen.begin();
-    EXPECT_EQ(copy, *seen.begin());
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
+
+#include "support/folder_state.h"
 
 namespace vellumix::testing {
 
@@ -53,15 +54,11 @@ FileUrl TempDir::makeDir(std::string_view name) const {
 }
 
 std::string TempDir::read(std::string_view name) const {
-    std::ifstream in(pathOf(name), std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    return readWholeFile(pathOf(name));
 }
 
 bool TempDir::exists(std::string_view name) const {
-    struct stat info {};
-    return ::lstat(pathOf(name).c_str(), &info) == 0;
+    return pathExists(pathOf(name));
 }
 
 std::map<std::string, std::string> TempDir::contents() const {

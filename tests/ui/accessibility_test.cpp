@@ -1,10 +1,8 @@
 // The window for keyboard and screen-reader users: every control is named and
 // described, the Tab key walks the rule panel, the toolbar row and the table in
-// that order, the list can be edited from the keyboard alone, focus is visible,
-// and the table tells assistive technology what its badges show.
+// that order, the list can be edited from the keyboard alone, and focus is visible.
 #include <algorithm>
 
-#include "ui/about_dialog.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -25,43 +23,20 @@ QString focusedName() {
 
 // The controls that Tab (or Shift+Tab) visits from the focused one, until it
 // comes back or after 20 steps.
-QStringList walk(Qt::Key key) {
-    const QString start = focusedName();
-    QStringList visited{start};
-    for (int step = 0; step < 20; ++step) {
+QString walk(Qt::Key key) {
+    QStringList visited{focusedName()};
+    for (int step = 0; step < 20 && (step == 0 || visited.back() != visited.front()); ++step) {
         QTest::keyClick(QApplication::focusWidget(), key);
         visited << focusedName();
-        if (visited.back() == start) break;
     }
-    return visited;
+    return visited.join(u' ');
 }
 
-// Every control of the kinds a user operates, hidden ones included; the text
-// fields inside spin boxes and pickers belong to those.
-QList<QWidget*> controlsOf(QWidget* root) {
-    QList<QWidget*> controls;
-    for (QWidget* widget : root->findChildren<QWidget*>()) {
-        const bool inner = qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) ||
-                           qobject_cast<QComboBox*>(widget->parentWidget());
-        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
-            qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QTableView*>(widget) ||
-            (qobject_cast<QLineEdit*>(widget) && !inner))
-            controls << widget;
-    }
-    return controls;
-}
-
-QString accessibleText(QObject* object, QAccessible::Text kind) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-    return face ? face->text(kind) : QString();
-}
-
-// The listed items: name and identity.
-QStringList itemsOf(const TestWindow& w) {
-    QStringList items;
+QStringList namesOf(const TestWindow& w) {
+    QStringList names;
     for (const FileItem& item : w.vm().files())
-        items << QString::fromStdString(item.currentName() + " " + item.id.toString());
-    return items;
+        names << QString::fromStdString(item.currentName());
+    return names;
 }
 
 }  // namespace
@@ -70,173 +45,96 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Files A_One.txt and B_Two.txt under `rule` with the prefix `prefix` and
-    // the find text "a"; no rule: an empty list, as at start.
-    void tabWalksRulePanelToolbarAndTable_data() {
-        QTest::addColumn<int>("rule");
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<QString>("expected");
-        const QString bar = " addFilesButton addFolderButton clearButton renameButton previewTable";
-        const auto row = [&](RenameRule rule, const QString& editors) {
-            QTest::addRow("%s", rawValue(rule).data()) << int(rule) << "x_" << editors + bar;
-        };
-        QTest::addRow("empty list: no Clear, no rename button, no table")
-            << -1 << ""
-            << "rulePicker prefixField addFilesButton addFolderButton";
-        row(RenameRule::addPrefix, "rulePicker prefixField");
-        row(RenameRule::addSuffix, "rulePicker suffixField");
-        row(RenameRule::replace, "rulePicker findField replaceField caseSensitiveCheck");
-        row(RenameRule::regexReplace, "rulePicker findField replaceField caseSensitiveCheck");
-        row(RenameRule::caseChange, "rulePicker casePicker");
-        row(RenameRule::addNumber,
-            "rulePicker numberPositionPicker numberSeparatorField numberStartStepper "
-            "numberStepStepper numberPaddingStepper");
-        row(RenameRule::addDate,
-            "rulePicker datePositionPicker dateSeparatorField dateFormatField");
-        row(RenameRule::removeChars, "rulePicker removeFromStepper removeCountStepper");
-        row(RenameRule::cleanUp, "rulePicker");  // no control at all
-        QTest::addRow("nothing to rename: the disabled button is passed over")
-            << int(RenameRule::addPrefix) << ""
-            << "rulePicker prefixField addFilesButton addFolderButton clearButton previewTable";
-    }
-
+    // Forwards, and back the same way with Shift+Tab: at start (an empty
+    // list), then with two files under some rules.
     void tabWalksRulePanelToolbarAndTable() {
-        QFETCH(int, rule);
-        QFETCH(QString, prefix);
-        QFETCH(QString, expected);
         TestWindow w;
-        if (rule >= 0) {
-            w.add({"A_One.txt", "B_Two.txt"});
-            w.configure([&](RenameConfig& c) {
-                c.rule = RenameRule(rule);
-                c.text = prefix.toStdString();
-                c.findText = "a";
-            });
+        const QString bar = " addFilesButton addFolderButton clearButton renameButton previewTable";
+        const std::tuple<RenameRule, const char*, QString> cases[] = {
+            {RenameRule::addPrefix, "", "rulePicker prefixField addFilesButton addFolderButton"},
+            {RenameRule::addSuffix, "x_", "rulePicker suffixField" + bar},
+            {RenameRule::replace, "x_",
+             "rulePicker findField replaceField caseSensitiveCheck" + bar},
+            {RenameRule::addDate, "x_",
+             "rulePicker datePositionPicker dateSeparatorField dateFormatField" + bar},
+            {RenameRule::cleanUp, "x_", "rulePicker" + bar},  // no control of its own
+            // Nothing to rename: the disabled button is passed over.
+            {RenameRule::addPrefix, "",
+             "rulePicker prefixField addFilesButton addFolderButton clearButton previewTable"},
+        };
+        for (const auto& [rule, prefix, expected] : cases) {
+            if (w.vm().files().empty() && !QString(prefix).isEmpty())
+                w.add({"A_One.txt", "B_Two.txt"});
+            RenameConfig config = w.vm().config();
+            config.rule = rule;
+            config.text = prefix;
+            config.findText = "a";
+            w.configure([&config](RenameConfig& c) { c = config; });
+            w.find<QComboBox>("rulePicker")->setFocus();
+            QStringList forwards = (expected + " rulePicker").split(u' ');
+            QCOMPARE(walk(Qt::Key_Tab), forwards.join(u' '));
+            std::reverse(forwards.begin(), forwards.end());
+            QCOMPARE(walk(Qt::Key_Backtab), forwards.join(u' '));
         }
-        w.find<QComboBox>("rulePicker")->setFocus();
-        QStringList forwards = (expected + " rulePicker").split(u' ');
-        QCOMPARE(walk(Qt::Key_Tab).join(u' '), forwards.join(u' '));
-        // Shift+Tab goes the same way back.
-        std::reverse(forwards.begin(), forwards.end());
-        QCOMPARE(walk(Qt::Key_Backtab).join(u' '), forwards.join(u' '));
     }
 
+    // Every control the keyboard reaches (a spin box or picker with the text
+    // field inside it) is named and described; the badges read as one piece,
+    // the rename button by its title, and it shows where the keyboard is.
     void everyControlIsNamedAndDescribed() {
         TestWindow w({"a.txt"});
         w.configure([](RenameConfig& c) { c.text = "x_"; });
-        const QList<QWidget*> controls = controlsOf(&w.view());
-        QVERIFY(controls.size() >= 21);
-        for (QWidget* control : controls) {
-            const QByteArray what = QByteArray(control->metaObject()->className()) + " " +
-                                    control->objectName().toUtf8();
-            QVERIFY2(!control->accessibleName().isEmpty(), what.constData());
-            QVERIFY2(!control->accessibleDescription().isEmpty(), what.constData());
+        int controls = 0;
+        for (QWidget* widget : w.view().findChildren<QWidget*>()) {
+            QWidget* parent = widget->parentWidget();
+            if (widget->focusPolicy() == Qt::NoFocus || qobject_cast<QAbstractSpinBox*>(parent) ||
+                qobject_cast<QComboBox*>(parent))
+                continue;
+            ++controls;
+            const QByteArray what = widget->objectName().toUtf8();
+            QVERIFY2(!widget->accessibleName().isEmpty(), what.constData());
+            QVERIFY2(!widget->accessibleDescription().isEmpty(), what.constData());
         }
-
-        // What a screen reader reads for the badges (as one piece), the drop
-        // zone, the rename button (its title) and a field (its label).
+        QVERIFY(controls >= 21);
         QStringList read;
-        const QList<QObject*> parts{w.view().totalBadge(), w.view().toRenameBadge(),
-                                    w.view().fileList()->dropZone(), w.view().renameButton(),
-                                    w.find("prefixField")};
-        for (QObject* part : parts)
-            read << accessibleText(part, QAccessible::Name);
-        QCOMPARE(read, (QStringList{"1 total", "1 to rename", "Drop files or folders here",
-                                    "Rename 1 File(s)", "Prefix"}));
-        QCOMPARE(accessibleText(w.view().fileList()->dropZone(), QAccessible::Description),
-                 QStringLiteral("or use the Add Files / Add Folder buttons"));
-        w.window.showAbout();
-        QLabel* link = w.window.aboutDialog()->linkLabel();
-        QVERIFY(link->accessibleName().contains(QStringLiteral("vellumix.org")));
-        QVERIFY(!link->accessibleDescription().isEmpty());
+        for (QObject* part : QList<QObject*>{w.view().totalBadge(), w.view().toRenameBadge(),
+                                             w.view().renameButton()})
+            read << QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name);
+        QCOMPARE(read, (QStringList{"1 total", "1 to rename", "Rename 1 File(s)"}));
+        QPushButton* rename = w.view().renameButton();
+        const QImage unfocused = rename->grab().toImage();
+        rename->setFocus();
+        settle();
+        QVERIFY(rename->grab().toImage() != unfocused);
     }
 
-    // The table's cells read as they look: names, "no new name" for the dash,
-    // and the status in words although a badge draws it.
-    void tableCellsSpeakTheirContent() {
-        TestWindow w({"abc", "keep.txt"});
-        w.configure([](RenameConfig& c) {
-            c.rule = RenameRule::replace;
-            c.findText = "abc";
-        });
-        QTableView* table = w.view().fileList()->table();
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(table);
-        QVERIFY(face && face->tableInterface());
-        QStringList cells;
-        for (int row = 0; row < 2; ++row) {
-            for (int column = 0; column < 3; ++column) {
-                QAccessibleInterface* cell = face->tableInterface()->cellAt(row, column);
-                cells << (cell ? cell->text(QAccessible::Name) : QStringLiteral("(no cell)"));
-            }
-        }
-        QCOMPARE(cells,
-                 (QStringList{"abc", "no new name", "Renamed", "keep.txt", "keep.txt", "Same"}));
-        QCOMPARE(accessibleText(table, QAccessible::Name), QStringLiteral("Files"));
-    }
-
-    // Tab into the table selects its first row; Down moves on; Delete or
-    // Backspace removes the selected rows in one edit, the others keep their
-    // identity; Clear hands the focus on to "Add Files".
+    // Tab into the table selects its first row; Delete or Backspace removes
+    // the selected rows in one edit; Clear hands the focus on to "Add Files".
     void listIsEditedFromTheKeyboard() {
-        TestWindow w({"a.txt", "b.txt", "c.txt"});
+        TestWindow w({"a.txt", "b.txt", "c.txt", "d.txt"});
         QTableView* table = w.view().fileList()->table();
-        const QStringList before = itemsOf(w);
         w.view().clearButton()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // rename button is disabled
         QCOMPARE(QApplication::focusWidget(), table);
         QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
         QTest::keyClick(table, Qt::Key_Down);
-        int notifications = w.notifications;
+        const int notifications = w.notifications;
         QTest::keyClick(table, Qt::Key_Delete);
         QCOMPARE(w.notifications, notifications + 1);
         settle();
-        QCOMPARE(itemsOf(w), (QStringList{before[0], before[2]}));
-        QCOMPARE(table->model()->rowCount(), 2);
-
-        table->clearSelection();
-        notifications = w.notifications;
-        QTest::keyClick(table, Qt::Key_Delete);
-        QCOMPARE(w.notifications, notifications);
-
-        w.add({"d.txt"});
+        QCOMPARE(namesOf(w), (QStringList{"a.txt", "c.txt", "d.txt"}));
         table->selectRow(0);
         table->selectionModel()->select(table->model()->index(2, 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QTest::keyClick(table, Qt::Key_Backspace);
-        QCOMPARE(w.notifications, notifications + 2);  // the add, then one removal
-        QCOMPARE(itemsOf(w), QStringList{before[2]});
+        QCOMPARE(w.notifications, notifications + 2);  // one edit each
+        QCOMPARE(namesOf(w), QStringList{"c.txt"});
 
-        w.view().clearButton()->setFocus();
         QTest::keyClick(w.view().clearButton(), Qt::Key_Space);
         settle();
         QVERIFY(w.vm().files().empty());
         QCOMPARE(QApplication::focusWidget(), w.view().addFilesButton());
-        // The empty table under the drop zone takes no focus.
-        QCOMPARE(table->focusPolicy(), Qt::NoFocus);
-    }
-
-    // Controls that draw themselves show where the keyboard is.
-    void focusIsVisible() {
-        TestWindow w({"a.txt", "b.txt"});
-        w.configure([](RenameConfig& c) { c.text = "x_"; });
-        QPushButton* rename = w.view().renameButton();
-        w.view().addFilesButton()->setFocus();
-        settle();
-        const QImage unfocused = rename->grab().toImage();
-        rename->setFocus();
-        settle();
-        QVERIFY(rename->grab().toImage() != unfocused);
-
-        // The table's current row, selected or not, is framed while the table has the focus.
-        QTableView* table = w.view().fileList()->table();
-        table->setCurrentIndex(table->model()->index(1, 0));
-        table->clearSelection();
-        w.view().addFilesButton()->setFocus();
-        settle();
-        const QImage before = table->viewport()->grab().toImage();
-        table->setFocus(Qt::OtherFocusReason);
-        settle();
-        QVERIFY(table->viewport()->grab().toImage() != before);
+        QCOMPARE(table->focusPolicy(), Qt::NoFocus);  // the empty table under the drop zone
     }
 };
 

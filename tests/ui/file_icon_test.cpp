@@ -1,6 +1,5 @@
 // The file list's icon choice: a pure function of the file's extension.
 #include <QTest>
-#include <set>
 #include <string>
 
 #include "model/file_url.h"
@@ -20,15 +19,12 @@ private slots:
         // Listed extensions, matched after lower-casing; only the last one counts.
         QTest::addRow("PHOTO.PNG") << "photo";
         QTest::addRow("clip.AVI") << "film";
-        QTest::addRow("song.m4a") << "music.note";
+        QTest::addRow("caf\xE9.m4a") << "music.note";  // a name that is not UTF-8
         QTest::addRow("report.pdf") << "doc.richtext";
         QTest::addRow("backup.tar.gz") << "archivebox";
-        QTest::addRow("main.py") << code;
         QTest::addRow("Main.C") << code;
         // The generic document: other extensions, unlisted variants, no extension.
-        QTest::addRow("notes.txt") << "doc";
         QTest::addRow("image.tif") << "doc";
-        QTest::addRow("README") << "doc";
         QTest::addRow(".png") << "doc";  // a hidden name has no extension
         QTest::addRow("photo.") << "doc";
     }
@@ -37,24 +33,6 @@ private slots:
         QFETCH(QString, symbol);
         const std::string path = std::string("/f/") + QTest::currentDataTag();
         QCOMPARE(QString::fromUtf8(fileIcon(FileUrl(path)).data()), symbol);
-    }
-
-    void nameThatIsNotUtf8() {
-        QCOMPARE(QString::fromUtf8(fileIcon(FileUrl("/f/caf\xE9.mp3")).data()),
-                 QStringLiteral("music.note"));
-    }
-
-    // Each extension stands in one row only, in lower case, so the row order
-    // never decides an icon.
-    void noExtensionInTwoRows() {
-        std::set<std::string_view> seen;
-        for (const auto& row : vellumix::ui::detail::kFileIconTable) {
-            for (std::string_view extension : row.extensions) {
-                QVERIFY2(seen.insert(extension).second, extension.data());
-                for (char c : extension)
-                    QVERIFY2(!(c >= 'A' && c <= 'Z'), extension.data());
-            }
-        }
     }
 };
 

@@ -1,7 +1,6 @@
 // Shared by the UI tests: a main() that prepares the environment, real files in
 // a fresh temporary folder, the application's window over them, and helpers
-// that drive widgets like a user. Brings in the window's parts and the widgets
-// they are made of, which most tests reach.
+// that drive widgets like a user.
 #pragma once
 
 #include <QtTest>
@@ -28,17 +27,27 @@
 
 namespace vellumix::ui::testing {
 
-// The offscreen platform unless the caller chose one, and a private runtime
-// folder (0700, as Qt wants it) so that no warning clutters the output.
+// The offscreen platform unless the caller chose one; a private runtime folder
+// (0700, as Qt wants it) so that no warning clutters the output; and private
+// configuration, data and cache folders, so that what Qt saves (the file
+// dialog's state, for one) never reaches the user's own.
 class TestEnvironment {
 public:
     TestEnvironment() {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (runtime_.isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
+        if (!home_.isValid()) qFatal("no temporary folder");
+        for (const char* name :
+             {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+            const QString folder = home_.filePath(QLatin1String(name));
+            QDir().mkpath(folder);
+            QFile::setPermissions(
+                folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv(name, QFile::encodeName(folder));
+        }
     }
 
 private:
-    QTemporaryDir runtime_;
+    QTemporaryDir home_;
 };
 
 // Lets the window take in what the view model announced: views refresh once
@@ -60,9 +69,6 @@ inline void typeText(QWidget* field, const QString& text) {
 // A fresh temporary folder with real files, removed at the end of the test.
 class Sandbox {
 public:
-    Sandbox() = default;
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
     // Removes the folder by its bytes first: QTemporaryDir, which goes by
     // decoded names, cannot remove a name that is not valid UTF-8.
     ~Sandbox() {
@@ -70,9 +76,8 @@ public:
         if (dir_.isValid()) std::filesystem::remove_all(root(), ignored);
     }
 
-    // The folder's absolute path, as bytes.
+    // Absolute paths, as bytes: of the folder, and of `name` inside it.
     std::string root() const { return QFile::encodeName(dir_.path()).toStdString(); }
-    // The absolute path (as bytes) of `name` inside the folder.
     std::string path(const std::string& name) const { return root() + "/" + name; }
     // Creates the file `name` (bytes, any encoding), and the folders it goes
     // in; returns its path.
@@ -81,12 +86,6 @@ public:
         std::filesystem::create_directories(std::filesystem::path(file).parent_path());
         std::ofstream(file, std::ios::binary) << contents;
         return file;
-    }
-    // Creates the folder `name`; returns its path without a trailing "/".
-    std::string makeDir(const std::string& name) const {
-        const std::string folder = path(name);
-        std::filesystem::create_directories(folder);
-        return folder;
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(path(name)); }
 

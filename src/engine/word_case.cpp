@@ -16,14 +16,6 @@ namespace vellumix {
 namespace detail {
 namespace {
 
-// ASCII-only.
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-char asciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
-}
-
 // Appends `word` to `out` with its first user-perceived character, which ends
 // at byte `firstEnd`, upper-cased and the rest lower-cased.
 void appendCapitalised(std::string& out, std::string_view word, std::size_t firstEnd) {

@@ -1,4 +1,5 @@
-// Preview of a whole list and the batch rename on disk.
+// RenameEngine: one name, the preview of a whole list, and the batch rename on
+// disk. (applyCase, the case styles, is in word_case.cpp.)
 
 #include <algorithm>
 #include <chrono>
@@ -69,6 +70,16 @@ void previewRange(const detail::NameComputer& computer, const std::vector<FileIt
 }
 
 }  // namespace
+
+std::string RenameEngine::compute(const RenameConfig& config, const FileItem& file,
+                                  std::int64_t index) {
+    return compute(config, file, index, std::chrono::system_clock::now());
+}
+
+std::string RenameEngine::compute(const RenameConfig& config, const FileItem& file,
+                                  std::int64_t index, std::chrono::system_clock::time_point now) {
+    return detail::NameComputer(config, now).nameFor(file.currentName(), index);
+}
 
 std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
                                             const RenameConfig& config) {

@@ -122,15 +122,4 @@ std::string NameComputer::nameFor(std::string_view currentName, std::int64_t ind
 }
 
 }  // namespace detail
-
-std::string RenameEngine::compute(const RenameConfig& config, const FileItem& file,
-                                  std::int64_t index) {
-    return compute(config, file, index, std::chrono::system_clock::now());
-}
-
-std::string RenameEngine::compute(const RenameConfig& config, const FileItem& file,
-                                  std::int64_t index, std::chrono::system_clock::time_point now) {
-    return detail::NameComputer(config, now).nameFor(file.currentName(), index);
-}
-
 }  // namespace vellumix
