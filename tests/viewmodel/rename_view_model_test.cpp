@@ -8,7 +8,6 @@
 
 #include <map>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,36 +29,16 @@ std::vector<FileUrl> urls(const std::vector<std::string>& paths) {
 }
 
 // What an observer sees of the view model at each notification.
-struct Seen {
-    std::vector<std::string> files;
-    std::string alertMessage;
-    bool showAlert;
-    bool isProcessing;
-    friend bool operator==(const Seen&, const Seen&) = default;
-    friend void PrintTo(const Seen& s, std::ostream* out) {
-        *out << "{files " << ::testing::PrintToString(s.files) << ", alert \"" << s.alertMessage
-             << "\", show " << s.showAlert << ", processing " << s.isProcessing << "}";
-    }
-};
-
-class Recorder {
-public:
+struct Recorder {
     explicit Recorder(RenameViewModel& model)
-        : model_(model), subscription_(model.onWillChange([this] { record(); })) {}
-    const std::vector<Seen>& seen() const { return seen_; }
-    std::size_t count() const { return seen_.size(); }
-
-private:
-    void record() {
-        seen_.push_back({pathsOf(model_.files()), model_.alertMessage(), model_.showAlert(),
-                         model_.isProcessing()});
-    }
-    RenameViewModel& model_;
-    std::vector<Seen> seen_;
-    Subscription subscription_;
+        : subscription(model.onWillChange([this, &model] {
+              seen.push_back(std::to_string(model.files().size()) + " files, '" +
+                             model.alertMessage() + "', show " + std::to_string(model.showAlert()) +
+                             ", processing " + std::to_string(model.isProcessing()));
+          })) {}
+    std::vector<std::string> seen;
+    Subscription subscription;
 };
-
-// --- State and derived values -------------------------------------------
 
 TEST(ViewModelStateTest, PreviewFollowsFilesAndConfig) {
     RenameViewModel model;
@@ -75,13 +54,7 @@ TEST(ViewModelStateTest, PreviewFollowsFilesAndConfig) {
     EXPECT_EQ(preview[1].newName, "xb.txt");
     EXPECT_EQ(model.changedCount(), 2);
     EXPECT_EQ(model.files()[0].status, FileItem::Status::pending);  // the list stays pending
-
-    model.setFiles({});
-    EXPECT_TRUE(model.previewFiles().empty());
-    EXPECT_EQ(model.changedCount(), 0);
 }
-
-// --- Change notification ----------------------------------------------------
 
 TEST(ViewModelNotificationTest, EveryWriteNotifiesOnceBeforeTheValueIsStored) {
     RenameViewModel model;
@@ -92,11 +65,11 @@ TEST(ViewModelNotificationTest, EveryWriteNotifiesOnceBeforeTheValueIsStored) {
     model.setAlertMessage("hello");
     model.setFiles({FileItem(FileUrl("/d/a.txt"))});
     model.setConfig(RenameConfig{});
-    const std::vector<Seen> expected = {
-        {{}, "", false, false}, {{}, "", false, false},    {{}, "", true, false},
-        {{}, "", true, true},   {{}, "hello", true, true}, {{"/d/a.txt"}, "hello", true, true},
-    };
-    EXPECT_EQ(recorder.seen(), expected);
+    const std::vector<std::string> expected = {
+        "0 files, '', show 0, processing 0",      "0 files, '', show 0, processing 0",
+        "0 files, '', show 1, processing 0",      "0 files, '', show 1, processing 1",
+        "0 files, 'hello', show 1, processing 1", "1 files, 'hello', show 1, processing 1"};
+    EXPECT_EQ(recorder.seen, expected);
 }
 
 TEST(ViewModelNotificationTest, OperationsNotifyAsDocumented) {
@@ -119,17 +92,17 @@ TEST(ViewModelNotificationTest, OperationsNotifyAsDocumented) {
         {"removeFiles with nothing", [](auto& m, auto&) { m.removeFiles({}); }, 1},
         {"clear", [](auto& m, auto&) { m.setFiles({}); }, 1},
         {"config edit", [](auto& m, auto&) { m.setConfig(m.config()); }, 1},
-        {"applyRename", [](auto& m, auto&) { m.applyRename(); }, 5},
     };
     // clang-format on
     for (const Case& c : cases) {
         RenameViewModel model;
         Recorder recorder(model);
         c.run(model, dir);
-        EXPECT_EQ(recorder.count(), c.notifications) << c.name;
+        EXPECT_EQ(recorder.seen.size(), c.notifications) << c.name;
     }
 }
 
+// A subscription ends with its handle, also a moved one, and outlives its view model.
 TEST(ViewModelNotificationTest, SubscriptionEndsWithItsHandle) {
     RenameViewModel model;
     int calls = 0;
@@ -138,22 +111,17 @@ TEST(ViewModelNotificationTest, SubscriptionEndsWithItsHandle) {
         Subscription scoped = model.onWillChange([&] { calls += 10; });
         model.setShowAlert(true);
     }
-    EXPECT_EQ(calls, 11);
-    model.setShowAlert(true);
-    EXPECT_EQ(calls, 12);
-
     Subscription moved = std::move(first);
     model.setShowAlert(true);
-    EXPECT_EQ(calls, 13);
+    EXPECT_EQ(calls, 12);
     moved.reset();
     model.setShowAlert(true);
-    EXPECT_EQ(calls, 13);
     {
         RenameViewModel shortLived;
         moved = shortLived.onWillChange([&] { ++calls; });
     }
-    moved.reset();  // the view model is gone: nothing to do, nothing breaks
-    EXPECT_EQ(calls, 13);
+    moved.reset();
+    EXPECT_EQ(calls, 12);
 }
 
 TEST(ViewModelNotificationTest, ObserversMayUnsubscribeDuringANotification) {
@@ -179,8 +147,6 @@ TEST(ViewModelNotificationTest, ObserversMayUnsubscribeDuringANotification) {
     model.setShowAlert(true);
     EXPECT_EQ(calls, (std::vector<std::string>{"self", "killer", "killer"}));
 }
-
-// --- Adding files -----------------------------------------------------------
 
 TEST(AddFilesTest, OrderOfTheNewItems) {
     struct Case {
@@ -210,10 +176,6 @@ TEST(AddFilesTest, OrderOfTheNewItems) {
         RenameViewModel model;
         model.addFiles(urls(c.given));
         EXPECT_EQ(pathsOf(model.files()), c.added) << c.name;
-        for (const auto& item : model.files()) {
-            EXPECT_EQ(item.status, FileItem::Status::pending) << c.name;
-            EXPECT_EQ(item.newName, "") << c.name;
-        }
     }
 }
 
@@ -226,7 +188,6 @@ TEST(AddFilesTest, ListedUrlsAreSkippedAndNewOnesGoBehind) {
     EXPECT_EQ(pathsOf(model.files()),
               (std::vector<std::string>{"/d/z.txt", "/d/a.txt", "/d/z.txt/", "/D/z.txt"}));
     EXPECT_EQ(model.files()[0].id, zId);
-    EXPECT_EQ(model.files()[0].status, FileItem::Status::pending);
 }
 
 // What counts as listed follows every kind of edit of the list.
@@ -285,7 +246,7 @@ TEST(AddFolderTest, UnlistablePathsChangeNothing) {
             RenameViewModel model;
             Recorder recorder(model);
             model.addFolder(FileUrl(path));
-            report += std::to_string(recorder.count()) + std::to_string(model.files().size()) +
+            report += std::to_string(recorder.seen.size()) + std::to_string(model.files().size()) +
                       (listVisibleFiles(FileUrl(path)).has_value() ? "y " : "n ");
         }
         return report;
@@ -294,21 +255,17 @@ TEST(AddFolderTest, UnlistablePathsChangeNothing) {
     EXPECT_EQ(child.output, "00n 00n 00n 00n 00n ");
 }
 
-// --- Removing files ---------------------------------------------------------
-
 TEST(RemoveFilesTest, RemovesThePositionsGivenInOneEdit) {
     RenameViewModel model;
     model.addFiles(urls({"/d/a", "/d/b", "/d/c", "/d/d", "/d/e"}));
     const Uuid dId = model.files()[3].id;
     Recorder recorder(model);
     model.removeFiles({4, 1, 1, 99, 0});
-    EXPECT_EQ(recorder.count(), 1u);
-    EXPECT_EQ(recorder.seen()[0].files.size(), 5u);
+    EXPECT_EQ(recorder.seen.size(), 1u);
+    EXPECT_TRUE(recorder.seen[0].starts_with("5 files"));  // told before the edit
     EXPECT_EQ(pathsOf(model.files()), (std::vector<std::string>{"/d/c", "/d/d"}));
     EXPECT_EQ(model.files()[1].id, dId);
 }
-
-// --- Applying the rename ----------------------------------------------------
 
 // Moved items take their new URLs; failed ones, and one the rule leaves
 // unchanged (a name that is not UTF-8), keep theirs. All get new ids.
@@ -320,7 +277,16 @@ TEST(ApplyRenameTest, RebuildsTheListFromTheOutcome) {
                     dir.write("d\xFF", "D")});
     model.setConfig(prefixConfig("x"));
     const auto before = model.files();
+    Recorder recorder(model);
     model.applyRename();
+    const std::string result =
+        "\u2705 2 renamed.\n\u274C 1 error(s):\n\u2022 b.txt: \u201Cxb.txt\u201D already exists.";
+    // Processing while the files move, then the new list, the result and the alert.
+    EXPECT_EQ(recorder.seen,
+              (std::vector<std::string>{
+                  "4 files, '', show 0, processing 0", "4 files, '', show 0, processing 1",
+                  "4 files, '', show 0, processing 0", "4 files, '', show 0, processing 0",
+                  "4 files, '" + result + "', show 0, processing 0"}));
 
     EXPECT_EQ(pathsOf(model.files()),
               (std::vector<std::string>{dir.pathOf("xa.txt"), dir.pathOf("b.txt"),
@@ -330,9 +296,7 @@ TEST(ApplyRenameTest, RebuildsTheListFromTheOutcome) {
         EXPECT_EQ(model.files()[i].status, FileItem::Status::pending) << i;
         EXPECT_EQ(model.files()[i].newName, "") << i;
     }
-    EXPECT_EQ(
-        model.alertMessage(),
-        "\u2705 2 renamed.\n\u274C 1 error(s):\n\u2022 b.txt: \u201Cxb.txt\u201D already exists.");
+    EXPECT_EQ(model.alertMessage(), result);
     EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{{"xa.txt", "A"},
                                                                   {"b.txt", "B"},
                                                                   {"xb.txt", "already here"},
