@@ -1,7 +1,5 @@
-// Light and dark, and symbols: the desktop's colour scheme is recognised and
-// followed, the colours the window derives from the palette keep their text
-// readable on light and dark palettes, and every symbol has an icon, drawn in
-// the colour asked for and with pictures for 2x screens.
+// Light and dark, and symbols: the desktop's colour scheme is followed, derived
+// colours stay readable, and symbols are drawn in the colour asked for.
 #include "ui/appearance.h"
 #include "ui/palette_colors.h"
 #include "ui/preview_delegates.h"
@@ -131,15 +129,13 @@ private slots:
         QCOMPARE(qRound(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
     }
 
-    // Also without a usable icon theme, every symbol has an icon.
+    // Also without a usable icon theme a symbol has an icon (an unknown one
+    // the generic file's).
     void everySymbolHasAnIcon() {
         const QString before = QIcon::themeName();
         for (const QString& theme : {before, QStringLiteral("no-such-theme")}) {
             QIcon::setThemeName(theme);
-            for (const char* symbol :
-                 {"plus.circle", "folder.badge.plus", "trash", "checkmark.circle.fill",
-                  "arrow.down.doc.fill", "photo", "film", "music.note", "doc.richtext",
-                  "archivebox", "chevron.left.forwardslash.chevron.right", "doc"})
+            for (const char* symbol : {"plus.circle", "photo", "no.such.symbol"})
                 QVERIFY2(!tintedSymbolIcon(symbol, Qt::red).pixmap(16, 16).isNull(), symbol);
         }
         QIcon::setThemeName(before);

@@ -1,8 +1,6 @@
-// The application's window: which controls show in each state of the view
-// model, the statistics and the rename button, Clear, the open dialogs, a full
-// rename with its result alert, results of any length, long names' tooltips,
-// the side column's width, the menus with Ctrl+Q, the minimum size and the
-// About window.
+// The application's window: the controls in each state of the view model,
+// Clear, the open dialogs, the result alert, long names' tooltips, the side
+// column's width, the menus with Ctrl+Q, the minimum size and About.
 #include "ui/about_dialog.h"
 #include "ui_test_support.h"
 
@@ -67,10 +65,6 @@ private slots:
             << QStringList{"b.txt"}
             << "Add Files, Add Folder, Clear, (Rename 0 File(s)), "
                "1 total, 0 to rename, 1 unchanged, table";
-        QTest::addRow("one file changes: still File(s)")
-            << QStringList{"a.txt"}
-            << "Add Files, Add Folder, Clear, Rename 1 File(s), "
-               "1 total, 1 to rename, 0 unchanged, table";
     }
 
     void controlsFollowTheState() {
@@ -88,52 +82,12 @@ private slots:
         QCOMPARE(shown(w.view()), expected);
     }
 
-    void clearEmptiesTheListAndKeepsTheRule() {
-        TestWindow w({"a.txt", "b.txt"});
-        w.configure([](RenameConfig& c) { c.text = "keep_"; });
-        const int before = w.notifications;
-        QTest::mouseClick(w.view().clearButton(), Qt::LeftButton);
-        QCOMPARE(w.notifications, before + 1);
-        settle();
-        QCOMPARE(shown(w.view()), QStringLiteral("Add Files, Add Folder, drop zone"));
-        QCOMPARE(w.find<QLineEdit>("prefixField")->text(), QStringLiteral("keep_"));
-        QVERIFY(w.files.exists("a.txt"));
-    }
-
-    // The counts above, the failures in the list below, and OK closes it.
-    void renameShowsTheResultUntilOk() {
-        TestWindow w({"a.txt", "b.txt"});
-        w.files.write("new_b.txt");
-        QTest::keyClicks(w.find<QLineEdit>("prefixField"), "new_");
-        settle();
-        QTest::mouseClick(w.view().renameButton(), Qt::LeftButton);
-        settle();
-        QVERIFY(w.files.exists("new_a.txt"));
-        QVERIFY(w.files.exists("b.txt"));
-
-        ResultAlert* alert = w.view().resultAlert();
-        QVERIFY(alert && alert->isVisible());
-        QCOMPARE(alert->windowTitle(), QStringLiteral("Result"));
-        QCOMPARE(alert->summary()->text(), QStringLiteral("\u2705 1 renamed.\n\u274C 1 error(s):"));
-        QCOMPARE(alert->details()->toPlainText(),
-                 QStringLiteral("\u2022 b.txt: \u201Cnew_b.txt\u201D already exists."));
-        QCOMPARE(alert->text().toStdString(), w.vm().alertMessage());
-        QCOMPARE(alert->okButton()->text(), QStringLiteral("OK"));
-        QTest::mouseClick(alert->okButton(), Qt::LeftButton);
-        settle();
-        QVERIFY(!w.vm().showAlert());
-        QVERIFY(!w.view().resultAlert());
-        // The rule still applies to the new names.
-        QVERIFY(shown(w.view()).contains(QStringLiteral("2 total, 2 to rename")));
-    }
-
     // Any number of failures, long names among them: the whole text, the list
     // scrolling and wrapping within the screen; OK, Return and Escape close it.
     void resultOfAnyLengthFitsOnScreen_data() {
         QTest::addColumn<int>("failures");
         QTest::addColumn<int>("key");  // 0: a click on OK
-        QTest::addRow("1, OK") << 1 << 0;
-        QTest::addRow("14, Return") << 14 << int(Qt::Key_Return);
+        QTest::addRow("1, Return") << 1 << int(Qt::Key_Return);
         QTest::addRow("2,000, Escape") << 2000 << int(Qt::Key_Escape);
         QTest::addRow("100,000, OK") << 100000 << 0;
     }
@@ -172,19 +126,18 @@ private slots:
     // A long name's tooltip is set in lines that fit well within the screen,
     // and together they read the whole path, markup-like text included.
     void tooltipsOfLongNamesWrap() {
-        TestWindow w({"<b>" + std::string(120, 'a') + " " + std::string(120, 'b') + ".jpg"});
-        const PreviewTableModel& model = *w.view().fileList()->model();
-        const QString tip = model.data(model.index(0, 0), Qt::ToolTipRole).toString();
-        QVERIFY(Qt::mightBeRichText(tip));
+        const QString path = "/f/<b>" + QString(120, 'a') + " " + QString(120, 'b') + ".jpg";
+        PreviewTableModel model;
+        model.setItems(std::make_shared<const std::vector<FileItem>>(
+            std::vector{FileItem(FileUrl(path.toStdString()))}));
         QTextDocument document;
-        document.setHtml(tip);
+        document.setHtml(model.index(0, 0).data(Qt::ToolTipRole).toString());
         const QStringList lines = document.toPlainText().split(QLatin1Char('\n'));
         QVERIFY(lines.size() >= 4);
-        QCOMPARE(lines.join(QString()), QFile::decodeName(w.vm().files()[0].url.path().c_str()));
-        const QFontMetrics metrics(QToolTip::font());
+        QCOMPARE(lines.join(QString()), path);
+        const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
         for (const QString& line : lines)
-            QVERIFY(metrics.horizontalAdvance(line) <=
-                    w.window.screen()->availableGeometry().width() / 2);
+            QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line) <= screenWidth / 2);
     }
 
     void cancelledDialogsChangeNothing() {
@@ -231,8 +184,7 @@ private slots:
         TestWindow w;
         w.window.resize(400, 300);
         settle();
-        QVERIFY(w.view().width() >= 960);
-        QVERIFY(w.view().height() >= 640);
+        QVERIFY(w.view().width() >= 960 && w.view().height() >= 640);
     }
 
     // The name, the version and the credits; asking again brings the open
@@ -242,13 +194,11 @@ private slots:
         w.window.aboutAction()->trigger();
         AboutDialog* about = w.window.aboutDialog();
         QVERIFY(about && about->isVisible());
-        QCOMPARE(about->nameLabel()->text(), QStringLiteral("Vellumix"));
         QVERIFY(about->versionLabel()->text().contains(QStringLiteral(VELLUMIX_EXPECTED_VERSION)));
         QCOMPARE(about->creditLabel()->text(), QStringLiteral("© 2026 The Vellumix developers"));
-        QLabel* link = about->linkLabel();
-        QVERIFY(link->text().contains(QStringLiteral("href=\"https://vellumix.org\"")));
-        QVERIFY(link->text().contains(QStringLiteral(">vellumix.org</a>")));
-        QVERIFY(link->openExternalLinks());
+        QVERIFY(
+            about->linkLabel()->text().contains(QStringLiteral("href=\"https://vellumix.org\"")));
+        QVERIFY(about->linkLabel()->openExternalLinks());
 
         w.window.showAbout();
         QCOMPARE(w.window.aboutDialog(), about);

@@ -95,7 +95,6 @@ private slots:
                                  {"sv-SE fr-CA de-DE", "fr"},  // the first translated one wins
                                  {"en-GB de-DE", ""},          // English before German
                                  {"sv-SE", ""},                // untranslated: English
-                                 {"C", ""},
                                  {"", ""}};
         for (const auto& [preferred, chosen] : rows)
             QTest::addRow("[%s]", preferred)
@@ -152,34 +151,25 @@ private slots:
                                      "Status", "Umbenannt", "Regel", "&Datei", "Vorschau"}));
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Vellumix"));
 
-        // Shown verbatim: picker entries, badge labels and counts, file names,
-        // placeholders, field and stepper labels.
+        // Shown verbatim: picker entries, badge labels and counts, file names.
         expectRawValues<RenameRule>(w.find<QComboBox>("rulePicker"));
         expectRawValues<CaseOption>(w.find<QComboBox>("casePicker"));
-        QStringList verbatim{view.totalBadge()->labelText(),
-                             view.toRenameBadge()->labelText(),
-                             view.unchangedBadge()->labelText(),
-                             view.toRenameBadge()->valueText(),
-                             model->index(0, 0).data().toString(),
-                             model->index(0, 1).data().toString(),
-                             w.find<QLineEdit>("findField")->placeholderText()};
-        for (QLabel* label : view.rulePanel()->findChildren<QLabel*>()) {
-            if (label->buddy()) verbatim << label->text();
-        }
-        QCOMPARE(
-            verbatim.join(" | "),
-            QStringLiteral("total | to rename | unchanged | 2 | a1.txt | b1.txt | text to find"
-                           " | Prefix | Suffix | Find | Replace | Separator | Start | Step"
-                           " | Pad | Separator | Date format | From position | Remove N chars"));
+        const QStringList verbatim{
+            view.toRenameBadge()->labelText(), view.toRenameBadge()->valueText(),
+            model->index(0, 0).data().toString(), model->index(0, 1).data().toString()};
+        QCOMPARE(verbatim, (QStringList{"to rename", "2", "a1.txt", "b1.txt"}));
 
-        // The reason of a failed rename speaks German too, inside the result's
-        // frame, which is data and stays as it is.
+        // A click on the rename button renames on disk and shows the result: the
+        // counts above, the failures below. The reason of a failure speaks
+        // German too, inside the result's frame, which is data and stays as it is.
         w.files.write("b2.txt");
         QTest::mouseClick(view.renameButton(), Qt::LeftButton);
         settle();
-        QCOMPARE(view.resultAlert()->text(),
-                 QStringLiteral("\u2705 1 renamed.\n\u274C 1 error(s):\n"
-                                "\u2022 a2.txt: \u201Eb2.txt\u201C ist bereits vorhanden."));
+        QVERIFY(w.files.exists("b1.txt") && w.files.exists("a2.txt"));
+        QCOMPARE(view.resultAlert()->summary()->text(),
+                 QStringLiteral("\u2705 1 renamed.\n\u274C 1 error(s):"));
+        QCOMPARE(view.resultAlert()->details()->toPlainText(),
+                 QStringLiteral("\u2022 a2.txt: \u201Eb2.txt\u201C ist bereits vorhanden."));
 
         // Qt's own texts follow the same language.
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))

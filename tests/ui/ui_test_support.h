@@ -1,6 +1,5 @@
-// Shared by the UI tests: a main() that prepares the environment, real files in
-// a fresh temporary folder, the application's window over them, and helpers
-// that drive widgets like a user.
+// Shared by the UI tests: the environment, real files in a temporary folder,
+// the application's window over them, and helpers that act like a user.
 #pragma once
 
 #include <QtTest>
@@ -27,10 +26,9 @@
 
 namespace vellumix::ui::testing {
 
-// The offscreen platform unless the caller chose one; a private runtime folder
-// (0700, as Qt wants it) so that no warning clutters the output; and private
-// configuration, data and cache folders, so that what Qt saves (the file
-// dialog's state, for one) never reaches the user's own.
+// The offscreen platform unless the caller chose one, and private runtime
+// (0700, as Qt wants it), configuration, data and cache folders, so that what
+// Qt saves (the file dialog's state) never reaches the user's own.
 class TestEnvironment {
 public:
     TestEnvironment() {
@@ -50,14 +48,12 @@ private:
     QTemporaryDir home_;
 };
 
-// Lets the window take in what the view model announced: views refresh once
-// per burst of notifications, on the event loop.
+// Views refresh once per burst of notifications, on the event loop.
 inline void settle() {
     QCoreApplication::processEvents();
 }
 
-// Types `text` into `field` one character (code point) at a time, the way a
-// keyboard does; also text that QTest::keyClicks cannot send.
+// Types `text` one code point at a time, also what QTest::keyClicks cannot send.
 inline void typeText(QWidget* field, const QString& text) {
     for (char32_t codePoint : text.toUcs4()) {
         const QString character = QString::fromUcs4(&codePoint, 1);
@@ -69,18 +65,15 @@ inline void typeText(QWidget* field, const QString& text) {
 // A fresh temporary folder with real files, removed at the end of the test.
 class Sandbox {
 public:
-    // Removes the folder by its bytes first: QTemporaryDir, which goes by
-    // decoded names, cannot remove a name that is not valid UTF-8.
+    // By bytes: QTemporaryDir cannot remove a name that is not valid UTF-8.
     ~Sandbox() {
         std::error_code ignored;
         if (dir_.isValid()) std::filesystem::remove_all(root(), ignored);
     }
 
-    // Absolute paths, as bytes: of the folder, and of `name` inside it.
+    // Absolute paths as bytes; write() creates the folders the file goes in.
     std::string root() const { return QFile::encodeName(dir_.path()).toStdString(); }
     std::string path(const std::string& name) const { return root() + "/" + name; }
-    // Creates the file `name` (bytes, any encoding), and the folders it goes
-    // in; returns its path.
     std::string write(const std::string& name, const std::string& contents = "x") const {
         const std::string file = path(name);
         std::filesystem::create_directories(std::filesystem::path(file).parent_path());
@@ -93,8 +86,7 @@ private:
     QTemporaryDir dir_;
 };
 
-// The application's window, shown and active, over real files in a sandbox;
-// counts the change notifications of its view model.
+// The window, shown and active, over a sandbox; counts the view model's notifications.
 struct TestWindow {
     explicit TestWindow(const std::vector<std::string>& names = {}) {
         counter = vm().onWillChange([this] { ++notifications; });
@@ -107,8 +99,7 @@ struct TestWindow {
 
     ContentView& view() const { return *window.content(); }
     RenameViewModel& vm() const { return view().viewModel(); }
-    // The widget of type T named `name` in the window. Without it no later
-    // step of the test means anything, so a missing one ends the program.
+    // The widget named `name`; without it no later step means anything.
     template <class T = QWidget>
     T* find(const char* name) const {
         T* widget = view().findChild<T*>(QLatin1String(name));
@@ -140,8 +131,7 @@ struct TestWindow {
 
 }  // namespace vellumix::ui::testing
 
-// main() of a UI test: the environment, the application as the program sets it
-// up, then the test object's slots.
+// main() of a UI test: the environment, the application as the program sets it up.
 #define VELLUMIX_UI_TEST_MAIN(TestObject)                   \
     int main(int argc, char* argv[]) {                      \
         vellumix::ui::testing::TestEnvironment environment; \
