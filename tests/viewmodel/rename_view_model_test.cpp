@@ -22,10 +22,7 @@ namespace {
 using namespace vellumix::testing;
 
 std::vector<FileUrl> urls(const std::vector<std::string>& paths) {
-    std::vector<FileUrl> result;
-    for (const auto& path : paths)
-        result.emplace_back(path);
-    return result;
+    return {paths.begin(), paths.end()};
 }
 
 // What an observer sees of the view model at each notification.
