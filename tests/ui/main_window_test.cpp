@@ -1,6 +1,6 @@
-// The application's window: the controls in each state of the view model,
-// Clear, the open dialogs, the result alert, long names' tooltips, the side
-// column's width, the menus with Ctrl+Q, the minimum size and About.
+// The application's window: the controls in each state of the view model, the
+// open dialogs, the result alert, long names' tooltips, the side column's width,
+// the menus with Ctrl+Q, the minimum size and About.
 #include "ui/about_dialog.h"
 #include "ui_test_support.h"
 

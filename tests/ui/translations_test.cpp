@@ -1,9 +1,6 @@
-// Translations: the user's preferred languages pick the texts; the window's
-// fixed texts and the reasons of failed renames are translated while texts that
-// come from data or are handed on as values stay as written; every language of
+// Translations: the preferred languages pick the texts; fixed texts and the
+// reasons of failures are translated, data stays as written; every language of
 // translations/ is built in; and no translated text is cut off in the window.
-// (That every .ts file is complete and keeps its placeholders is checked by
-// translations_match_sources.)
 #include <cerrno>
 
 #include "engine/failure_text.h"
@@ -52,9 +49,8 @@ void expectRawValues(const QComboBox* picker) {
     QCOMPARE(entries, rawValues);
 }
 
-// The visible texts under `root` that are cut off: labels narrower than their
-// text (or, when they wrap, lower than their lines), and buttons and check
-// boxes narrower than their content.
+// The visible labels, buttons and check boxes under `root` too small for their
+// text (wrapping labels: too low for their lines).
 QString cutOffTexts(const QWidget* root) {
     QStringList cut;
     for (const QLabel* label : root->findChildren<QLabel*>()) {
@@ -135,29 +131,27 @@ private slots:
         renameTwoOfThree(w);
         ContentView& view = w.view();
         QAbstractItemModel* model = view.fileList()->table()->model();
+        // A text of each class that shows some (that every text has its
+        // translation is checked by translations_match_sources).
         const QStringList shown{view.addFilesButton()->text(),
-                                view.addFolderButton()->text(),
-                                view.clearButton()->text(),
                                 view.renameButton()->text(),
                                 model->headerData(0, Qt::Horizontal).toString(),
-                                model->headerData(1, Qt::Horizontal).toString(),
-                                model->headerData(2, Qt::Horizontal).toString(),
                                 model->index(0, 2).data().toString(),
                                 w.find<QLabel>("ruleLabel")->text(),
                                 w.window.menuBar()->actions().value(0)->text(),
                                 view.statistics()->findChildren<QLabel*>().value(0)->text()};
-        QCOMPARE(shown, (QStringList{"Dateien hinzufügen", "Ordner hinzufügen", "Liste leeren",
-                                     "2 Datei(en) umbenennen", "Ursprünglicher Name", "Neuer Name",
-                                     "Status", "Umbenannt", "Regel", "&Datei", "Vorschau"}));
-        QCOMPARE(w.window.windowTitle(), QStringLiteral("Vellumix"));
+        QCOMPARE(shown,
+                 (QStringList{"Dateien hinzufügen", "2 Datei(en) umbenennen", "Ursprünglicher Name",
+                              "Umbenannt", "Regel", "&Datei", "Vorschau"}));
 
-        // Shown verbatim: picker entries, badge labels and counts, file names.
+        // Shown verbatim: picker entries, badge labels and counts, file names, the title.
         expectRawValues<RenameRule>(w.find<QComboBox>("rulePicker"));
         expectRawValues<CaseOption>(w.find<QComboBox>("casePicker"));
-        const QStringList verbatim{
-            view.toRenameBadge()->labelText(), view.toRenameBadge()->valueText(),
-            model->index(0, 0).data().toString(), model->index(0, 1).data().toString()};
-        QCOMPARE(verbatim, (QStringList{"to rename", "2", "a1.txt", "b1.txt"}));
+        const QStringList verbatim{view.toRenameBadge()->labelText(),
+                                   view.toRenameBadge()->valueText(),
+                                   model->index(0, 0).data().toString(),
+                                   model->index(0, 1).data().toString(), w.window.windowTitle()};
+        QCOMPARE(verbatim, (QStringList{"to rename", "2", "a1.txt", "b1.txt", "Vellumix"}));
 
         // A click on the rename button renames on disk and shows the result: the
         // counts above, the failures below. The reason of a failure speaks
@@ -178,10 +172,9 @@ private slots:
         QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("Schließen"));
     }
 
-    // The longest texts in the narrowest room the window gives them: the
-    // toolbar with the widest side column and a six-digit count, the rule
-    // panel's editors with the narrowest side column, the column headers,
-    // the status badges and the drop zone.
+    // The longest texts in the narrowest room: the toolbar beside the widest side
+    // column with a six-digit count, the rule panel's editors in the narrowest,
+    // the column headers, the status badges and the drop zone.
     void nothingIsCutOff_data() {
         QTest::addColumn<QString>("language");
         for (const QString& language : QStringList{"en"} + availableTranslations())
