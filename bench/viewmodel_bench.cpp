@@ -40,13 +40,15 @@ std::vector<FileUrl> shuffledUrls(std::size_t count) {
     return urls;
 }
 
-void addFilesNew(benchmark::State& state, std::size_t count) {
-    const std::vector<FileUrl> urls = shuffledUrls(count);
+// Times `add` on a fresh view model in each iteration (making and destroying
+// the model are not timed); every one of `count` URLs must end up listed.
+template <class Add>
+void timeAddingToFreshModel(benchmark::State& state, std::size_t count, Add add) {
     for (auto _ : state) {
         state.PauseTiming();
         auto model = std::make_unique<RenameViewModel>();
         state.ResumeTiming();
-        model->addFiles(urls);
+        add(*model);
         state.PauseTiming();
         if (model->files().size() != count) {
             state.SkipWithError("not every URL was added");
@@ -56,6 +58,11 @@ void addFilesNew(benchmark::State& state, std::size_t count) {
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+void addFilesNew(benchmark::State& state, std::size_t count) {
+    const std::vector<FileUrl> urls = shuffledUrls(count);
+    timeAddingToFreshModel(state, count, [&urls](RenameViewModel& model) { model.addFiles(urls); });
 }
 
 void addFilesListed(benchmark::State& state, std::size_t count) {
@@ -74,21 +81,10 @@ void addFilesOneByOne(benchmark::State& state, std::size_t count) {
     std::vector<std::vector<FileUrl>> calls;
     for (FileUrl& url : shuffledUrls(count))
         calls.push_back({std::move(url)});
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto model = std::make_unique<RenameViewModel>();
-        state.ResumeTiming();
+    timeAddingToFreshModel(state, count, [&calls](RenameViewModel& model) {
         for (const std::vector<FileUrl>& call : calls)
-            model->addFiles(call);
-        state.PauseTiming();
-        if (model->files().size() != count) {
-            state.SkipWithError("not every URL was added");
-            break;
-        }
-        model.reset();
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+            model.addFiles(call);
+    });
 }
 
 void addFolder(benchmark::State& state, std::size_t count) {

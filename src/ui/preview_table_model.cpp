@@ -2,12 +2,12 @@
 
 #include <QFile>
 #include <QFontMetricsF>
-#include <QTextLayout>
 #include <QToolTip>
 #include <algorithm>
 
 #include "ui/file_icon.h"
 #include "ui/symbol_icons.h"
+#include "ui/wrapped_lines.h"
 
 namespace vellumix::ui {
 
@@ -27,17 +27,10 @@ constexpr int kToolTipLineChars = 60;
 QString wrappedToolTip(const QString& text) {
     const QFont font = QToolTip::font();
     const qreal width = kToolTipLineChars * QFontMetricsF(font).averageCharWidth();
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
     QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
+    forEachWrappedLine(text, font, width, [&text, &lines](const QTextLine& line) {
         lines << text.mid(line.textStart(), line.textLength()).toHtmlEscaped();
-    }
-    layout.endLayout();
+    });
     // Rich text, whose lines break where these say and nowhere else.
     return QStringLiteral("<p style=\"white-space:pre\">") + lines.join(QStringLiteral("<br>")) +
            QStringLiteral("</p>");

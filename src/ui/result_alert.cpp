@@ -9,12 +9,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
 #include "ui/symbol_icons.h"
+#include "ui/wrapped_lines.h"
 
 namespace vellumix::ui {
 
@@ -61,18 +61,11 @@ struct Wrapped {
     qreal height = 0;
 };
 Wrapped wrapped(const QString& text, const QFont& font, qreal width) {
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
     Wrapped result;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
+    forEachWrappedLine(text, font, width, [&result](const QTextLine& line) {
         ++result.lines;
         result.height += line.height();
-    }
-    layout.endLayout();
+    });
     return result;
 }
 
