@@ -39,6 +39,8 @@ std::string TempDir::pathOf(std::string_view name) const {
 
 FileUrl TempDir::write(std::string_view name, std::string_view contents) const {
     const std::string path = pathOf(name);
+    std::error_code ignored;  // the folders on the way are made as needed
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << contents;
     if (!out) ADD_FAILURE() << "cannot write " << path;
