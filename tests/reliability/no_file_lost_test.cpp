@@ -85,17 +85,12 @@ const std::vector<std::string> kExtensions = {
     "", "", ".txt", ".TXT", ".jpg", ".tar.gz", ".", ".\xC3\xA9", ".\xFF", ".md",
 };
 
-// Texts for the rules: ordinary ones and the ones that make bad names.
+// Texts for the rules (to insert, find, replace with, or separate by):
+// ordinary ones and the ones that make bad names.
 const std::vector<std::string> kTexts = {
     "", "x", "IMG_", "_v2", ".md", "/", "sub/", "../", "../../", "a/b", ".", "..", "\xFF", "\u00E9",
-    "e\u0301", "\U0001F600", "\n", std::string(300, 'x'),
-};
-const std::vector<std::string> kFindTexts = {
-    "",         "a",         "A",        "b",  "1",        ".",    "_",  " ", "photo",
-    "\xC3\xA9", "e\xCC\x81", "\xC3\x9F", "ss", "\xCF\x83", "\xFF", "$1", "(",
-};
-const std::vector<std::string> kReplaceTexts = {
-    "", "b", "a", "/", "sub/", "x/y", ".", "\xFF", "\xC3\xA9", std::string(260, 'y'), ":",
+    "e\u0301", "\U0001F600", "\n", std::string(300, 'x'), "a", "A", "1", "_", " ", "-", "photo",
+    "\xC3\x9F", "ss", "\xCF\x83", "$1", "(", ":",
 };
 const std::vector<std::string> kPatterns = {
     "^",         "$",    ".*",  ".",        "(\\d+)",    "([a-z])", "(",    "",       "[",   "a|b",
@@ -108,12 +103,10 @@ const std::vector<std::string> kDateFormats = {
     "yyyy-MM-dd", "",  "yyyy",       "'x'",        "''",   "'",   "EEEE",
     "MMMM",       "G", "yyyy/MM/dd", "dd.MM.yyyy", "\xFF", "'/'",
 };
-const std::vector<std::string> kSeparators = {"_", "", "-", " ", "/", "../", "\xFF"};
-
-const std::vector<std::int64_t> kStarts = {1, 0, -5, 7, 99, INT64_MIN, INT64_MAX};
-const std::vector<std::int64_t> kSteps = {1, 0, -1, 2, 10, INT64_MAX, INT64_MIN};
-const std::vector<std::int64_t> kPaddings = {2, 0, 1, 3, -3, 10, 300, INT64_MAX, INT64_MIN};
-const std::vector<std::int64_t> kRemoveAt = {0, 1, 2, 3, 5, -2, INT64_MAX, INT64_MIN};
+// Starts, steps, paddings and positions.
+const std::vector<std::int64_t> kNumbers = {
+    1, 0, -1, 2, 3, -5, 7, 10, 99, 300, INT64_MAX, INT64_MIN,
+};
 
 // clang-format on
 
@@ -165,23 +158,19 @@ RenameConfig randomConfig(Random& random) {
     config.caseSensitive = random.percent(50);
     const auto options = allCases<CaseOption>();
     config.caseOption = options[random.below(options.size())];
-    config.numberStart = random.pick(kStarts);
-    config.numberStep = random.pick(kSteps);
-    config.numberPadding = random.pick(kPaddings);
+    config.numberStart = random.pick(kNumbers);
+    config.numberStep = random.pick(kNumbers);
+    config.numberPadding = random.pick(kNumbers);
     config.numberPosition = random.percent(50) ? InsertPosition::prefix : InsertPosition::suffix;
-    config.numberSeparator = random.pick(kSeparators);
+    config.numberSeparator = random.pick(kTexts);
     config.dateFormat = random.pick(kDateFormats);
     config.datePosition = random.percent(50) ? InsertPosition::prefix : InsertPosition::suffix;
-    config.dateSeparator = random.pick(kSeparators);
-    config.removeFrom = random.pick(kRemoveAt);
-    config.removeCount = random.pick(kRemoveAt);
-    if (config.rule == RenameRule::regexReplace) {
-        config.findText = random.pick(kPatterns);
-        config.replaceText = random.pick(kTemplates);
-    } else {
-        config.findText = random.pick(kFindTexts);
-        config.replaceText = random.pick(kReplaceTexts);
-    }
+    config.dateSeparator = random.pick(kTexts);
+    config.removeFrom = random.pick(kNumbers);
+    config.removeCount = random.pick(kNumbers);
+    const bool regex = config.rule == RenameRule::regexReplace;
+    config.findText = random.pick(regex ? kPatterns : kTexts);
+    config.replaceText = random.pick(regex ? kTemplates : kTexts);
     return config;
 }
 
@@ -448,12 +437,8 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
     }
     problems += checkItems(folder.drive, before, after, items, result, totals);
     if (problems.empty()) return {};
-    std::string errors;
-    for (const auto& [name, reason] : result.errors) {
-        errors += "  '" + escapedBytes(name) + "': " + escapedBytes(reason) + "\n";
-    }
-    return problems + "items:\n" + describeItems(items) + "errors:\n" + errors + "before:\n" +
-           before.describe() + "after:\n" + after.describe();
+    return problems + "items:\n" + describeItems(items) + "before:\n" + before.describe() +
+           "after:\n" + after.describe();
 }
 
 // SplitMix64's finaliser: neighbouring inputs give unrelated outputs.

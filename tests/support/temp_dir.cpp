@@ -64,15 +64,14 @@ bool TempDir::exists(std::string_view name) const {
 }
 
 std::map<std::string, std::string> TempDir::contents() const {
+    const FolderState state = readFolderState(path_);
     std::map<std::string, std::string> all;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
-        const std::string name = entry.path().lexically_relative(path_).string();
-        if (entry.is_directory() && !entry.is_symlink()) {
-            all[name + "/"] = "";
-        } else {
-            all[name] = read(name);
-        }
-    }
+    for (const auto& [path, data] : state.files)
+        all[path.substr(path_.size() + 1)] = data;
+    for (const std::string& path : state.folders)
+        all[path.substr(path_.size() + 1) + "/"] = "";
+    for (const std::string& path : state.others)  // links: what they lead to
+        all[path.substr(path_.size() + 1)] = readWholeFile(path);
     return all;
 }
 

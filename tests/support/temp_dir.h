@@ -24,7 +24,8 @@ public:
     std::string pathOf(std::string_view name) const;
     FileUrl urlOf(std::string_view name) const { return FileUrl(pathOf(name)); }
 
-    // Creates (or overwrites) the file `name` with `contents`; returns its URL.
+    // Creates (or overwrites) the file `name` with `contents`, and the folders
+    // on the way; returns its URL.
     FileUrl write(std::string_view name, std::string_view contents = {}) const;
     // Creates the subfolder `name`; returns its path with a trailing "/".
     FileUrl makeDir(std::string_view name) const;
