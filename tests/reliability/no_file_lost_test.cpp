@@ -11,10 +11,7 @@
 // simply gets no file of a name it can't hold. VELLUMIX_PROPERTY_SEED,
 // VELLUMIX_PROPERTY_CASES and VELLUMIX_PROPERTY_FIRST (default 0) choose the
 // cases; a failing case prints the settings that replay it alone.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unicode/ustring.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -217,20 +214,16 @@ struct CaseFolder {
                                    std::size_t folderAt) const {
         std::vector<FileUrl> urls;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            if (!holdsAnyBytes(drive) && !isText(names[i])) continue;
             std::string path = work + "/" + names[i];
-            const int made =
-                i == folderAt ? ::mkdir(path.c_str(), 0755)
-                              : ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
-            if (made == -1) continue;
-            if (i == folderAt) {
-                path += "/";
-            } else {
-                ::close(made);
-            }
-            std::ofstream(contentPath(FileUrl(path)), std::ios::binary)
-                << "case " << caseSeed << " file " << i << " " << escapedBytes(names[i]);
-            urls.emplace_back(path);
+            std::error_code error;  // a name taken in other letters or another form is skipped
+            if ((!holdsAnyBytes(drive) && !isText(names[i])) ||
+                std::filesystem::exists(std::filesystem::symlink_status(path, error)) ||
+                (i == folderAt && !std::filesystem::create_directory(path, error)))
+                continue;
+            if (i == folderAt) path += "/";
+            std::ofstream out(contentPath(FileUrl(path)), std::ios::binary);
+            if (out << "case " << caseSeed << " file " << i << " " << escapedBytes(names[i]))
+                urls.emplace_back(path);
         }
         return urls;
     }

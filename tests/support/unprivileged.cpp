@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace vellumix::testing {
@@ -21,11 +22,9 @@ Unprivileged runUnprivileged(const std::function<std::string()>& body) {
             ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
         // The first byte says whether the body ran.
         const std::string report = dropped ? "R" + body() : "S" + std::string(std::strerror(errno));
-        for (std::size_t at = 0; at < report.size();) {
-            const ssize_t written = ::write(fds[1], report.data() + at, report.size() - at);
-            if (written <= 0) break;
-            at += static_cast<std::size_t>(written);
-        }
+        std::FILE* out = ::fdopen(fds[1], "w");
+        std::fwrite(report.data(), 1, report.size(), out);
+        std::fclose(out);
         ::_exit(0);
     }
     ::close(fds[1]);
