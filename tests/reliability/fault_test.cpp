@@ -98,7 +98,7 @@ TEST(FaultTest, FolderSwappedForALinkDuringTheBatchCannotRedirectTheMoves) {
                                   {"moved/xa.txt", "taken"},
                                   {"moved/xb.txt", "photo b.txt"},
                                   {"moved/xc.txt", "photo c.txt"},
-                                  {"photos", ""},
+                                  {"photos", "-> decoys"},
                               }));
 }
 

@@ -65,13 +65,15 @@ bool TempDir::exists(std::string_view name) const {
 
 std::map<std::string, std::string> TempDir::contents() const {
     const FolderState state = readFolderState(path_);
+    std::error_code ignored;
     std::map<std::string, std::string> all;
     for (const auto& [path, data] : state.files)
         all[path.substr(path_.size() + 1)] = data;
     for (const std::string& path : state.folders)
         all[path.substr(path_.size() + 1) + "/"] = "";
-    for (const std::string& path : state.others)  // links: what they lead to
-        all[path.substr(path_.size() + 1)] = readWholeFile(path);
+    for (const std::string& path : state.others)
+        all[path.substr(path_.size() + 1)] =
+            "-> " + std::filesystem::read_symlink(path, ignored).string();
     return all;
 }
 

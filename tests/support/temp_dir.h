@@ -33,7 +33,8 @@ public:
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
     // Everything below the folder: each file's path relative to it with its
-    // contents, each subfolder's path with a trailing "/" and no contents.
+    // contents, each subfolder's path with a trailing "/" and no contents, each
+    // symbolic link's path with "-> " and its target.
     std::map<std::string, std::string> contents() const;
 
 private:
