@@ -46,10 +46,9 @@ TEST(FaultTest, FolderThatGoesAwayAfterThePreviewFailsOnlyItsOwnItems) {
     const RenameResult result = RenameEngine::rename(preview);
 
     EXPECT_EQ(result.moved, (std::vector<std::size_t>{0, 2}));
-    std::vector<std::pair<std::string, std::string>> errors;
-    for (const std::string name : {"1.txt", "2.txt"})
-        errors.emplace_back(name, "\u201C" + name + "\u201D no longer exists.");
-    EXPECT_EQ(result.errors, errors);
+    EXPECT_EQ(result.errors, (std::vector<std::pair<std::string, std::string>>{
+                                 {"1.txt", "\u201C1.txt\u201D no longer exists."},
+                                 {"2.txt", "\u201C2.txt\u201D no longer exists."}}));
     EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{
                                   {"elsewhere/", ""},
                                   {"elsewhere/1.txt", "gone 1.txt"},
@@ -183,13 +182,10 @@ TEST(FaultTest, RelativeUrlIsRenamedInItsOwnFolderNeverAtTheRoot) {
     const TempDir dir;
     dir.write("relative.txt", "contents");
     const std::string newName = "vellumix-relative-" + Uuid().toString() + ".txt";
-    FileItem item(FileUrl("relative.txt"));
-    item.newName = newName;
-    item.status = FileItem::Status::changed;
 
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
-    const RenameResult result = RenameEngine::rename({item});
+    const RenameResult result = RenameEngine::rename({previewed(FileUrl("relative.txt"), newName)});
     std::filesystem::current_path(before);
 
     const std::string atRoot = "/" + newName;

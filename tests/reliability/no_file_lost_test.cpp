@@ -48,24 +48,19 @@ constexpr std::uint64_t kDefaultCasesOnMountedDrives = 150;
 
 std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
     const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') return fallback;
-    return std::strtoull(value, nullptr, 10);
+    return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 10) : fallback;
 }
 
 // A small generator whose draws do not depend on the standard library's
 // distributions, so that a seed means the same case everywhere.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-    std::uint64_t below(std::uint64_t n) { return n == 0 ? 0 : engine_() % n; }
+struct Random {
+    std::mt19937_64 engine;
+    std::uint64_t below(std::uint64_t n) { return n == 0 ? 0 : engine() % n; }
     bool percent(int p) { return below(100) < static_cast<std::uint64_t>(p); }
     template <class T>
     const T& pick(const std::vector<T>& options) {
         return options[below(options.size())];
     }
-
-private:
-    std::mt19937_64 engine_;
 };
 
 // Pieces of names. No "/" and no NUL (no file can have them in its name) and
@@ -289,12 +284,8 @@ std::string checkItems(FileSystem drive, const FolderState& before, const Folder
         const FileItem& item = items[i];
         const std::string where =
             "[" + std::to_string(i) + "] '" + escapedBytes(item.currentName()) + "' ";
-        const auto was = before.files.find(contentPath(item.url));
-        if (was == before.files.end()) {
-            problems += where + "was not on disk before the rename\n";
-            continue;
-        }
-        const Outcome outcome = outcomeOf(after, was->second, item.url, item.newName);
+        const std::string& contents = before.files.at(contentPath(item.url));
+        const Outcome outcome = outcomeOf(after, contents, item.url, item.newName);
         const bool reportedMoved = std::binary_search(result.moved.begin(), result.moved.end(), i);
         const bool refusedName = ignoresCase(drive) && fatRefuses(item.newName);
         if (leftAlone(item)) {
@@ -378,7 +369,7 @@ std::string randomNewName(Random& random, const std::vector<std::string>& names,
 // One case straight through RenameEngine::rename: the names a random rule
 // gives, or a random mapping of old names to new ones with random statuses.
 std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Totals& totals) {
-    Random random(caseSeed);
+    Random random{std::mt19937_64(caseSeed)};
     const std::vector<std::string> names = randomNames(random);
     const std::size_t folderAt =
         random.percent(25) ? random.below(names.size()) : std::string::npos;
@@ -393,11 +384,8 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
     } else {
         for (FileItem& item : items) {
             item.newName = randomNewName(random, names, item.currentName());
-            const int roll = static_cast<int>(random.below(20));
-            item.status = roll == 0   ? FileItem::Status::pending
-                          : roll == 1 ? FileItem::Status::unchanged
-                          : roll == 2 ? FileItem::Status::error
-                                      : FileItem::Status::changed;
+            item.status = random.percent(85) ? FileItem::Status::changed
+                                             : static_cast<FileItem::Status>(random.below(4));
         }
     }
     // Now and then an explicit swap or a cycle through several files.

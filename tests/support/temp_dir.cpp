@@ -8,8 +8,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "support/folder_state.h"
-
 namespace vellumix::testing {
 
 TempDir::TempDir(std::string_view parent) {
@@ -33,10 +31,6 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::pathOf(std::string_view name) const {
-    return path_ + "/" + std::string(name);
-}
-
 FileUrl TempDir::write(std::string_view name, std::string_view contents) const {
     const std::string path = pathOf(name);
     std::error_code ignored;  // the folders on the way are made as needed
@@ -53,14 +47,6 @@ FileUrl TempDir::makeDir(std::string_view name) const {
     std::filesystem::create_directories(path, error);
     if (error) ADD_FAILURE() << "cannot create " << path << ": " << error.message();
     return FileUrl(path + "/");
-}
-
-std::string TempDir::read(std::string_view name) const {
-    return readWholeFile(pathOf(name));
-}
-
-bool TempDir::exists(std::string_view name) const {
-    return pathExists(pathOf(name));
 }
 
 std::map<std::string, std::string> TempDir::contents() const {

@@ -29,10 +29,10 @@ Unprivileged runUnprivileged(const std::function<std::string()>& body) {
     }
     ::close(fds[1]);
     std::string report;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-        report.append(buffer, static_cast<std::size_t>(got));
-    ::close(fds[0]);
+    std::FILE* in = ::fdopen(fds[0], "r");
+    for (int c; (c = std::fgetc(in)) != EOF;)
+        report += static_cast<char>(c);
+    std::fclose(in);
     int status = 0;
     ::waitpid(pid, &status, 0);
     if (report.empty() || !WIFEXITED(status)) return {false, {}, "the child reported nothing"};
