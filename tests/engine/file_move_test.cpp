@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -36,52 +37,42 @@ const Stage kStages[] = {
 };
 
 TEST(FileMoveTest, EveryStageMovesOnlyToAFreeName) {
-    using Contents = std::map<std::string, std::string>;
-    enum class AtB { nothing, danglingLink, hardLinkOfA };
+    using Contents = std::map<std::string, std::string>;  // "-> x": a symbolic link to x
     struct Case {
         const char* name;
         Contents before;
-        AtB atB;
+        bool hardLinkOfAAtB;
         int error;
         Contents after;
     };
     // The same file under the new name (a hard link here, the other spelling
     // where letter case is ignored) still refuses: the rename within the folder
-    // moves it through a temporary name and back.
+    // moves it through a temporary name and back. A link moves as the link.
     // clang-format off
     const Case cases[] = {
-        {"free name", {{"a.txt", "A"}}, AtB::nothing, 0, {{"b.txt", "A"}}},
-        {"existing destination", {{"a.txt", "A"}, {"b.txt", "B"}}, AtB::nothing, EEXIST, {{"a.txt", "A"}, {"b.txt", "B"}}},
-        {"dangling link at the destination", {{"a.txt", "A"}}, AtB::danglingLink, EEXIST, {{"a.txt", "A"}, {"b.txt", ""}}},
-        {"the same file at the destination", {{"a.txt", "A"}}, AtB::hardLinkOfA, EEXIST, {{"a.txt", "A"}, {"b.txt", "A"}}},
-        {"missing source", {}, AtB::nothing, ENOENT, {}},
+        {"free name", {{"a.txt", "A"}}, false, 0, {{"b.txt", "A"}}},
+        {"existing destination", {{"a.txt", "A"}, {"b.txt", "B"}}, false, EEXIST, {{"a.txt", "A"}, {"b.txt", "B"}}},
+        {"dangling link at the destination", {{"a.txt", "A"}, {"b.txt", "-> missing"}}, false, EEXIST,
+         {{"a.txt", "A"}, {"b.txt", "-> missing"}}},
+        {"the same file at the destination", {{"a.txt", "A"}}, true, EEXIST, {{"a.txt", "A"}, {"b.txt", "A"}}},
+        {"missing source", {}, false, ENOENT, {}},
+        {"dangling link as the source", {{"a.txt", "-> missing"}}, false, 0, {{"b.txt", "-> missing"}}},
     };
     // clang-format on
     for (const Stage& s : kStages) {
         for (const Case& c : cases) {
             TempDir dir;
             for (const auto& [name, contents] : c.before)
-                dir.write(name, contents);
-            if (c.atB == AtB::danglingLink) {
-                ASSERT_EQ(::symlink("missing", dir.pathOf("b.txt").c_str()), 0);
-            } else if (c.atB == AtB::hardLinkOfA) {
-                ASSERT_EQ(::link(dir.pathOf("a.txt").c_str(), dir.pathOf("b.txt").c_str()), 0);
-            }
+                contents.starts_with("-> ")
+                    ? std::filesystem::create_symlink(contents.substr(3), dir.pathOf(name))
+                    : (void)dir.write(name, contents);
+            if (c.hardLinkOfAAtB)
+                std::filesystem::create_hard_link(dir.pathOf("a.txt"), dir.pathOf("b.txt"));
             EXPECT_EQ(s.move(AT_FDCWD, dir.pathOf("a.txt"), dir.pathOf("b.txt")), c.error)
                 << s.name << ": " << c.name;
             EXPECT_EQ(dir.contents(), c.after) << s.name << ": " << c.name;
         }
     }
-}
-
-TEST(FileMoveTest, HardLinkStageMovesASymbolicLinkItself) {
-    TempDir dir;
-    ASSERT_EQ(::symlink("missing", dir.pathOf("link").c_str()), 0);
-    EXPECT_EQ(moveByHardLink(AT_FDCWD, dir.pathOf("link"), dir.pathOf("moved")), 0);
-    EXPECT_FALSE(dir.exists("link"));
-    char target[16] = {};
-    ASSERT_EQ(::readlink(dir.pathOf("moved").c_str(), target, sizeof target - 1), 7);
-    EXPECT_STREQ(target, "missing");
 }
 
 TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {
@@ -96,12 +87,8 @@ TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {
         {"caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg", ""},
         {"", "A name can't be empty."},
         {"a/b", "A name can't contain \u201C/\u201D."},
-        {"/", "A name can't contain \u201C/\u201D."},
-        {"../x", "A name can't contain \u201C/\u201D."},
         {".", "\u201C.\u201D can't be used as a name."},
         {"..", "\u201C..\u201D can't be used as a name."},
-        {std::string("a\0b", 3), "A name can't contain a null character."},
-        {"a\xFF", "\u201Ca\xFF\u201D can't be used as a name."},
         {"\xED\xA0\x80", "\u201C\xED\xA0\x80\u201D can't be used as a name."},
     };
     for (const Case& c : cases) {
@@ -187,15 +174,6 @@ TEST(FileMoveTest, DriveRefusals) {
         EXPECT_EQ(refusal ? std::optional(refusal->kind) : std::nullopt, c.refusal)
             << escapedBytes(c.newName);
     }
-}
-
-// An installed wording makes every sentence; removing it brings English back.
-TEST(FileMoveTest, InstalledWordingMakesTheSentences) {
-    setFailureWording([](const Failure& failure) { return "[" + failure.newName + "]"; });
-    EXPECT_EQ(failureText({FailureKind::alreadyExists, "a.txt", "b.txt", EEXIST}), "[b.txt]");
-    setFailureWording(nullptr);
-    EXPECT_EQ(failureText({FailureKind::alreadyExists, "a.txt", "b.txt", EEXIST}),
-              "\u201Cb.txt\u201D already exists.");
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
 // What a folder tree holds, read from disk: every entry below a root with its
-// kind and, for regular files, its contents. The reliability tests compare such
-// snapshots before and after a rename to prove that nothing was lost, overwritten
-// or moved away.
+// kind and, for regular files, its contents, to compare before and after.
 #pragma once
 
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>

@@ -17,10 +17,6 @@ inline RenameConfig prefixConfig(std::string text) {
     return config;
 }
 
-inline std::vector<FileItem> itemsFor(const std::vector<FileUrl>& urls) {
-    return {urls.begin(), urls.end()};
-}
-
 // An item as the preview gives it, for renames that need no rule.
 inline FileItem previewed(const FileUrl& url, std::string newName,
                           FileItem::Status status = FileItem::Status::changed) {

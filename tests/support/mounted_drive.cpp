@@ -32,7 +32,8 @@ void removeLeftovers() {
 }
 
 bool run(const std::string& command) {
-    return std::system(("PATH=/usr/sbin:/sbin:$PATH " + command + " >/dev/null 2>&1").c_str()) == 0;
+    const std::string quiet = "(PATH=/usr/sbin:/sbin:$PATH; " + command + ") >/dev/null 2>&1";
+    return std::system(quiet.c_str()) == 0;
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // A fresh, empty drive of one file system, mounted for one test: tmpfs, or an
-// image made and mounted with the file system's own tools (exfat-fuse, fusefat
-// and ntfs-3g run through FUSE). Unmounted when the object dies; what a
-// crashed earlier run left mounted is removed by the next. Each drive has its
-// own folders, so tests may mount side by side in several processes.
+// image made and mounted with the file system's own tools (FUSE for exFAT, FAT
+// and NTFS). Unmounted when the object dies, or by the next run after a crash.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -54,9 +52,8 @@ private:
     std::string skipReason_;
 };
 
-// A test run once on each file system (INSTANTIATE_TEST_SUITE_P with
-// ::testing::ValuesIn(kFileSystems), ::testing::PrintToStringParamName()); it
-// skips where the drive cannot be mounted.
+// A test run once on each of kFileSystems; it skips where the drive cannot be
+// mounted.
 class OnEachDrive : public ::testing::TestWithParam<FileSystem> {
 protected:
     void SetUp() override {

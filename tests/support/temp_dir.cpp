@@ -8,8 +8,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "support/folder_state.h"
-
 namespace vellumix::testing {
 
 TempDir::TempDir(std::string_view parent) {
@@ -33,12 +31,10 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::pathOf(std::string_view name) const {
-    return path_ + "/" + std::string(name);
-}
-
 FileUrl TempDir::write(std::string_view name, std::string_view contents) const {
     const std::string path = pathOf(name);
+    std::error_code ignored;  // the folders on the way are made as needed
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << contents;
     if (!out) ADD_FAILURE() << "cannot write " << path;
@@ -53,24 +49,17 @@ FileUrl TempDir::makeDir(std::string_view name) const {
     return FileUrl(path + "/");
 }
 
-std::string TempDir::read(std::string_view name) const {
-    return readWholeFile(pathOf(name));
-}
-
-bool TempDir::exists(std::string_view name) const {
-    return pathExists(pathOf(name));
-}
-
 std::map<std::string, std::string> TempDir::contents() const {
+    const FolderState state = readFolderState(path_);
+    std::error_code ignored;
     std::map<std::string, std::string> all;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
-        const std::string name = entry.path().lexically_relative(path_).string();
-        if (entry.is_directory() && !entry.is_symlink()) {
-            all[name + "/"] = "";
-        } else {
-            all[name] = read(name);
-        }
-    }
+    for (const auto& [path, data] : state.files)
+        all[path.substr(path_.size() + 1)] = data;
+    for (const std::string& path : state.folders)
+        all[path.substr(path_.size() + 1) + "/"] = "";
+    for (const std::string& path : state.others)
+        all[path.substr(path_.size() + 1)] =
+            "-> " + std::filesystem::read_symlink(path, ignored).string();
     return all;
 }
 

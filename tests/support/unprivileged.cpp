@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace vellumix::testing {
@@ -21,19 +22,17 @@ Unprivileged runUnprivileged(const std::function<std::string()>& body) {
             ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
         // The first byte says whether the body ran.
         const std::string report = dropped ? "R" + body() : "S" + std::string(std::strerror(errno));
-        for (std::size_t at = 0; at < report.size();) {
-            const ssize_t written = ::write(fds[1], report.data() + at, report.size() - at);
-            if (written <= 0) break;
-            at += static_cast<std::size_t>(written);
-        }
+        std::FILE* out = ::fdopen(fds[1], "w");
+        std::fwrite(report.data(), 1, report.size(), out);
+        std::fclose(out);
         ::_exit(0);
     }
     ::close(fds[1]);
     std::string report;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-        report.append(buffer, static_cast<std::size_t>(got));
-    ::close(fds[0]);
+    std::FILE* in = ::fdopen(fds[0], "r");
+    for (int c; (c = std::fgetc(in)) != EOF;)
+        report += static_cast<char>(c);
+    std::fclose(in);
     int status = 0;
     ::waitpid(pid, &status, 0);
     if (report.empty() || !WIFEXITED(status)) return {false, {}, "the child reported nothing"};
