@@ -199,10 +199,12 @@ namespace {
 void resultAlertOf100000Failures(benchmark::State& state) {
     using namespace vellumix;
     const std::size_t failures = bench::scaled(100000);
-    std::string message = "\u2705 0 renamed.\n\u274C " + std::to_string(failures) + " error(s):";
+    ResultReport report{
+        "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}};
     for (std::size_t i = 0; i < failures; ++i) {
         const std::string name = bench::fileName(bench::Names::ascii, i);
-        message += "\n\u2022 " + name + ": \u201Cnew_" + name + "\u201D already exists.";
+        report.failureLines.push_back("\u2022 " + name + ": \u201Cnew_" + name +
+                                      "\u201D already exists.");
     }
     ui::MainWindow window;
     window.show();
@@ -212,7 +214,7 @@ void resultAlertOf100000Failures(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        vm.setAlertMessage(message);
+        vm.setResultReport(report);
         vm.setShowAlert(true);
         while (window.content()->resultAlert() == nullptr)
             QCoreApplication::processEvents();

@@ -3,62 +3,99 @@
 #include <atomic>
 #include <system_error>
 
+// Marks a template for the translators' tools, which read the mark in this
+// file; to the compiler it is the text itself.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace vellumix {
 namespace {
 
-std::atomic<FailureWording> installedWording{nullptr};
+std::atomic<FailureTranslation> installedTranslation{nullptr};
 
-std::string quoted(const std::string& name) {
-    return "\u201C" + name + "\u201D";
+// Whether the "%1" of `kind`'s sentence is the name the file was to get
+// (rather than its current name).
+bool speaksOfNewName(FailureKind kind) {
+    return kind == FailureKind::alreadyExists || kind == FailureKind::reservedName ||
+           kind == FailureKind::nameNotOnDrive;
 }
 
 }  // namespace
 
-std::string englishFailureText(const Failure& failure) {
-    const std::string& name = failure.name;
-    switch (failure.kind) {
+const char* failureTemplate(FailureKind kind) {
+    switch (kind) {
         case FailureKind::alreadyExists:
-            return quoted(failure.newName) + " already exists.";
+            return QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D already exists.");
         case FailureKind::noLongerExists:
-            return quoted(name) + " no longer exists.";
+            return QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D no longer exists.");
         case FailureKind::permissionDenied:
-            return "You don't have permission to rename " + quoted(name) + ".";
+            return QT_TRANSLATE_NOOP("FailureText",
+                                     "You don't have permission to rename \u201C%1\u201D.");
         case FailureKind::readOnly:
-            return quoted(name) + " is on a read-only file system.";
+            return QT_TRANSLATE_NOOP("FailureText",
+                                     "\u201C%1\u201D is on a read-only file system.");
         case FailureKind::nameTooLong:
-            return "The new name is too long.";
+            return QT_TRANSLATE_NOOP("FailureText", "The new name is too long.");
         case FailureKind::noSpace:
-            return "There isn't enough space on the disk to rename " + quoted(name) + ".";
+            return QT_TRANSLATE_NOOP(
+                "FailureText", "There isn't enough space on the disk to rename \u201C%1\u201D.");
         case FailureKind::inUse:
-            return quoted(name) + " is in use.";
+            return QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D is in use.");
         case FailureKind::otherFileSystem:
-            return quoted(name) + " can't be moved to another file system.";
+            return QT_TRANSLATE_NOOP("FailureText",
+                                     "\u201C%1\u201D can't be moved to another file system.");
         case FailureKind::diskError:
-            return "A disk error occurred while renaming " + quoted(name) + ".";
+            return QT_TRANSLATE_NOOP("FailureText",
+                                     "A disk error occurred while renaming \u201C%1\u201D.");
         case FailureKind::emptyName:
-            return "A name can't be empty.";
+            return QT_TRANSLATE_NOOP("FailureText", "A name can't be empty.");
         case FailureKind::nameWithSlash:
-            return "A name can't contain \u201C/\u201D.";
+            return QT_TRANSLATE_NOOP("FailureText", "A name can't contain \u201C/\u201D.");
         case FailureKind::nameWithNull:
-            return "A name can't contain a null character.";
+            return QT_TRANSLATE_NOOP("FailureText", "A name can't contain a null character.");
         case FailureKind::reservedName:
-            return quoted(failure.newName) + " can't be used as a name.";
+            return QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D can't be used as a name.");
         case FailureKind::nameNotOnDrive:
-            return quoted(failure.newName) + " can't be used as a name on this drive.";
+            return QT_TRANSLATE_NOOP("FailureText",
+                                     "\u201C%1\u201D can't be used as a name on this drive.");
         case FailureKind::other:
             break;
     }
-    return quoted(name) + " couldn't be renamed (" +
-           std::generic_category().message(failure.error) + ").";
+    return QT_TRANSLATE_NOOP("FailureText", "\u201C%1\u201D couldn't be renamed (%2).");
 }
 
-void setFailureWording(FailureWording wording) {
-    installedWording.store(wording);
+std::string fillInFailure(const std::string& sentenceTemplate, const Failure& failure) {
+    const std::string& first = speaksOfNewName(failure.kind) ? failure.newName : failure.name;
+    // std::generic_category's description is thread-safe, unlike strerror.
+    const std::string second =
+        failure.kind == FailureKind::other ? std::generic_category().message(failure.error) : "";
+    std::string text;
+    text.reserve(sentenceTemplate.size() + first.size() + second.size());
+    for (std::size_t i = 0; i < sentenceTemplate.size(); ++i) {
+        const char next = i + 1 < sentenceTemplate.size() ? sentenceTemplate[i + 1] : '\0';
+        if (sentenceTemplate[i] == '%' && (next == '1' || next == '2')) {
+            text += next == '1' ? first : second;
+            ++i;
+        } else {
+            text += sentenceTemplate[i];
+        }
+    }
+    return text;
+}
+
+std::string englishFailureText(const Failure& failure) {
+    return fillInFailure(failureTemplate(failure.kind), failure);
+}
+
+void setFailureTranslation(FailureTranslation translation) {
+    installedTranslation.store(translation);
 }
 
 std::string failureText(const Failure& failure) {
-    const FailureWording wording = installedWording.load();
-    return wording != nullptr ? wording(failure) : englishFailureText(failure);
+    const FailureTranslation translation = installedTranslation.load();
+    if (translation == nullptr) return englishFailureText(failure);
+    return fillInFailure(translation(failureTemplate(failure.kind)), failure);
 }
 
 }  // namespace vellumix

@@ -1,53 +1,41 @@
-// Why a file could not be renamed, and the sentence that tells the user.
+// The sentence that tells the user why a file could not be renamed.
 //
-// The batch rename reports each failure as a finished sentence (see
-// RenameResult::errors). The sentences are written here in English; an
-// application that speaks the user's language installs a wording function once,
-// before any rename, and every sentence is then made by it. The core stays free
-// of any translation framework.
+// Each failure kind has one English template, written once (failure_text.cpp):
+// "%1" stands for the name the sentence speaks of and "%2" for the system's
+// description of the error. An application that speaks the user's language
+// installs a translation of the templates once, before any rename; the names
+// are then put into the translated template. The core stays free of any
+// translation framework.
 #pragma once
 
 #include <string>
 
+#include "engine/failure.h"
+
 namespace vellumix {
 
-// What went wrong, with the English sentence each kind is worded as.
-enum class FailureKind {
-    alreadyExists,     // “b.txt” already exists.
-    noLongerExists,    // “a.txt” no longer exists.
-    permissionDenied,  // You don't have permission to rename “a.txt”.
-    readOnly,          // “a.txt” is on a read-only file system.
-    nameTooLong,       // The new name is too long.
-    noSpace,           // There isn't enough space on the disk to rename “a.txt”.
-    inUse,             // “a.txt” is in use.
-    otherFileSystem,   // “a.txt” can't be moved to another file system.
-    diskError,         // A disk error occurred while renaming “a.txt”.
-    emptyName,         // A name can't be empty.
-    nameWithSlash,     // A name can't contain “/”.
-    nameWithNull,      // A name can't contain a null character.
-    reservedName,      // “..” can't be used as a name.
-    nameNotOnDrive,    // “b:c.txt” can't be used as a name on this drive.
-    other,             // “a.txt” couldn't be renamed (Too many links). Stays last.
-};
+// The English template of `kind`'s sentence. Example: alreadyExists ->
+// "“%1” already exists.".
+[[nodiscard]] const char* failureTemplate(FailureKind kind);
 
-// One failed rename: what went wrong, and the names the sentence speaks of.
-struct Failure {
-    FailureKind kind = FailureKind::other;
-    std::string name;     // the file's current name
-    std::string newName;  // the name it was to get
-    int error = 0;        // the system's error number, for `other`
-};
+// The sentence for `failure` made from `sentenceTemplate` (`failure.kind`'s
+// template or a translation of it) in one pass: each "%1" becomes the name the
+// sentence speaks of (the new name or the current one), each "%2" the system's
+// description of the error. The names go in byte for byte; a "%2" inside a
+// name stays as it is.
+[[nodiscard]] std::string fillInFailure(const std::string& sentenceTemplate,
+                                        const Failure& failure);
 
-// The sentence in English. `other` adds the system's description of `error`.
+// The sentence in English.
 [[nodiscard]] std::string englishFailureText(const Failure& failure);
 
-// Words a failure in the user's language. Must be safe to call from any thread.
-using FailureWording = std::string (*)(const Failure& failure);
+// The template in the user's language. Must be safe to call from any thread.
+using FailureTranslation = std::string (*)(const char* englishTemplate);
 
-// Installs `wording` for every later failure sentence; nullptr restores English.
-void setFailureWording(FailureWording wording);
+// Installs `translation` for every later failure sentence; nullptr restores English.
+void setFailureTranslation(FailureTranslation translation);
 
-// The sentence for `failure`, in the installed wording (English by default).
+// The sentence for `failure`, in the installed translation (English by default).
 [[nodiscard]] std::string failureText(const Failure& failure);
 
 }  // namespace vellumix

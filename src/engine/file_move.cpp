@@ -7,7 +7,6 @@
 #include <cerrno>
 
 #include "engine/unicode_text.h"
-#include "model/uuid.h"
 
 namespace vellumix::detail {
 namespace {
@@ -30,33 +29,12 @@ bool hardLinksRefused(int error) {
     }
 }
 
-// What the drive itself says of `name` in `folder`, past the kernel's cache: a
-// FUSE drive that ignores letter case leaves the other spelling of a file just
-// moved away in the cache for a while. Returns 0 or the errno.
+}  // namespace
+
 int freshStat(int folder, const std::string& name, struct statx& info) {
     const int flags = AT_SYMLINK_NOFOLLOW | AT_STATX_FORCE_SYNC;
     return ::statx(folder, name.c_str(), flags, STATX_BASIC_STATS, &info) == 0 ? 0 : errno;
 }
-
-// Whether `a` and `b` in `folder` are the same file under two spellings. The
-// inode number alone cannot tell: FUSE drivers such as exfat-fuse number each
-// spelling anew. So the same device, type, size and times count as the same
-// file; the two moves that follow never replace, so a look-alike file at `b`
-// still refuses the second move.
-bool sameFile(int folder, const std::string& a, const std::string& b) {
-    struct statx x {};
-    struct statx y {};
-    if (freshStat(folder, a, x) != 0 || freshStat(folder, b, y) != 0) return false;
-    const auto same = [](const statx_timestamp& s, const statx_timestamp& t) {
-        return s.tv_sec == t.tv_sec && s.tv_nsec == t.tv_nsec;
-    };
-    return x.stx_dev_major == y.stx_dev_major && x.stx_dev_minor == y.stx_dev_minor &&
-           (x.stx_ino == y.stx_ino ||
-            ((x.stx_mode & S_IFMT) == (y.stx_mode & S_IFMT) && x.stx_size == y.stx_size &&
-             same(x.stx_mtime, y.stx_mtime) && same(x.stx_ctime, y.stx_ctime)));
-}
-
-}  // namespace
 
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to) {
     if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
@@ -91,17 +69,6 @@ int moveAfterCheck(int folder, const std::string& from, const std::string& to) {
     return 0;
 }
 
-int renameWithinFolder(int folder, const std::string& from, const std::string& to) {
-    const int error = moveWithoutReplacing(folder, from, to);
-    // A name that is its own new name stays refused like any existing one.
-    if (error != EEXIST || from == to || !sameFile(folder, from, to)) return error;
-    const std::string temporary = ".vellumix-" + Uuid().toString();
-    if (const int first = moveWithoutReplacing(folder, from, temporary); first != 0) return first;
-    const int second = moveWithoutReplacing(folder, temporary, to);
-    if (second != 0) moveWithoutReplacing(folder, temporary, from);
-    return second;
-}
-
 std::optional<FailureKind> invalidNameKind(std::string_view newName) {
     if (newName.empty()) return FailureKind::emptyName;
     if (newName.find('/') != std::string_view::npos) return FailureKind::nameWithSlash;
@@ -113,37 +80,6 @@ std::optional<FailureKind> invalidNameKind(std::string_view newName) {
     return std::nullopt;
 }
 
-FailureKind moveFailureKind(int error) {
-    switch (error) {
-        case EEXIST:
-        case ENOTEMPTY:
-        case EISDIR:
-            return FailureKind::alreadyExists;
-        case ENOENT:
-        case ENOTDIR:
-            return FailureKind::noLongerExists;
-        case EACCES:
-        case EPERM:
-            return FailureKind::permissionDenied;
-        case EROFS:
-            return FailureKind::readOnly;
-        case ENAMETOOLONG:
-            return FailureKind::nameTooLong;
-        case ENOSPC:
-        case EDQUOT:
-            return FailureKind::noSpace;
-        case EBUSY:
-        case ETXTBSY:
-            return FailureKind::inUse;
-        case EXDEV:
-            return FailureKind::otherFileSystem;
-        case EIO:
-            return FailureKind::diskError;
-        default:
-            return FailureKind::other;
-    }
-}
-
 FailureKind moveFailureKind(int folder, const std::string& from, const std::string& to, int error) {
     if (error == ENOENT || error == EINVAL || error == EILSEQ) {
         struct statx info {};
@@ -152,7 +88,7 @@ FailureKind moveFailureKind(int folder, const std::string& from, const std::stri
             return FailureKind::nameNotOnDrive;
         }
     }
-    return moveFailureKind(error);
+    return failureKindOf(error);
 }
 
 }  // namespace vellumix::detail

@@ -17,7 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/failure_text.h"
+#include "engine/failure.h"
+
+struct statx;
 
 namespace vellumix::detail {
 
@@ -33,28 +35,20 @@ int moveByHardLink(int folder, const std::string& from, const std::string& to);
 // then rename(from, to).
 int moveAfterCheck(int folder, const std::string& from, const std::string& to);
 
-// Gives `from` the name `to` in `folder` like moveWithoutReplacing, and also
-// where the drive ignores letter case and `to` already finds the file itself
-// (IMG_0001.JPG -> img_0001.JPG): then the file moves to a fresh temporary name
-// in the same folder and from there to `to`, both without replacing. Should the
-// second move fail (another file stands at `to`), the file moves back and the
-// error of the second move is returned. (Only a drive failing in between could
-// keep it from moving back: then it stays in its folder as ".vellumix-UUID".)
-int renameWithinFolder(int folder, const std::string& from, const std::string& to);
+// What the drive itself says of `name` in `folder`, past the kernel's cache: a
+// FUSE drive that ignores letter case leaves the other spelling of a file just
+// moved away in the cache for a while. Returns 0 or the errno.
+int freshStat(int folder, const std::string& name, struct statx& info);
 
 // Why `newName` cannot be used as a file name in the same folder, or nothing
 // when it can. Refused: "", ".", "..", names holding "/" or a NUL byte (they
 // would leave the folder or be cut short), and names that are not UTF-8.
 std::optional<FailureKind> invalidNameKind(std::string_view newName);
 
-// What the errno of a failed move means for the user. Example: EEXIST ->
-// alreadyExists; an errno without a kind of its own -> other.
-FailureKind moveFailureKind(int error);
-
-// The same, told truthfully for a move from `from` to `to` in `folder` that
-// failed with `error`: when `from` is still there and nothing is at `to`, a
-// "no such file" or "invalid" error means that the drive cannot hold the new
-// name (exfat-fuse answers ENOENT for "b:c.txt"): nameNotOnDrive.
+// What a move from `from` to `to` in `folder` that failed with `error` means
+// for the user: failureKindOf(error), told truthfully: when `from` is still there and nothing is at
+// `to`, a "no such file" or "invalid" error means that the drive cannot hold the new name
+// (exfat-fuse answers ENOENT for "b:c.txt"): nameNotOnDrive.
 FailureKind moveFailureKind(int folder, const std::string& from, const std::string& to, int error);
 
 }  // namespace vellumix::detail

@@ -12,8 +12,8 @@
 #include "engine/name_computer.h"
 #include "engine/numbering.h"
 #include "engine/regex_replace.h"
-#include "engine/rename_engine.h"
 #include "engine/unicode_text.h"
+#include "engine/word_case.h"
 #include "model/file_url.h"
 
 namespace vellumix {
@@ -91,7 +91,7 @@ std::string NameComputer::nameFor(std::string_view currentName, std::int64_t ind
             name = prepared_->regex->apply(base);
             break;
         case RenameRule::caseChange:
-            name = RenameEngine::applyCase(config_.caseOption, base);
+            name = applyCaseStyle(config_.caseOption, base);
             break;
         case RenameRule::addNumber: {
             const std::string number =

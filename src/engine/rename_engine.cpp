@@ -1,5 +1,5 @@
 // RenameEngine: one name, the preview of a whole list, and the batch rename on
-// disk. (applyCase, the case styles, is in word_case.cpp.)
+// disk.
 
 #include <algorithm>
 #include <chrono>
@@ -10,23 +10,20 @@
 #include <utility>
 
 #include "engine/batch_folders.h"
+#include "engine/case_only_rename.h"
+#include "engine/failure_text.h"
 #include "engine/file_move.h"
 #include "engine/name_computer.h"
 #include "engine/rename_engine.h"
 #include "engine/unicode_text.h"
+#include "engine/word_case.h"
 
 namespace vellumix {
 namespace {
 
-// An item the batch rename acts on: previewed as changed to a non-empty name,
-// under a current name that is valid UTF-8 (other names are never renamed).
-bool selectedForMove(const FileItem& item, const std::string& currentName) {
-    return item.status == FileItem::Status::changed && !item.newName.empty() &&
-           detail::isValidUtf8(currentName);
-}
-
-// Gives the file of `item`, called `name`, its new name within its own folder.
-// Returns why it could not, or nothing when it did.
+// What the batch does with `item`, which the preview found `changed` to a
+// non-empty name under a current name `name` that is valid UTF-8: gives the
+// file its new name within its own folder, or tells why it could not.
 std::optional<Failure> moveFailure(detail::BatchFolders& folders, const FileItem& item,
                                    const std::string& name) {
     const std::string& newName = item.newName;
@@ -36,15 +33,48 @@ std::optional<Failure> moveFailure(detail::BatchFolders& folders, const FileItem
     }
     const detail::OpenFolder& folder = folders.open(item.url.deletingLastPathComponent().path());
     if (folder.fd == -1) {
-        return Failure{detail::moveFailureKind(folder.error), name, newName, folder.error};
+        return Failure{failureKindOf(folder.error), name, newName, folder.error};
     }
     if (std::optional<Failure> refusal =
             detail::driveRefusal(folder.fd, folder.drive, name, newName)) {
         return refusal;
     }
-    const int error = detail::renameWithinFolder(folder.fd, name, newName);
+    const int error = detail::renameAllowingCaseOnlyChange(folder.fd, name, newName);
     if (error == 0) return std::nullopt;
     return Failure{detail::moveFailureKind(folder.fd, name, newName, error), name, newName, error};
+}
+
+// What the batch does with `item`, moves included.
+RenameOutcome outcomeOf(detail::BatchFolders& folders, const FileItem& item) {
+    RenameOutcome outcome{RenameOutcome::Kind::moved, item.url, item.newName, {}};
+    const std::string name = item.currentName();
+    if (item.status != FileItem::Status::changed) {
+        outcome.kind = RenameOutcome::Kind::unchanged;
+    } else if (item.newName.empty()) {
+        outcome.kind = RenameOutcome::Kind::emptyName;
+    } else if (!detail::isValidUtf8(name)) {
+        outcome.kind = RenameOutcome::Kind::notUtf8;
+    } else if (std::optional<Failure> failure = moveFailure(folders, item, name)) {
+        outcome.kind = RenameOutcome::Kind::failed;
+        outcome.failure = std::move(*failure);
+    }
+    return outcome;
+}
+
+// The counts, the failure sentences and the moved positions of `outcomes`.
+RenameResult resultOf(std::vector<RenameOutcome> outcomes) {
+    RenameResult result;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const RenameOutcome& outcome = outcomes[i];
+        if (outcome.kind == RenameOutcome::Kind::moved) {
+            ++result.success;
+            result.moved.push_back(i);
+        } else if (outcome.kind == RenameOutcome::Kind::failed) {
+            result.errors.emplace_back(outcome.failure.name, failureText(outcome.failure));
+        }
+    }
+    result.outcomes = std::move(outcomes);
+    return result;
 }
 
 // Lists shorter than twice this are previewed on the calling thread alone:
@@ -79,6 +109,10 @@ std::string RenameEngine::compute(const RenameConfig& config, const FileItem& fi
 std::string RenameEngine::compute(const RenameConfig& config, const FileItem& file,
                                   std::int64_t index, std::chrono::system_clock::time_point now) {
     return detail::NameComputer(config, now).nameFor(file.currentName(), index);
+}
+
+std::string RenameEngine::applyCase(CaseOption option, std::string_view text) {
+    return detail::applyCaseStyle(option, text);
 }
 
 std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
@@ -140,27 +174,12 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
 }
 
 RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
-    RenameResult result;
-    std::size_t selected = 0;
-    for (const FileItem& item : files) {
-        selected += item.status == FileItem::Status::changed && !item.newName.empty();
-    }
-    result.moved.reserve(selected);
-
+    std::vector<RenameOutcome> outcomes;
+    outcomes.reserve(files.size());
     detail::BatchFolders folders;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const FileItem& item = files[i];
-        std::string name = item.currentName();
-        if (!selectedForMove(item, name)) continue;
-        if (const std::optional<Failure> failure = moveFailure(folders, item, name)) {
-            std::string reason = failureText(*failure);
-            result.errors.emplace_back(std::move(name), std::move(reason));
-            continue;
-        }
-        ++result.success;
-        result.moved.push_back(i);
-    }
-    return result;
+    for (const FileItem& item : files)
+        outcomes.push_back(outcomeOf(folders, item));
+    return resultOf(std::move(outcomes));
 }
 
 }  // namespace vellumix

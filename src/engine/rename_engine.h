@@ -30,17 +30,20 @@
 #include <utility>
 #include <vector>
 
+#include "engine/rename_outcome.h"
 #include "model/file_item.h"
 #include "model/rename_config.h"
 #include "model/rename_rule.h"
 
 namespace vellumix {
 
-// The outcome of a batch rename.
+// The outcome of a batch rename. `outcomes` tells what happened to each item;
+// the other three fields are made from it (the reasons as failureText words them).
 struct RenameResult {
     std::int64_t success = 0;                                 // files moved
     std::vector<std::pair<std::string, std::string>> errors;  // (old name, reason), list order
-    std::vector<std::size_t> moved;  // positions in `files` of the items moved, ascending
+    std::vector<std::size_t> moved;       // positions in `files` of the items moved, ascending
+    std::vector<RenameOutcome> outcomes;  // one per item of `files`, in its order
 };
 
 class RenameEngine {

@@ -8,12 +8,10 @@
 
 #include <unicode/utf8.h>
 
-#include "engine/rename_engine.h"
 #include "engine/unicode_text.h"
 #include "engine/word_case.h"
 
-namespace vellumix {
-namespace detail {
+namespace vellumix::detail {
 namespace {
 
 // Appends `word` to `out` with its first user-perceived character, which ends
@@ -102,11 +100,9 @@ std::string capitaliseSpaceWords(std::string_view text) {
     return out;
 }
 
-}  // namespace detail
-
 // Text that is not well-formed UTF-8 comes back unchanged: no style can tell
 // its characters apart.
-std::string RenameEngine::applyCase(CaseOption option, std::string_view text) {
+std::string applyCaseStyle(CaseOption option, std::string_view text) {
     if (!detail::isValidUtf8(text)) return std::string(text);
     switch (option) {
         case CaseOption::lowercase:
@@ -131,4 +127,4 @@ std::string RenameEngine::applyCase(CaseOption option, std::string_view text) {
     return std::string(text);
 }
 
-}  // namespace vellumix
+}  // namespace vellumix::detail

@@ -1,10 +1,13 @@
-// Word-level case helpers shared by the case styles and the clean-up rule.
+// The six case styles, and the word-level case helpers they share with the
+// clean-up rule.
 // They work on well-formed UTF-8 and count user-perceived characters
 // (extended grapheme clusters); case mapping is full and locale-independent.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "model/rename_rule.h"
 
 namespace vellumix::detail {
 
@@ -17,5 +20,8 @@ std::string capitalise(std::string_view word);
 // dropped, each word capitalised, joined with one space.
 // Example: capitaliseSpaceWords("  my_file  name ") == "My_file Name".
 std::string capitaliseSpaceWords(std::string_view text);
+
+// `text` rewritten in the case style `option` (RenameEngine::applyCase).
+std::string applyCaseStyle(CaseOption option, std::string_view text);
 
 }  // namespace vellumix::detail

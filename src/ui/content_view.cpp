@@ -240,7 +240,7 @@ void ContentView::refresh() {
 void ContentView::syncAlert() {
     RenameViewModel& vm = *vm_;
     if (vm.showAlert() && !alert_) {
-        auto* alert = new ResultAlert(QString::fromStdString(vm.alertMessage()), this);
+        auto* alert = new ResultAlert(vm.resultReport(), this);
         alert->setAttribute(Qt::WA_DeleteOnClose);
         alert->setWindowModality(Qt::WindowModal);
         connect(alert, &QDialog::finished, this, [this] {

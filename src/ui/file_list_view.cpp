@@ -12,9 +12,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
-#include <unordered_map>
 #include <vector>
 
 #include "model/file_url.h"
@@ -26,7 +23,7 @@
 #include "ui/preview_delegates.h"
 #include "ui/preview_table_model.h"
 #include "ui/view_model_snapshot.h"
-#include "viewmodel/folder_listing.h"
+#include "viewmodel/dropped_paths.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix::ui {
@@ -191,26 +188,18 @@ void FileListView::removeSelectedRows() {
     const QModelIndexList selected = table_->selectionModel()->selectedRows();
     if (selected.isEmpty()) return;
     RenameViewModel& vm = snapshot_.viewModel();
-    // Rows are matched to the list by id, so a stale row can never remove another file.
-    std::unordered_map<Uuid, std::size_t> positions;
-    positions.reserve(vm.files().size());
-    for (std::size_t i = 0; i < vm.files().size(); ++i)
-        positions.emplace(vm.files()[i].id, i);
-
-    std::vector<std::size_t> remove;
+    std::vector<Uuid> ids;
     const std::vector<FileItem>& shown = model_->items();
     const int current = table_->currentIndex().isValid() ? table_->currentIndex().row() : 0;
     int removedAboveCurrent = 0;
     for (const QModelIndex& index : selected) {
         const auto row = static_cast<std::size_t>(index.row());
         if (row >= shown.size()) continue;
-        if (auto it = positions.find(shown[row].id); it != positions.end()) {
-            remove.push_back(it->second);
-            removedAboveCurrent += index.row() < current;
-        }
+        ids.push_back(shown[row].id);
+        removedAboveCurrent += index.row() < current;
     }
+    const std::vector<std::size_t> remove = positionsOf(vm.files(), ids);
     if (remove.empty()) return;
-    std::sort(remove.begin(), remove.end());
     vm.removeFiles(remove);
 
     // The shorter list is shown at once, and the keyboard keeps its place: the
@@ -251,25 +240,8 @@ void FileListView::addPaths(const std::vector<std::string>& paths) {
 }
 
 void FileListView::addPath(const std::string& path) {
-    namespace fs = std::filesystem;
-    RenameViewModel& vm = snapshot_.viewModel();
-    // The entry's own type decides, as in a folder listing: a symbolic link is
-    // added as itself, even one to a folder. "photos/" names the entry "photos".
-    std::string entry = path;
-    while (entry.size() > 1 && entry.back() == '/')
-        entry.pop_back();
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(fs::path(entry), error);
-    if (fs::is_directory(status)) {
-        // The same shallow listing as "Add Folder": visible files only. A
-        // folder that cannot be listed is skipped without a message.
-        const FileUrl folder(entry.size() > 1 ? entry + "/" : entry);
-        if (std::optional<std::vector<FileUrl>> files = listVisibleFiles(folder))
-            vm.addFiles(*files);
-    } else if (entry.size() == path.size() || fs::exists(status)) {
-        // A path that names nothing is taken as given, unless it claims to be a folder.
-        vm.addFiles({FileUrl(entry)});
-    }
+    if (std::optional<std::vector<FileUrl>> files = filesOfDroppedPath(path))
+        snapshot_.viewModel().addFiles(*files);
 }
 
 void FileListView::dragEnterEvent(QDragEnterEvent* event) {

@@ -5,11 +5,9 @@
 // file with its icon and name, its new name and a status badge. The table reads
 // the preview snapshot (see ViewModelSnapshot), never the engine.
 //
-// The whole view accepts dropped file URLs: each local URL on its own, a file
-// as one addFiles call, a folder as one addFiles call with its visible files
-// (shallow, without hidden entries or subfolders). Whether an entry is a
-// folder goes by its own type: a symbolic link is added as a file, wherever
-// it points. Other URLs are ignored silently. Delete or Backspace, or "Remove
+// The whole view accepts dropped file URLs: each local URL on its own, as one
+// addFiles call with what its path adds (viewmodel/dropped_paths.h: a file, or
+// a folder's visible files). Other URLs are ignored silently. Delete or Backspace, or "Remove
 // from List" in the context menu, removes the selected rows from the view
 // model in one edit and selects the row that took their place.
 //

@@ -21,8 +21,6 @@ namespace vellumix::ui {
 namespace {
 
 constexpr int kIconSize = 64;
-// The lines that stand above the list: the counts.
-constexpr int kSummaryLines = 2;
 // The list shows at most this many lines at once and scrolls for the others.
 constexpr int kMostVisibleLines = 16;
 // The list is as wide as its widest first lines, within these bounds (in
@@ -85,18 +83,26 @@ QSize roomBeside(const QWidget* parent) {
     return room;
 }
 
+// The failure lines, one after another, as the list shows them.
+QString failureList(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 1;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        if (&line != &lines.front()) text += '\n';
+        text += line;
+    }
+    return QString::fromStdString(text);
+}
+
 }  // namespace
 
-ResultAlert::ResultAlert(const QString& message, QWidget* parent) : QDialog(parent) {
+ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("resultAlert"));
     setWindowTitle(tr("Result"));
-
-    // The counts, then (after the second line feed) one line per failure.
-    qsizetype split = -1;
-    for (int i = 0; i < kSummaryLines; ++i) {
-        split = message.indexOf(QLatin1Char('\n'), split + 1);
-        if (split < 0) break;
-    }
+    const bool hasFailures = !report.failureHeading.empty();
 
     auto* icon = new QLabel(this);
     icon->setPixmap(applicationIcon().pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
@@ -105,7 +111,9 @@ ResultAlert::ResultAlert(const QString& message, QWidget* parent) : QDialog(pare
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("resultSummary"));
     summary_->setTextFormat(Qt::PlainText);
-    summary_->setText(split < 0 ? message : message.left(split));
+    QString counts = QString::fromStdString(report.summary);
+    if (hasFailures) counts += QLatin1Char('\n') + QString::fromStdString(report.failureHeading);
+    summary_->setText(counts);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -115,7 +123,7 @@ ResultAlert::ResultAlert(const QString& message, QWidget* parent) : QDialog(pare
 
     auto* column = new QVBoxLayout;
     column->addWidget(summary_);
-    if (split >= 0) {
+    if (hasFailures) {
         auto* list = new MessageList(this);
         details_ = list;
         details_->setObjectName(QStringLiteral("resultDetails"));
@@ -123,9 +131,9 @@ ResultAlert::ResultAlert(const QString& message, QWidget* parent) : QDialog(pare
         details_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         details_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         details_->setUndoRedoEnabled(false);
-        details_->setPlainText(message.mid(split + 1));
+        details_->setPlainText(failureList(report.failureLines));
         // Read out under the line that announces it ("❌ 3 error(s):").
-        details_->setAccessibleName(summary_->text().section(QLatin1Char('\n'), -1));
+        details_->setAccessibleName(QString::fromStdString(report.failureHeading));
         column->addWidget(details_, 1);
     }
     column->addWidget(buttons);

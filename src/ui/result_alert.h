@@ -1,8 +1,8 @@
 // ResultAlert: the result of a batch rename, a modal dialog titled "Result"
 // with one button, "OK".
 //
-// The message is shown whole and verbatim at any length. Its first two lines
-// (the counts) stand at the top; the lines after them (one per failure) fill a
+// The report is shown whole and verbatim at any length. Its counts stand at
+// the top; its failure lines fill a
 // read-only text area that wraps long lines, can be selected and copied, and
 // scrolls within a bounded height. So the dialog fits on the screen of its
 // parent, whether the list holds one line or a hundred thousand; only the
@@ -11,6 +11,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "viewmodel/result_report.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -22,13 +24,13 @@ class ResultAlert : public QDialog {
     Q_OBJECT
 
 public:
-    ResultAlert(const QString& message, QWidget* parent);
+    ResultAlert(const ResultReport& report, QWidget* parent);
 
     // The message as shown: the counts, then the list (when there is one).
     QString text() const;
 
     QLabel* summary() const { return summary_; }
-    // The list of failures; null when the message has no more than two lines.
+    // The list of failures; null when the report has no failure heading.
     QPlainTextEdit* details() const { return details_; }
     QPushButton* okButton() const { return ok_; }
 

@@ -6,7 +6,7 @@
 // whatever it points to, dangling links included. The order is the order of
 // the listing, which is not defined.
 //
-// Used by the view model's addFolder and by the window's drop handling.
+// Used by the view model's addFolder and for dropped folders (dropped_paths.h).
 // Touches only the file system; safe to call from any thread.
 #pragma once
 

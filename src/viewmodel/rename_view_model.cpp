@@ -5,12 +5,12 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "engine/rename_engine.h"
 #include "engine/unicode_text.h"
 #include "viewmodel/folder_listing.h"
-#include "viewmodel/result_text.h"
 
 namespace vellumix {
 namespace {
@@ -52,9 +52,12 @@ std::vector<FileItem> itemsToAdd(const ListedUrls& listed, const std::vector<Fil
 
 // Where an item moved by the batch rename now stands: its folder plus the new
 // name. A directory URL keeps its trailing "/".
-FileUrl movedUrl(const FileItem& item) {
-    FileUrl url = item.url.deletingLastPathComponent().appendingPathComponent(item.newName);
-    return item.url.hasDirectoryPath() ? url.appendingPathComponent("") : url;
+// Where the batch left the file of `outcome`: at its new name when it moved,
+// else where it was.
+FileUrl urlAfter(const RenameOutcome& outcome) {
+    if (outcome.kind != RenameOutcome::Kind::moved) return outcome.url;
+    FileUrl url = outcome.url.deletingLastPathComponent().appendingPathComponent(outcome.newName);
+    return outcome.url.hasDirectoryPath() ? url.appendingPathComponent("") : url;
 }
 
 }  // namespace
@@ -165,8 +168,17 @@ const std::string& RenameViewModel::alertMessage() const {
 }
 
 void RenameViewModel::setAlertMessage(std::string message) {
+    setResultReport(ResultReport{std::move(message), {}, {}});
+}
+
+const ResultReport& RenameViewModel::resultReport() const {
+    return resultReport_;
+}
+
+void RenameViewModel::setResultReport(ResultReport report) {
     willChange();
-    alertMessage_ = std::move(message);
+    alertMessage_ = report.message();
+    resultReport_ = std::move(report);
 }
 
 bool RenameViewModel::showAlert() const {
@@ -202,6 +214,16 @@ std::int64_t changedCount(const std::vector<FileItem>& preview) {
         [](const FileItem& item) { return item.status == FileItem::Status::changed; }));
 }
 
+std::vector<std::size_t> positionsOf(const std::vector<FileItem>& files,
+                                     const std::vector<Uuid>& ids) {
+    const std::unordered_set<Uuid> wanted(ids.begin(), ids.end());
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (wanted.contains(files[i].id)) positions.push_back(i);
+    }
+    return positions;
+}
+
 void RenameViewModel::addFiles(const std::vector<FileUrl>& urls) {
     std::vector<FileItem> added = itemsToAdd(listed_, urls);
     willChange();
@@ -226,16 +248,12 @@ void RenameViewModel::applyRename() {
     // Items whose move succeeded stand at their new names; every other item,
     // a failed one included, is still where it was on disk.
     std::vector<FileItem> rebuilt;
-    rebuilt.reserve(preview.size());
-    auto nextMoved = result.moved.begin();
-    for (std::size_t i = 0; i < preview.size(); ++i) {
-        const bool moved = nextMoved != result.moved.end() && *nextMoved == i;
-        if (moved) ++nextMoved;
-        rebuilt.emplace_back(moved ? movedUrl(preview[i]) : preview[i].url);
-    }
+    rebuilt.reserve(result.outcomes.size());
+    for (const RenameOutcome& outcome : result.outcomes)
+        rebuilt.emplace_back(urlAfter(outcome));
     setFiles(std::move(rebuilt));
 
-    setAlertMessage(detail::renameResultText(result));
+    setResultReport(reportOf(result.outcomes));
     setShowAlert(true);
 }
 

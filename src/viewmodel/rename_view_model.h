@@ -22,6 +22,7 @@
 #include "model/file_url.h"
 #include "model/rename_config.h"
 #include "viewmodel/listed_urls.h"
+#include "viewmodel/result_report.h"
 
 namespace vellumix {
 
@@ -64,8 +65,13 @@ public:
     const RenameConfig& config() const;
     void setConfig(RenameConfig config);
 
+    // The result alert's text. Setting it makes it the report's whole summary.
     const std::string& alertMessage() const;
     void setAlertMessage(std::string message);
+    // The same text as data: the counts and each failure's line. alertMessage()
+    // is always resultReport().message(); they are written together.
+    const ResultReport& resultReport() const;
+    void setResultReport(ResultReport report);
 
     bool showAlert() const;
     void setShowAlert(bool show);
@@ -97,6 +103,7 @@ private:
     ListedUrls listed_;  // an index of files_, kept up to date by every write of it
     RenameConfig config_;
     std::string alertMessage_;
+    ResultReport resultReport_;
     bool showAlert_ = false;
     bool isProcessing_ = false;
     std::shared_ptr<Observers> observers_;
@@ -105,5 +112,11 @@ private:
 // The number of items of a preview whose status is changed: the count that
 // RenameViewModel::changedCount() gives for its own preview.
 std::int64_t changedCount(const std::vector<FileItem>& preview);
+
+// The positions in `files` of the items whose ids are among `ids`, ascending;
+// an id no item has is skipped. Rows shown from an older copy of the list are
+// matched by id, so that a stale row never stands for another file.
+std::vector<std::size_t> positionsOf(const std::vector<FileItem>& files,
+                                     const std::vector<Uuid>& ids);
 
 }  // namespace vellumix

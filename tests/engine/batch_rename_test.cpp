@@ -127,6 +127,10 @@ TEST_P(BatchRenameTest, OutcomesOfABatch) {
         {"letter case only",
          {{"IMG_0001.JPG", "1"}, {"notes.txt", "N"}}, {{"IMG_0001.JPG", "img_0001.jpg"}, {"notes.txt", "Notes.TXT"}},
          {}, {0, 1}, {{"img_0001.jpg", "1"}, {"Notes.TXT", "N"}}},
+        {"two folders: each file moves in its own, beside a file of the same name in the other",
+         {{"one/", ""}, {"one/a.txt", "A"}, {"one/b.txt", "unlisted"}, {"two/", ""}, {"two/b.txt", "B"}},
+         {{"one/a.txt", "xa.txt"}, {"two/b.txt", "xb.txt"}}, {}, {0, 1},
+         {{"one/", ""}, {"one/xa.txt", "A"}, {"one/b.txt", "unlisted"}, {"two/", ""}, {"two/xb.txt", "B"}}},
         {"file deleted after the preview",
          {{"a.txt", "A"}, {"c.txt", "C"}}, {{"a.txt", "xa.txt"}, {"b.txt", "xb.txt"}, {"c.txt", "xc.txt"}},
          {{"b.txt", "\u201Cb.txt\u201D no longer exists."}}, {0, 2}, {{"xa.txt", "A"}, {"xc.txt", "C"}}},
@@ -177,6 +181,33 @@ TEST_P(BatchRenameTest, OutcomesOfABatch) {
         EXPECT_EQ(result.moved, c.moved) << c.name;
         EXPECT_EQ(dir.contents(), c.after) << c.name;
     }
+}
+
+// What happened to each item, as data: every item given has its outcome, in
+// order, with the URL it had and the name it got or was to get.
+TEST(BatchOutcomeTest, EachItemsOutcome) {
+    using Kind = RenameOutcome::Kind;
+    TempDir dir;
+    const std::vector<FileItem> items = {
+        previewed(dir.write("a.txt", "A"), "xa.txt"),
+        previewed(dir.write("b.txt", "B"), "b.txt", Status::unchanged),
+        previewed(dir.write("c.txt", "C"), ""),
+        previewed(dir.write("d\xFF.txt", "D"), "d.txt"),
+        previewed(dir.write("e.txt", "E"), "xa.txt"),
+    };
+    const RenameResult result = RenameEngine::rename(items);
+    ASSERT_EQ(result.outcomes.size(), items.size());
+    const Kind kinds[] = {Kind::moved, Kind::unchanged, Kind::emptyName, Kind::notUtf8,
+                          Kind::failed};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(result.outcomes[i].kind, kinds[i]) << i;
+        EXPECT_EQ(result.outcomes[i].url, items[i].url) << i;
+        EXPECT_EQ(result.outcomes[i].newName, items[i].newName) << i;
+    }
+    const Failure& failure = result.outcomes[4].failure;
+    EXPECT_EQ(failure.kind, FailureKind::alreadyExists);
+    EXPECT_EQ(failure.name, "e.txt");
+    EXPECT_EQ(failure.newName, "xa.txt");
 }
 
 }  // namespace

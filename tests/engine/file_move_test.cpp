@@ -1,4 +1,4 @@
-// The no-replace move, each of its stages on real files, and its sentences.
+// The no-replace move and each of its stages, on real files.
 
 #include "engine/file_move.h"
 
@@ -11,7 +11,7 @@
 #include <map>
 #include <string>
 
-#include "engine/drive_names.h"
+#include "engine/case_only_rename.h"
 #include "support/escaped_bytes.h"
 #include "support/temp_dir.h"
 
@@ -33,7 +33,7 @@ const Stage kStages[] = {
     {"renameat2", &moveWithoutReplacing},
     {"link + unlink", &moveByHardLink},
     {"check + rename", &moveAfterCheck},
-    {"within the folder", &renameWithinFolder},
+    {"also by letter case alone", &renameAllowingCaseOnlyChange},
 };
 
 TEST(FileMoveTest, EveryStageMovesOnlyToAFreeName) {
@@ -78,43 +78,22 @@ TEST(FileMoveTest, EveryStageMovesOnlyToAFreeName) {
 TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {
     struct Case {
         std::string newName;
-        const char* reason;  // "" when the name is fine
+        std::optional<FailureKind> kind;  // nothing when the name is fine
     };
     const Case cases[] = {
-        {"a.txt", ""},
-        {".hidden", ""},
-        {"...", ""},
-        {"caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg", ""},
-        {"", "A name can't be empty."},
-        {"a/b", "A name can't contain \u201C/\u201D."},
-        {".", "\u201C.\u201D can't be used as a name."},
-        {"..", "\u201C..\u201D can't be used as a name."},
-        {"\xED\xA0\x80", "\u201C\xED\xA0\x80\u201D can't be used as a name."},
+        {"a.txt", std::nullopt},
+        {".hidden", std::nullopt},
+        {"...", std::nullopt},
+        {"caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg", std::nullopt},
+        {"", FailureKind::emptyName},
+        {"a/b", FailureKind::nameWithSlash},
+        {std::string("a\0b", 3), FailureKind::nameWithNull},
+        {".", FailureKind::reservedName},
+        {"..", FailureKind::reservedName},
+        {"\xED\xA0\x80", FailureKind::reservedName},
     };
-    for (const Case& c : cases) {
-        const std::optional<FailureKind> kind = invalidNameKind(c.newName);
-        EXPECT_EQ(kind ? failureText({*kind, "a.txt", c.newName, 0}) : "", c.reason) << c.newName;
-    }
-}
-
-TEST(FileMoveTest, FailureSentences) {
-    struct Case {
-        int error;
-        const char* text;
-    };
-    const Case cases[] = {
-        {EEXIST, "\u201Cb.txt\u201D already exists."},
-        {ENOENT, "\u201Ca.txt\u201D no longer exists."},
-        {EACCES, "You don't have permission to rename \u201Ca.txt\u201D."},
-        {EROFS, "\u201Ca.txt\u201D is on a read-only file system."},
-        {ENAMETOOLONG, "The new name is too long."},
-        {ENOSPC, "There isn't enough space on the disk to rename \u201Ca.txt\u201D."},
-        {EMLINK, "\u201Ca.txt\u201D couldn't be renamed (Too many links)."},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(failureText({moveFailureKind(c.error), "a.txt", "b.txt", c.error}), c.text)
-            << c.error;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(invalidNameKind(c.newName), c.kind) << escapedBytes(c.newName);
 }
 
 // A drive that refuses a name with "no such file" or "invalid" while the file
@@ -132,48 +111,6 @@ TEST(FileMoveTest, FailureOfANameTheDriveCannotHoldIsToldAsSuch) {
     EXPECT_EQ(kind("gone.txt", "b.txt", ENOENT), FailureKind::noLongerExists);
     EXPECT_EQ(kind("a.txt", "taken.txt", ENOENT), FailureKind::noLongerExists);
     EXPECT_EQ(kind("a.txt", "b.txt", EACCES), FailureKind::permissionDenied);
-}
-
-// What FAT-family drives are refused before any move.
-TEST(FileMoveTest, DriveRefusals) {
-    TempDir dir;
-    dir.makeDir("folder");
-    struct Case {
-        Drive drive;
-        std::string name;
-        std::string newName;
-        std::optional<FailureKind> refusal;
-    };
-    const std::string long255 = std::string(251, 'x') + ".jpg";
-    // clang-format off
-    const Case cases[] = {
-        {Drive::other, "a", "b:c?\\|*<>\"\t\x7F", std::nullopt},
-        {Drive::fat, "a", "IMG_0001 (copy) #2, [x]+y=z.jpg", std::nullopt},
-        {Drive::fat, "a", "caf\xC3\xA9 \xF0\x9F\x93\xB7", std::nullopt},
-        {Drive::fat, "folder", "new", std::nullopt},
-        {Drive::fat, "a", long255, std::nullopt},
-        {Drive::fat, "a", long255 + "x", FailureKind::nameTooLong},
-        {Drive::fat, "a", std::string(127, 'x') + "\xF0\x9F\x93\xB7", std::nullopt},  // 129 UTF-16 units
-        {Drive::fat, "a", std::string(254, 'x') + "\xF0\x9F\x93\xB7", FailureKind::nameTooLong},
-        {Drive::fusefat, "a", "IMG_0001 (copy).jpg", std::nullopt},
-        {Drive::fusefat, "a", "caf\xC3\xA9", FailureKind::nameNotOnDrive},
-        {Drive::fusefat, "folder", "new", FailureKind::other},
-    };
-    // clang-format on
-    for (const char* bad :
-         {"b:c", "b?", "b*", "b|", "b\\", "b<", "b>", "b\"", "\t", "\x7F", "\xC2\x85"}) {
-        for (const Drive drive : {Drive::fat, Drive::fusefat}) {
-            EXPECT_EQ(driveRefusal(AT_FDCWD, drive, dir.pathOf("a"), bad).value().kind,
-                      FailureKind::nameNotOnDrive)
-                << escapedBytes(bad);
-        }
-    }
-    for (const Case& c : cases) {
-        const std::optional<Failure> refusal =
-            driveRefusal(AT_FDCWD, c.drive, dir.pathOf(c.name), c.newName);
-        EXPECT_EQ(refusal ? std::optional(refusal->kind) : std::nullopt, c.refusal)
-            << escapedBytes(c.newName);
-    }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Faults a rename meets on a real machine, each on real files: a folder that
 // goes away between preview and rename, a destination that another program
 // creates in the meantime, a folder swapped for a link during the batch, a
-// folder without write permission, a FIFO and a dangling link. In every one
+// folder without write permission, a process short of file handles, a FIFO
+// and a dangling link. In every one
 // the failures are reported with a sentence and no file is lost.
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,10 +14,12 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/failure_text.h"
+#include "engine/batch_folders.h"
+#include "engine/case_only_rename.h"
 #include "engine/rename_engine.h"
 #include "model/file_url.h"
 #include "model/uuid.h"
@@ -60,44 +64,54 @@ TEST(FaultTest, FolderThatGoesAwayAfterThePreviewFailsOnlyItsOwnItems) {
 }
 
 // The folder swapped for a symbolic link to another folder in the middle of
-// the batch (here: while the batch words its first failure) cannot redirect
-// the later moves: they happen in the folder that holds the files, wherever it
-// went, and the files of the same names in the other folder stay as they are.
-std::string swappedRoot;  // for the wording function, which takes no context
-
+// the batch, after its first move, cannot redirect the later moves: they happen
+// in the folder that holds the files, wherever it went, and the files of the
+// same names in the other folder stay as they are.
 TEST(FaultTest, FolderSwappedForALinkDuringTheBatchCannotRedirectTheMoves) {
     const TempDir dir;
-    swappedRoot = dir.path();
-    std::vector<FileUrl> urls;
-    for (const std::string name : {"a.txt", "b.txt", "c.txt"}) {
-        urls.push_back(dir.write("photos/" + name, "photo " + name));
+    for (const std::string name : {"a.txt", "b.txt"}) {
+        dir.write("photos/" + name, "photo " + name);
         dir.write("decoys/" + name, "decoy " + name);
     }
-    dir.write("photos/xa.txt", "taken");  // so that the first move fails
-    const std::vector<FileItem> preview =
-        RenameEngine::preview({urls.begin(), urls.end()}, prefixConfig("x"));
-    setFailureWording([](const Failure& failure) {
-        std::filesystem::rename(swappedRoot + "/photos", swappedRoot + "/moved");
-        std::filesystem::create_directory_symlink("decoys", swappedRoot + "/photos");
-        setFailureWording(nullptr);
-        return englishFailureText(failure);
-    });
-    const RenameResult result = RenameEngine::rename(preview);
-    setFailureWording(nullptr);
+    detail::BatchFolders folders;
+    const std::string photos = dir.pathOf("photos/");
+    ASSERT_EQ(detail::renameAllowingCaseOnlyChange(folders.open(photos).fd, "a.txt", "xa.txt"), 0);
+    std::filesystem::rename(dir.pathOf("photos"), dir.pathOf("moved"));
+    std::filesystem::create_directory_symlink("decoys", dir.pathOf("photos"));
+    EXPECT_EQ(detail::renameAllowingCaseOnlyChange(folders.open(photos).fd, "b.txt", "xb.txt"), 0);
 
-    EXPECT_EQ(result.success, 2);
     EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{
                                   {"decoys/", ""},
                                   {"decoys/a.txt", "decoy a.txt"},
                                   {"decoys/b.txt", "decoy b.txt"},
-                                  {"decoys/c.txt", "decoy c.txt"},
                                   {"moved/", ""},
-                                  {"moved/a.txt", "photo a.txt"},
-                                  {"moved/xa.txt", "taken"},
+                                  {"moved/xa.txt", "photo a.txt"},
                                   {"moved/xb.txt", "photo b.txt"},
-                                  {"moved/xc.txt", "photo c.txt"},
                                   {"photos", "-> decoys"},
                               }));
+}
+
+// A process that may hold few files open (EMFILE) renames a batch over more
+// folders than it may open at once: every file is still renamed.
+TEST(FaultTest, BatchOverMoreFoldersThanOpenFilesAllowedRenamesEveryFile) {
+    const TempDir dir;
+    constexpr int kFolders = 300;
+    constexpr rlim_t kOpenFiles = 64;
+    std::vector<FileItem> items;
+    for (int i = 0; i < kFolders; ++i)
+        items.emplace_back(dir.write(std::to_string(i) + "/a.txt", "A"));
+    const std::vector<FileItem> preview = RenameEngine::preview(items, prefixConfig("x"));
+    const std::optional<std::string> report = runInChild([&preview] {
+        const rlimit limit{kOpenFiles, kOpenFiles};
+        if (::setrlimit(RLIMIT_NOFILE, &limit) != 0) return std::string("setrlimit failed");
+        const RenameResult result = RenameEngine::rename(preview);
+        return std::to_string(result.success) + " renamed, " +
+               std::to_string(result.errors.size()) + " failed";
+    });
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(*report, std::to_string(kFolders) + " renamed, 0 failed");
+    for (int i = 0; i < kFolders; ++i)
+        EXPECT_EQ(dir.read(std::to_string(i) + "/xa.txt"), "A") << i;
 }
 
 // Another program creates a file of the new name between the preview and the

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace vellumix::testing {
@@ -17,5 +18,10 @@ struct Unprivileged {
 };
 
 Unprivileged runUnprivileged(const std::function<std::string()>& body);
+
+// Runs `body` in a forked child (whose limits it may change freely) and
+// returns what it returned; nothing when the child could not be started or
+// reported nothing.
+std::optional<std::string> runInChild(const std::function<std::string()>& body);
 
 }  // namespace vellumix::testing

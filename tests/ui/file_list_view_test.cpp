@@ -80,13 +80,6 @@ private slots:
         QVERIFY(!w.view().fileList()->dropZone()->isVisible());
     }
 
-    void dropOfAFolderUrlWithATrailingSlash() {
-        TestWindow w;
-        w.files.write("docs/one.txt");
-        QVERIFY(drop(w, {QUrl::fromLocalFile(QFile::decodeName(w.files.path("docs/").c_str()))}));
-        QCOMPARE(listed(w), QStringLiteral("docs/one.txt"));
-    }
-
     // Delete selects the row that took the removed one's place (at the end, the
     // new last row), so that Delete can be pressed again and again.
     void deleteKeepsTheKeyboardsPlace() {

@@ -96,14 +96,15 @@ private slots:
         QFETCH(int, failures);
         QFETCH(int, key);
         TestWindow w;
-        std::string message =
-            "\u2705 0 renamed.\n\u274C " + std::to_string(failures) + " error(s):";
+        ResultReport report{
+            "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}};
         for (int i = 0; i < failures; ++i) {
             const std::string name = (i % 7 == 0 ? std::string(246, 'x') : "f") + std::to_string(i);
-            message +=
-                "\n\u2022 " + name + ".jpg: \u201Cnew_" + name + ".jpg\u201D already exists.";
+            report.failureLines.push_back("\u2022 " + name + ".jpg: \u201Cnew_" + name +
+                                          ".jpg\u201D already exists.");
         }
-        w.vm().setAlertMessage(message);
+        const std::string message = report.message();
+        w.vm().setResultReport(std::move(report));
         w.vm().setShowAlert(true);
         settle();
         ResultAlert* alert = w.view().resultAlert();

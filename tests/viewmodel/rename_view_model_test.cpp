@@ -8,12 +8,14 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "support/items.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "viewmodel/dropped_paths.h"
 #include "viewmodel/folder_listing.h"
 
 namespace vellumix {
@@ -250,6 +252,36 @@ TEST(AddFolderTest, UnlistablePathsChangeNothing) {
     });
     if (!child.ran) GTEST_SKIP() << child.skipReason;
     EXPECT_EQ(child.output, "00n 00n 00n 00n 00n ");
+}
+
+// A dropped (or command-line) path: a folder, spelt with or without a final
+// "/", adds its visible files; a file, a link to a folder (also spelt "album/")
+// and a missing file add themselves; a missing "folder/" adds nothing.
+TEST(DroppedPathTest, WhatEachPathAdds) {
+    TempDir dir;
+    dir.write("photos/a.jpg");
+    dir.write("photos/.hidden.jpg");
+    dir.makeDir("photos/raw");
+    dir.write("notes.txt");
+    ASSERT_EQ(::symlink("photos", dir.pathOf("album").c_str()), 0);
+    const std::string photos = dir.pathOf("photos");
+    const std::pair<std::string, std::optional<std::vector<std::string>>> cases[] = {
+        {photos, std::vector{photos + "/a.jpg"}},
+        {photos + "//", std::vector{photos + "/a.jpg"}},
+        {dir.pathOf("notes.txt"), std::vector{dir.pathOf("notes.txt")}},
+        {dir.pathOf("album"), std::vector{dir.pathOf("album")}},
+        {dir.pathOf("album/"), std::vector{dir.pathOf("album")}},
+        {dir.pathOf("gone.txt"), std::vector{dir.pathOf("gone.txt")}},
+        {dir.pathOf("gone/"), std::nullopt},
+    };
+    for (const auto& [path, expected] : cases) {
+        const std::optional<std::vector<FileUrl>> files = filesOfDroppedPath(path);
+        std::optional<std::vector<std::string>> paths;
+        if (files) paths = std::vector<std::string>(files->size());
+        for (std::size_t i = 0; files && i < files->size(); ++i)
+            (*paths)[i] = (*files)[i].path();
+        EXPECT_EQ(paths, expected) << path;
+    }
 }
 
 TEST(RemoveFilesTest, RemovesThePositionsGivenInOneEdit) {

@@ -1,0 +1,45 @@
+#include "engine/case_only_rename.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "engine/file_move.h"
+#include "model/uuid.h"
+
+namespace vellumix::detail {
+namespace {
+
+// Whether `a` and `b` in `folder` are the same file under two spellings. The
+// inode number alone cannot tell: FUSE drivers such as exfat-fuse number each
+// spelling anew. So the same device, type, size and times count as the same
+// file; the two moves that follow never replace, so a look-alike file at `b`
+// still refuses the second move.
+bool sameFile(int folder, const std::string& a, const std::string& b) {
+    struct statx x {};
+    struct statx y {};
+    if (freshStat(folder, a, x) != 0 || freshStat(folder, b, y) != 0) return false;
+    const auto same = [](const statx_timestamp& s, const statx_timestamp& t) {
+        return s.tv_sec == t.tv_sec && s.tv_nsec == t.tv_nsec;
+    };
+    return x.stx_dev_major == y.stx_dev_major && x.stx_dev_minor == y.stx_dev_minor &&
+           (x.stx_ino == y.stx_ino ||
+            ((x.stx_mode & S_IFMT) == (y.stx_mode & S_IFMT) && x.stx_size == y.stx_size &&
+             same(x.stx_mtime, y.stx_mtime) && same(x.stx_ctime, y.stx_ctime)));
+}
+
+}  // namespace
+
+int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to) {
+    const int error = moveWithoutReplacing(folder, from, to);
+    // A name that is its own new name stays refused like any existing one.
+    if (error != EEXIST || from == to || !sameFile(folder, from, to)) return error;
+    const std::string temporary = ".vellumix-" + Uuid().toString();
+    if (const int first = moveWithoutReplacing(folder, from, temporary); first != 0) return first;
+    const int second = moveWithoutReplacing(folder, temporary, to);
+    if (second != 0) moveWithoutReplacing(folder, temporary, from);
+    return second;
+}
+
+}  // namespace vellumix::detail

@@ -1,0 +1,31 @@
+// What the result alert says after a batch rename, as data: the counts and
+// one line per failure, each kept apart so that nothing has to split the
+// message again.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/rename_engine.h"
+
+namespace vellumix {
+
+struct ResultReport {
+    // "✅ 3 file(s) renamed successfully." without failures, "✅ 2 renamed." with.
+    // Counts are plain decimal digits, without grouping.
+    std::string summary;
+    // "❌ 1 error(s):", or "" without failures.
+    std::string failureHeading;
+    // One line per failure, in the list's order: "• a2.txt: “a.txt” already exists."
+    std::vector<std::string> failureLines;
+
+    // The alert's whole text: the summary, then the heading and each failure
+    // line, each after a line feed (none after the last).
+    [[nodiscard]] std::string message() const;
+};
+
+// The report of a batch rename, made from its outcomes; the reasons are worded
+// by failureText.
+[[nodiscard]] ResultReport reportOf(const std::vector<RenameOutcome>& outcomes);
+
+}  // namespace vellumix
