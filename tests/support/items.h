@@ -26,6 +26,13 @@ inline FileItem previewed(const FileUrl& url, std::string newName,
     return item;
 }
 
+inline std::vector<std::string> pathsOf(const std::vector<FileUrl>& urls) {
+    std::vector<std::string> paths;
+    for (const FileUrl& url : urls)
+        paths.push_back(url.path());
+    return paths;
+}
+
 inline std::vector<std::string> pathsOf(const std::vector<FileItem>& items) {
     std::vector<std::string> paths;
     for (const FileItem& item : items)

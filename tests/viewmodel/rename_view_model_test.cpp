@@ -276,11 +276,7 @@ TEST(DroppedPathTest, WhatEachPathAdds) {
     };
     for (const auto& [path, expected] : cases) {
         const std::optional<std::vector<FileUrl>> files = filesOfDroppedPath(path);
-        std::optional<std::vector<std::string>> paths;
-        if (files) paths = std::vector<std::string>(files->size());
-        for (std::size_t i = 0; files && i < files->size(); ++i)
-            (*paths)[i] = (*files)[i].path();
-        EXPECT_EQ(paths, expected) << path;
+        EXPECT_EQ(files ? std::optional(pathsOf(*files)) : std::nullopt, expected) << path;
     }
 }
 
