@@ -253,7 +253,7 @@ void RenameViewModel::applyRename() {
         rebuilt.emplace_back(urlAfter(outcome));
     setFiles(std::move(rebuilt));
 
-    setResultReport(reportOf(result.outcomes));
+    setResultReport(reportOf(result));
     setShowAlert(true);
 }
 

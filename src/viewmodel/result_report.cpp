@@ -1,10 +1,5 @@
 #include "viewmodel/result_report.h"
 
-#include <algorithm>
-#include <cstdint>
-
-#include "engine/failure_text.h"
-
 namespace vellumix {
 
 std::string ResultReport::message() const {
@@ -19,25 +14,18 @@ std::string ResultReport::message() const {
     return text;
 }
 
-ResultReport reportOf(const std::vector<RenameOutcome>& outcomes) {
-    using Kind = RenameOutcome::Kind;
-    const auto renamed = std::count_if(outcomes.begin(), outcomes.end(), [](const auto& outcome) {
-        return outcome.kind == Kind::moved;
-    });
+ResultReport reportOf(const RenameResult& result) {
     ResultReport report;
-    for (const RenameOutcome& outcome : outcomes) {
-        if (outcome.kind != Kind::failed) continue;
-        report.failureLines.push_back("\u2022 " + outcome.failure.name + ": " +
-                                      failureText(outcome.failure));
-    }
+    report.failureLines.reserve(result.errors.size());
+    for (const auto& [name, reason] : result.errors)
+        report.failureLines.push_back("\u2022 " + name + ": " + reason);
     // std::to_string never groups digits and ignores the locale.
-    const std::string count = std::to_string(static_cast<std::int64_t>(renamed));
-    if (report.failureLines.empty()) {
+    const std::string count = std::to_string(result.success);
+    if (result.errors.empty()) {
         report.summary = "\u2705 " + count + " file(s) renamed successfully.";
     } else {
         report.summary = "\u2705 " + count + " renamed.";
-        report.failureHeading =
-            "\u274C " + std::to_string(report.failureLines.size()) + " error(s):";
+        report.failureHeading = "\u274C " + std::to_string(result.errors.size()) + " error(s):";
     }
     return report;
 }

@@ -24,8 +24,8 @@ struct ResultReport {
     [[nodiscard]] std::string message() const;
 };
 
-// The report of a batch rename, made from its outcomes; the reasons are worded
-// by failureText.
-[[nodiscard]] ResultReport reportOf(const std::vector<RenameOutcome>& outcomes);
+// The report of a batch rename: its count of moved files and its failures with
+// the sentences the engine made of them, each failure worded once.
+[[nodiscard]] ResultReport reportOf(const RenameResult& result);
 
 }  // namespace vellumix
