@@ -18,8 +18,8 @@ namespace vellumix::ui {
 
 class ContentView;
 
-// Names, version, style and icons of the application. Call once, right after
-// the QApplication is made.
+// The application's identity (ui/app_identity.h), style and icons. Call once,
+// right after the QApplication is made.
 void setUpApplication(QApplication& app);
 
 class MainWindow : public QMainWindow {
