@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "engine/rename_engine.h"
-#include "engine/unicode_text.h"
+#include "engine/normalization.h"
 #include "viewmodel/folder_listing.h"
 
 namespace vellumix {
