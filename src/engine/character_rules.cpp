@@ -5,7 +5,9 @@
 
 #include <unicode/utf8.h>
 
-#include "engine/unicode_text.h"
+#include "engine/character_classes.h"
+#include "engine/graphemes.h"
+#include "engine/utf8.h"
 #include "engine/word_case.h"
 
 namespace vellumix::detail {

@@ -2,7 +2,7 @@
 
 #include <unicode/smpdtfmt.h>
 
-#include "engine/unicode_text.h"
+#include "engine/utf8.h"
 
 namespace vellumix::detail {
 

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "engine/unicode_text.h"
+#include "engine/utf8.h"
 
 namespace vellumix::detail {
 namespace {

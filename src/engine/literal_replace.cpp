@@ -12,7 +12,10 @@
 #include <unicode/utf16.h>
 #include <unicode/utf8.h>
 
-#include "engine/unicode_text.h"
+#include "engine/case_mapping.h"
+#include "engine/graphemes.h"
+#include "engine/normalization.h"
+#include "engine/utf8.h"
 
 namespace vellumix::detail {
 namespace {

@@ -12,7 +12,7 @@
 #include "engine/name_computer.h"
 #include "engine/numbering.h"
 #include "engine/regex_replace.h"
-#include "engine/unicode_text.h"
+#include "engine/utf8.h"
 #include "engine/word_case.h"
 #include "model/file_url.h"
 

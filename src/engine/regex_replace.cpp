@@ -7,7 +7,7 @@
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
 
-#include "engine/unicode_text.h"
+#include "engine/utf8.h"
 
 namespace vellumix::detail {
 namespace {

@@ -14,8 +14,9 @@
 #include "engine/failure_text.h"
 #include "engine/file_move.h"
 #include "engine/name_computer.h"
+#include "engine/normalization.h"
 #include "engine/rename_engine.h"
-#include "engine/unicode_text.h"
+#include "engine/utf8.h"
 #include "engine/word_case.h"
 
 namespace vellumix {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/accessibility.h"
+#include "ui/app_identity.h"
 #include "ui/palette_colors.h"
 #include "ui/symbol_icons.h"
 #include "ui/text_styles.h"
@@ -28,10 +29,6 @@ QFont creditFont() {
 
 }  // namespace
 
-QString applicationVersion() {
-    return QStringLiteral(VELLUMIX_VERSION);
-}
-
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(tr("About Vellumix"));
@@ -39,7 +36,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     icon->setPixmap(applicationIcon().pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignCenter);
-    name_ = new StyledLabel(QStringLiteral("Vellumix"), TextStyle::title2, QFont::Bold,
+    name_ = new StyledLabel(applicationDisplayName(), TextStyle::title2, QFont::Bold,
                             Foreground::primary, this);
     version_ = new StyledLabel(tr("Version %1").arg(applicationVersion()), TextStyle::callout,
                                QFont::Normal, Foreground::secondary, this);

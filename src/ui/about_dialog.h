@@ -9,9 +9,6 @@ class QLabel;
 
 namespace vellumix::ui {
 
-// The application's version, from the build ("1.0.0").
-QString applicationVersion();
-
 class AboutDialog : public QDialog {
     Q_OBJECT
 

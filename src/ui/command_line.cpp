@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "ui/about_dialog.h"
+#include "ui/app_identity.h"
 #include "ui/translations.h"
 
 namespace vellumix::ui {
@@ -183,8 +183,7 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
     coreArgv.push_back(nullptr);
     int coreArgc = argc;
     QCoreApplication core(coreArgc, coreArgv.data());
-    QCoreApplication::setApplicationName(QStringLiteral("vellumix"));
-    QCoreApplication::setApplicationVersion(applicationVersion());
+    applyApplicationIdentity();
     // The help in the user's language, Qt's own lines ("Usage:") included.
     installTranslators(core);
     // Qt's window-system options (-style, -platform ...) are not known yet and

@@ -2,8 +2,8 @@
 //
 // Owns the window's RenameViewModel for its whole life and lays the window out
 // in two columns with a draggable divider: the side column (the title, the rule
-// panel and, while there are files, the statistics) kept between 280 and 340
-// points wide, and the main column (the toolbar row, a divider and the file
+// panel and, while there are files, the statistics) kept between a minimum and
+// a maximum width, and the main column (the toolbar row, a divider and the file
 // list). It opens the file and folder dialogs behind "Add Files" and
 // "Add Folder" and shows the result alert while the view model asks for it.
 //

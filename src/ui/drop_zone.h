@@ -1,8 +1,9 @@
 // DropZone: what the file list shows while it holds no file. A centred column
-// (the "arrow.down.doc.fill" symbol at 48 points, "Drop files or folders here",
-// "or use the Add Files / Add Folder buttons") on a faint tint, framed by a
-// dashed rounded border 8 points inside its edges. It accepts nothing itself:
-// drops reach the file list around it.
+// (the "arrow.down.doc.fill" symbol, "Drop files or folders here", "or use the
+// Add Files / Add Folder buttons") on a faint tint, framed by a dashed rounded
+// border set in from its edges. It only shows where to drop: the drops
+// themselves are taken and handled by the file list view around it
+// (FileListView::dropEvent and handleDrop, in ui/file_list_view.h).
 #pragma once
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 // ListHeader: the header row of the file list, the table's own horizontal
 // header drawn as one band: a faint (quaternary) fill across the whole row,
-// semibold column titles with 12 points of padding at the sides and 8 above and
-// below, the status title centred, and a divider line under the row.
+// semibold column titles padded at the sides and above and below, the status
+// title centred, and a divider line under the row.
 #pragma once
 
 #include <QHeaderView>

@@ -7,6 +7,7 @@
 #include <QStyleFactory>
 
 #include "ui/about_dialog.h"
+#include "ui/app_identity.h"
 #include "ui/content_view.h"
 #include "ui/symbol_icons.h"
 
@@ -20,10 +21,7 @@ constexpr int kMinimumHeight = 640;
 }  // namespace
 
 void setUpApplication(QApplication& app) {
-    QApplication::setApplicationName(QStringLiteral("vellumix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vellumix"));
-    QApplication::setApplicationVersion(applicationVersion());
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellumix.Vellumix"));
+    applyApplicationIdentity();
     // The platform's own style, unless it offers none better than the bare one.
     if (app.style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0 &&
         QStyleFactory::keys().contains(QLatin1String("Fusion"), Qt::CaseInsensitive)) {

@@ -1,8 +1,8 @@
 // MainWindow: the application's one window and its menus.
 //
-// Holds the ContentView, which may not be made smaller than 960 x 640, under a
-// menu bar with the usual File > Quit (Ctrl+Q under any key scheme) and
-// Help > About Vellumix; no command opens a second window. The About window is
+// Holds the ContentView, which has a minimum size of its own, under a menu bar
+// with the usual File > Quit (Ctrl+Q under any key scheme) and Help > About
+// Vellumix; no command opens a second window. The About window is
 // shown at most once at a time: asking again brings the open one to the front.
 #pragma once
 
@@ -18,8 +18,8 @@ namespace vellumix::ui {
 
 class ContentView;
 
-// Names, version, style and icons of the application. Call once, right after
-// the QApplication is made.
+// The application's identity (ui/app_identity.h), style and icons. Call once,
+// right after the QApplication is made.
 void setUpApplication(QApplication& app);
 
 class MainWindow : public QMainWindow {

@@ -67,8 +67,9 @@ void showValue(QSpinBox* stepper, std::int64_t value) {
     if (stepper->value() != clamped) stepper->setValue(static_cast<int>(clamped));
 }
 
+// Selects the entry of `value` in a picker filled from allCases<E>().
 template <class E>
-void showCase(QComboBox* picker, E value) {
+void showChoice(QComboBox* picker, E value) {
     const auto cases = allCases<E>();
     const auto found = std::find(cases.begin(), cases.end(), value);
     const int index = found == cases.end() ? -1 : static_cast<int>(found - cases.begin());
@@ -112,6 +113,11 @@ RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
     layout->addWidget(ruleRow);
     layout->addWidget(new Divider(this));
 
+    // Translated and verbatim texts: tr() marks the panel's own wording (row
+    // captions such as "Rule" and "Position", the check box, the hints, every
+    // description). The labels and placeholders handed to addFieldRow() and
+    // addStepper() as values stay verbatim in every language, like the rule and
+    // option names in the pickers, and so do the accessible names taken from them.
     QWidget* prefix =
         buildTextEditor(QStringLiteral("Prefix"), QStringLiteral("e.g. 2024_"), &prefixField_,
                         QStringLiteral("prefixField"), tr("Text put before each file name"));
@@ -287,17 +293,29 @@ QWidget* RulePanel::buildCaseEditor() {
     return editor;
 }
 
+QVBoxLayout* RulePanel::addInsertRows(QWidget* editor, InsertPosition RenameConfig::*position,
+                                      std::string RenameConfig::*separator, const QString& what,
+                                      const QString& positionDescription,
+                                      const QString& separatorDescription,
+                                      QComboBox** positionPicker, QLineEdit** separatorField) {
+    auto* layout = column(editor, kEditorSpacing);
+    *positionPicker =
+        makePicker(kOptionPickerWidth, position, what + QStringLiteral("PositionPicker"));
+    describe(**positionPicker, tr("Position"), positionDescription);
+    layout->addWidget(makePickerRow(tr("Position"), *positionPicker));
+    *separatorField =
+        addFieldRow(layout, QStringLiteral("Separator"), QStringLiteral("_"), separator,
+                    what + QStringLiteral("SeparatorField"), separatorDescription);
+    return layout;
+}
+
 QWidget* RulePanel::buildNumberingEditor() {
     auto* editor = new QWidget(this);
-    auto* layout = column(editor, kEditorSpacing);
-    numberPositionPicker_ = makePicker(kOptionPickerWidth, &RenameConfig::numberPosition,
-                                       QStringLiteral("numberPositionPicker"));
-    describe(*numberPositionPicker_, tr("Position"),
-             tr("Whether the number goes before or after the name"));
-    layout->addWidget(makePickerRow(tr("Position"), numberPositionPicker_));
-    numberSeparatorField_ = addFieldRow(
-        layout, QStringLiteral("Separator"), QStringLiteral("_"), &RenameConfig::numberSeparator,
-        QStringLiteral("numberSeparatorField"), tr("Text put between the name and the number"));
+    QVBoxLayout* layout = addInsertRows(editor, &RenameConfig::numberPosition,
+                                        &RenameConfig::numberSeparator, QStringLiteral("number"),
+                                        tr("Whether the number goes before or after the name"),
+                                        tr("Text put between the name and the number"),
+                                        &numberPositionPicker_, &numberSeparatorField_);
     auto* steppers = new QHBoxLayout;
     steppers->setSpacing(kStepperSpacing);
     numberStart_ =
@@ -316,15 +334,10 @@ QWidget* RulePanel::buildNumberingEditor() {
 
 QWidget* RulePanel::buildDateEditor() {
     auto* editor = new QWidget(this);
-    auto* layout = column(editor, kEditorSpacing);
-    datePositionPicker_ = makePicker(kOptionPickerWidth, &RenameConfig::datePosition,
-                                     QStringLiteral("datePositionPicker"));
-    describe(*datePositionPicker_, tr("Position"),
-             tr("Whether the date goes before or after the name"));
-    layout->addWidget(makePickerRow(tr("Position"), datePositionPicker_));
-    dateSeparatorField_ = addFieldRow(
-        layout, QStringLiteral("Separator"), QStringLiteral("_"), &RenameConfig::dateSeparator,
-        QStringLiteral("dateSeparatorField"), tr("Text put between the name and the date"));
+    QVBoxLayout* layout = addInsertRows(
+        editor, &RenameConfig::datePosition, &RenameConfig::dateSeparator, QStringLiteral("date"),
+        tr("Whether the date goes before or after the name"),
+        tr("Text put between the name and the date"), &datePositionPicker_, &dateSeparatorField_);
     dateFormatField_ =
         addFieldRow(layout, QStringLiteral("Date format"), QStringLiteral("yyyy-MM-dd"),
                     &RenameConfig::dateFormat, QStringLiteral("dateFormatField"),
@@ -367,7 +380,7 @@ QWidget* RulePanel::buildCleanUpEditor() {
 void RulePanel::refresh() {
     const RenameConfig& config = config_.get();
     refreshing_ = true;
-    showCase(rulePicker_, config.rule);
+    showChoice(rulePicker_, config.rule);
     showText(prefixField_, config.text);
     showText(suffixField_, config.text);
     showText(findField_, config.findText);
@@ -381,13 +394,13 @@ void RulePanel::refresh() {
     if (caseSensitive_->isChecked() != config.caseSensitive) {
         caseSensitive_->setChecked(config.caseSensitive);
     }
-    showCase(casePicker_, config.caseOption);
-    showCase(numberPositionPicker_, config.numberPosition);
+    showChoice(casePicker_, config.caseOption);
+    showChoice(numberPositionPicker_, config.numberPosition);
     showText(numberSeparatorField_, config.numberSeparator);
     showValue(numberStart_, config.numberStart);
     showValue(numberStep_, config.numberStep);
     showValue(numberPadding_, config.numberPadding);
-    showCase(datePositionPicker_, config.datePosition);
+    showChoice(datePositionPicker_, config.datePosition);
     showText(dateSeparatorField_, config.dateSeparator);
     showText(dateFormatField_, config.dateFormat);
     showValue(removeFrom_, config.removeFrom);

@@ -71,6 +71,14 @@ private:
                            const QString& description);
     QSpinBox* addStepper(QLayout* row, const QString& label, std::int64_t RenameConfig::*field,
                          int minimum, int maximum, const QString& name, const QString& description);
+    // The rows an inserting rule (numbering, date) begins with: its position
+    // picker and its separator field, named `what` + "PositionPicker" and `what`
+    // + "SeparatorField". Returns the editor's column for the rows that follow.
+    QVBoxLayout* addInsertRows(QWidget* editor, InsertPosition RenameConfig::*position,
+                               std::string RenameConfig::*separator, const QString& what,
+                               const QString& positionDescription,
+                               const QString& separatorDescription, QComboBox** positionPicker,
+                               QLineEdit** separatorField);
     template <class E>
     QComboBox* makePicker(int width, E RenameConfig::*field, const QString& name);
     QWidget* makePickerRow(const QString& label, QComboBox* picker);

@@ -1,8 +1,8 @@
 // StatBadge: one statistic of the side column: a value in bold title-3 text in
 // the badge's colour over a caption-2 label in the secondary colour, centred,
-// with 8 points of padding on a rounded (radius 8) fill of the badge's colour at
-// 8 % opacity. It grows to any width so that badges in a row share it equally.
-// Assistive technology reads it as one piece, value then label ("3 total").
+// padded on a rounded, faint fill of the badge's colour. It grows to any width
+// so that badges in a row share it equally. Assistive technology reads it as
+// one piece, value then label ("3 total").
 #pragma once
 
 #include <QWidget>

@@ -12,6 +12,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "ui/app_identity.h"
+
 // Resources must be initialised from the global namespace.
 static void initVellumixResources() {
     Q_INIT_RESOURCE(vellumix);
@@ -151,8 +153,7 @@ void setUpIconTheme() {
 }
 
 QIcon applicationIcon() {
-    static const QString kAppId = QStringLiteral("org.vellumix.Vellumix");
-    if (QIcon::hasThemeIcon(kAppId)) return QIcon::fromTheme(kAppId);
+    if (QIcon::hasThemeIcon(applicationId())) return QIcon::fromTheme(applicationId());
     initVellumixResources();
     // Drawn from the SVG at each size it is shown at, for 1x and 2x screens,
     // so that no size is a blurred scaling of another.

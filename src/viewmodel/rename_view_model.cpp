@@ -8,8 +8,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "engine/normalization.h"
 #include "engine/rename_engine.h"
-#include "engine/unicode_text.h"
 #include "viewmodel/folder_listing.h"
 
 namespace vellumix {
