@@ -16,7 +16,6 @@ namespace {
 TEST(FailureTextTest, SentenceOfEachErrno) {
     const std::pair<int, const char*> cases[] = {
         {EEXIST, "\u201Cb.txt\u201D already exists."},
-        {ENOTEMPTY, "\u201Cb.txt\u201D already exists."},
         {ENOENT, "\u201Ca.txt\u201D no longer exists."},
         {EACCES, "You don't have permission to rename \u201Ca.txt\u201D."},
         {EROFS, "\u201Ca.txt\u201D is on a read-only file system."},

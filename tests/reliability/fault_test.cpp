@@ -95,21 +95,17 @@ TEST(FaultTest, FolderSwappedForALinkDuringTheBatchCannotRedirectTheMoves) {
 // folders than it may open at once: every file is still renamed.
 TEST(FaultTest, BatchOverMoreFoldersThanOpenFilesAllowedRenamesEveryFile) {
     const TempDir dir;
-    constexpr int kFolders = 300;
-    constexpr rlim_t kOpenFiles = 64;
+    constexpr int kFolders = 300;  // opened with at most 64 handles
     std::vector<FileItem> items;
     for (int i = 0; i < kFolders; ++i)
         items.emplace_back(dir.write(std::to_string(i) + "/a.txt", "A"));
     const std::vector<FileItem> preview = RenameEngine::preview(items, prefixConfig("x"));
     const std::optional<std::string> report = runInChild([&preview] {
-        const rlimit limit{kOpenFiles, kOpenFiles};
+        const rlimit limit{64, 64};
         if (::setrlimit(RLIMIT_NOFILE, &limit) != 0) return std::string("setrlimit failed");
-        const RenameResult result = RenameEngine::rename(preview);
-        return std::to_string(result.success) + " renamed, " +
-               std::to_string(result.errors.size()) + " failed";
+        return std::to_string(RenameEngine::rename(preview).success) + " renamed";
     });
-    ASSERT_TRUE(report.has_value());
-    EXPECT_EQ(*report, std::to_string(kFolders) + " renamed, 0 failed");
+    EXPECT_EQ(report, std::to_string(kFolders) + " renamed");
     for (int i = 0; i < kFolders; ++i)
         EXPECT_EQ(dir.read(std::to_string(i) + "/xa.txt"), "A") << i;
 }

@@ -1,9 +1,7 @@
-// The command line: options, paths resolved and kept as bytes, and the paths
-// entering the window's list like dropped items.
+// The command line: options, and paths resolved and kept as bytes.
 #include <optional>
 
 #include "ui/command_line.h"
-#include "ui/view_model_snapshot.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -99,29 +97,6 @@ private slots:
         const CommandLine homeless = readCommandLine(argv({"a.txt", r + "/a.txt"}), std::nullopt);
         QCOMPARE(homeless.paths, Strings{r + "/a.txt"});
         QCOMPARE(homeless.missing, Strings{"a.txt"});
-    }
-
-    // Each path on its own, in the order given; a folder's visible files as
-    // one sorted batch, without its hidden file and its subfolder.
-    void pathsEnterTheListLikeDroppedItems() {
-        Sandbox box;
-        const std::string r = box.root();
-        const std::string latin1Name = "caf\xE9.txt";
-        for (const char* name : {"caf\xE9.txt", "notes.md", "trip/b.jpg", "trip/a.jpg",
-                                 "trip/.hidden.jpg", "trip/raw/c.jpg"})
-            box.write(name);
-        const CommandLine line =
-            readCommandLine(argv({"notes.md", "missing.txt", "trip", latin1Name}), fs::path(r));
-        QCOMPARE(line.missing, Strings{"missing.txt"});
-
-        RenameViewModel vm;
-        ViewModelSnapshot snapshot(vm);
-        FileListView(snapshot).addPaths(line.paths);
-        Strings listed;
-        for (const FileItem& item : vm.files())
-            listed.push_back(item.url.path());
-        QCOMPARE(listed, (Strings{r + "/notes.md", r + "/trip/a.jpg", r + "/trip/b.jpg",
-                                  r + "/" + latin1Name}));
     }
 };
 
