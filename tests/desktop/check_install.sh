@@ -36,6 +36,7 @@ usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/kio/servicemenus/$id.servicemenu.desktop
 usr/share/man/man1/vellumix.1.gz
 usr/share/metainfo/$id.metainfo.xml
+usr/share/nemo/actions/$id.nemo_action
 EOF
 )
 installed=$(cd "$staging" && find . -type f -o -type l | sed 's|^\./||' | sort)
@@ -53,10 +54,16 @@ executables=$(cd "$staging" && find . -type f -perm /111 | sed 's|^\./||')
 desktop="$staging/usr/share/applications/$id.desktop"
 metainfo="$staging/usr/share/metainfo/$id.metainfo.xml"
 servicemenu="$staging/usr/share/kio/servicemenus/$id.servicemenu.desktop"
+nemo="$staging/usr/share/nemo/actions/$id.nemo_action"
 grep -qx "Icon=$id" "$desktop" || fail "the menu entry's Icon is not $id"
 grep -qx "Exec=vellumix %F" "$desktop" || fail "the menu entry does not run 'vellumix %F'"
+grep -qx "MimeType=inode/directory;" "$desktop" || fail "the menu entry does not open folders"
 grep -qx "Icon=$id" "$servicemenu" || fail "the service menu's Icon is not $id"
 grep -qx "Exec=vellumix %F" "$servicemenu" || fail "the service menu does not run 'vellumix %F'"
+for line in "Icon-Name=$id" "Exec=vellumix %F" "Quote=double" "Selection=notnone" \
+    "Extensions=any;"; do
+    grep -qx "$line" "$nemo" || fail "the Nemo action lacks '$line'"
+done
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
