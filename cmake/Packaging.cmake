@@ -4,11 +4,13 @@ set(CPACK_PACKAGE_NAME vellumix)
 set(CPACK_PACKAGE_VENDOR "The Vellumix developers")
 set(CPACK_PACKAGE_CONTACT "The Vellumix developers <hello@vellumix.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Batch file renamer with a live preview")
+# Debian's tools show the description in 80 columns: each line, after the
+# leading space the control file adds, stays within them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Vellumix renames many files at once: add a prefix, suffix, number or date,\n\
-find and replace (also with regular expressions), change the letter case, remove\n\
-characters or clean up separators, with a live preview of every new name. A\n\
-rename never replaces an existing file.")
+    "Vellumix renames many files at once: add a prefix, suffix, number or\n\
+date, find and replace (also with regular expressions), change the letter\n\
+case, remove characters or clean up separators, with a live preview of\n\
+every new name. A rename never replaces an existing file.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://vellumix.org")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_GENERATOR DEB)

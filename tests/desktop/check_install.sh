@@ -4,12 +4,13 @@
 # application id, that they name each other correctly, and that the installed
 # menu entry and AppStream metadata pass their validators (when installed).
 #
-#   check_install.sh CMAKE BUILD_DIR STAGING_DIR
+#   check_install.sh CMAKE BUILD_DIR STAGING_DIR VERSION
 set -euo pipefail
 
 cmake=$1
 build=$2
 staging=$3
+version=$4
 id=org.vellumix.Vellumix
 
 failures=0
@@ -25,6 +26,7 @@ DESTDIR="$staging" "$cmake" --install "$build" --prefix /usr >/dev/null
 expected=$(sort <<EOF
 usr/bin/vellumix
 usr/share/applications/$id.desktop
+usr/share/doc/vellumix/changelog.gz
 usr/share/doc/vellumix/copyright
 usr/share/icons/hicolor/128x128/apps/$id.png
 usr/share/icons/hicolor/256x256/apps/$id.png
@@ -32,7 +34,9 @@ usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/kio/servicemenus/$id.servicemenu.desktop
+usr/share/man/man1/vellumix.1.gz
 usr/share/metainfo/$id.metainfo.xml
+usr/share/nemo/actions/$id.nemo_action
 EOF
 )
 installed=$(cd "$staging" && find . -type f -o -type l | sed 's|^\./||' | sort)
@@ -42,23 +46,38 @@ if [ "$installed" != "$expected" ]; then
 fi
 
 [ -x "$staging/usr/bin/vellumix" ] || fail "usr/bin/vellumix is not executable"
-# Dolphin runs only service menus that are executable.
-[ -x "$staging/usr/share/kio/servicemenus/$id.servicemenu.desktop" ] ||
-    fail "the service menu is not executable"
+# Only the program is executable (Debian's policy for data files).
+executables=$(cd "$staging" && find . -type f -perm /111 | sed 's|^\./||')
+[ "$executables" = usr/bin/vellumix ] || fail "executable besides usr/bin/vellumix: $executables"
 
 # The files refer to each other by the one id.
 desktop="$staging/usr/share/applications/$id.desktop"
 metainfo="$staging/usr/share/metainfo/$id.metainfo.xml"
 servicemenu="$staging/usr/share/kio/servicemenus/$id.servicemenu.desktop"
+nemo="$staging/usr/share/nemo/actions/$id.nemo_action"
 grep -qx "Icon=$id" "$desktop" || fail "the menu entry's Icon is not $id"
 grep -qx "Exec=vellumix %F" "$desktop" || fail "the menu entry does not run 'vellumix %F'"
+grep -qx "MimeType=inode/directory;" "$desktop" || fail "the menu entry does not open folders"
 grep -qx "Icon=$id" "$servicemenu" || fail "the service menu's Icon is not $id"
 grep -qx "Exec=vellumix %F" "$servicemenu" || fail "the service menu does not run 'vellumix %F'"
+for line in "Icon-Name=$id" "Exec=vellumix %F" "Quote=double" "Selection=notnone" \
+    "Extensions=any;"; do
+    grep -qx "$line" "$nemo" || fail "the Nemo action lacks '$line'"
+done
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
 grep -q "<binary>vellumix</binary>" "$metainfo" || fail "the metainfo does not provide vellumix"
 grep -q "<screenshot type=\"default\">" "$metainfo" || fail "the metainfo has no default screenshot"
+
+# Compressed as Debian wants them; the changelog's latest entry is this version.
+manual="$staging/usr/share/man/man1/vellumix.1.gz"
+changelog="$staging/usr/share/doc/vellumix/changelog.gz"
+gzip -t "$manual" "$changelog" || fail "the manual page or the changelog is not gzip data"
+gzip -dc "$manual" | grep -q '^\.SH NAME' || fail "the manual page has no NAME section"
+latest=$(gzip -dc "$changelog" | head -n 1)
+[[ $latest == "vellumix ($version) "* ]] ||
+    fail "the changelog's latest entry is '$latest', not version $version"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the menu entry"
