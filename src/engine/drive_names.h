@@ -26,13 +26,19 @@ enum class Drive {
 // The drive that holds the open folder `folder`: the FAT family by the
 // kernel's statfs type (vfat, msdos, exfat), or for a FUSE drive by the mount
 // table's type ("fuse.fusefat"). A drive that the mount table shows only as
-// "fuseblk" (exfat-fuse, ntfs-3g) is not identified: `other`.
+// "fuseblk" (exfat-fuse, ntfs-3g) is told by the boot sector of its device
+// where that can be read; otherwise it is `other`.
 Drive driveOf(int folder);
 
-// Why `drive` must not be asked to give the entry `name` of `folder` the new
-// name `newName`, or nothing. Example: "b:c.txt" on `fat` -> nameNotOnDrive;
-// a folder on `fusefat` -> other, with EOPNOTSUPP.
-std::optional<Failure> driveRefusal(int folder, Drive drive, const std::string& name,
-                                    const std::string& newName);
+// Whether names on `drive` that differ only in letter case name one file.
+constexpr bool ignoresCase(Drive drive) {
+    return drive != Drive::other;
+}
+
+// Why `drive` must not be asked to give `name` the new name `newName`, or
+// nothing; `isFolder` tells whether `name` is a folder. Example: "b:c.txt" on
+// `fat` -> nameNotOnDrive; a folder on `fusefat` -> other, with EOPNOTSUPP.
+std::optional<Failure> driveRefusal(Drive drive, const std::string& name,
+                                    const std::string& newName, bool isFolder);
 
 }  // namespace vellumix::detail

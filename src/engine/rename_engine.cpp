@@ -5,14 +5,12 @@
 #include <chrono>
 #include <exception>
 #include <iterator>
-#include <optional>
 #include <thread>
 #include <utility>
 
-#include "engine/batch_folders.h"
-#include "engine/case_only_rename.h"
-#include "engine/failure_text.h"
-#include "engine/file_move.h"
+#include "engine/batch_walk.h"
+#include "engine/disk_moves.h"
+#include "engine/foresight.h"
 #include "engine/name_computer.h"
 #include "engine/normalization.h"
 #include "engine/rename_engine.h"
@@ -21,62 +19,6 @@
 
 namespace vellumix {
 namespace {
-
-// What the batch does with `item`, which the preview found `changed` to a
-// non-empty name under a current name `name` that is valid UTF-8: gives the
-// file its new name within its own folder, or tells why it could not.
-std::optional<Failure> moveFailure(detail::BatchFolders& folders, const FileItem& item,
-                                   const std::string& name) {
-    const std::string& newName = item.newName;
-    // The new name stays one component of the file's own folder.
-    if (const std::optional<FailureKind> kind = detail::invalidNameKind(newName)) {
-        return Failure{*kind, name, newName, 0};
-    }
-    const detail::OpenFolder& folder = folders.open(item.url.deletingLastPathComponent().path());
-    if (folder.fd == -1) {
-        return Failure{failureKindOf(folder.error), name, newName, folder.error};
-    }
-    if (std::optional<Failure> refusal =
-            detail::driveRefusal(folder.fd, folder.drive, name, newName)) {
-        return refusal;
-    }
-    const int error = detail::renameAllowingCaseOnlyChange(folder.fd, name, newName);
-    if (error == 0) return std::nullopt;
-    return Failure{detail::moveFailureKind(folder.fd, name, newName, error), name, newName, error};
-}
-
-// What the batch does with `item`, moves included.
-RenameOutcome outcomeOf(detail::BatchFolders& folders, const FileItem& item) {
-    RenameOutcome outcome{RenameOutcome::Kind::moved, item.url, item.newName, {}};
-    const std::string name = item.currentName();
-    if (item.status != FileItem::Status::changed) {
-        outcome.kind = RenameOutcome::Kind::unchanged;
-    } else if (item.newName.empty()) {
-        outcome.kind = RenameOutcome::Kind::emptyName;
-    } else if (!detail::isValidUtf8(name)) {
-        outcome.kind = RenameOutcome::Kind::notUtf8;
-    } else if (std::optional<Failure> failure = moveFailure(folders, item, name)) {
-        outcome.kind = RenameOutcome::Kind::failed;
-        outcome.failure = std::move(*failure);
-    }
-    return outcome;
-}
-
-// The counts, the failure sentences and the moved positions of `outcomes`.
-RenameResult resultOf(std::vector<RenameOutcome> outcomes) {
-    RenameResult result;
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        const RenameOutcome& outcome = outcomes[i];
-        if (outcome.kind == RenameOutcome::Kind::moved) {
-            ++result.success;
-            result.moved.push_back(i);
-        } else if (outcome.kind == RenameOutcome::Kind::failed) {
-            result.errors.emplace_back(outcome.failure.name, failureText(outcome.failure));
-        }
-    }
-    result.outcomes = std::move(outcomes);
-    return result;
-}
 
 // Lists shorter than twice this are previewed on the calling thread alone:
 // starting a thread costs about as much as computing a few hundred names.
@@ -175,12 +117,12 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
 }
 
 RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
-    std::vector<RenameOutcome> outcomes;
-    outcomes.reserve(files.size());
-    detail::BatchFolders folders;
-    for (const FileItem& item : files)
-        outcomes.push_back(outcomeOf(folders, item));
-    return resultOf(std::move(outcomes));
+    detail::DiskMoves moves;
+    return detail::walkBatch(files, moves);
+}
+
+RenameResult RenameEngine::foresee(const std::vector<FileItem>& files) {
+    return foreseeFrom(FolderSnapshot::read(files), files);
 }
 
 }  // namespace vellumix

@@ -3,7 +3,7 @@
 //
 // Every operation is a pure function of its arguments (the date rule also reads
 // the clock, the default locale and the default time zone; the batch rename
-// acts on the file system). Nothing is kept between calls, so the functions may
+// acts on the file system, and its foresight reads it). Nothing is kept between calls, so the functions may
 // be called from any thread; the application calls them from the UI thread.
 //
 // Names are UTF-8 bytes. A name that is not valid UTF-8 is never altered: it
@@ -74,6 +74,11 @@ public:
     // failure becomes an entry and the batch goes on; a failed move leaves the
     // file exactly where and as it was.
     [[nodiscard]] static RenameResult rename(const std::vector<FileItem>& files);
+
+    // What rename(files) would return if it ran now: the same success count,
+    // the same (old name, reason) entries byte for byte, the same moved
+    // positions and outcomes. Reads the folders; moves nothing.
+    [[nodiscard]] static RenameResult foresee(const std::vector<FileItem>& files);
 };
 
 }  // namespace vellumix

@@ -1,5 +1,6 @@
 // The no-file-lost property on real files, on every drive the machine can
-// mount: whatever the names and the rule, a rename keeps every file. Seeded
+// mount: whatever the names and the rule, a rename keeps every file, and its
+// foresight, taken just before, tells exactly what it then does. Seeded
 // random cases (2,000 here, 150 on a mounted drive) each make a small folder
 // of files with distinct contents (names that collide under the rule or in
 // letter case, chains and swaps, NFC and NFD, emoji, names that are not UTF-8;
@@ -340,6 +341,13 @@ std::string describeItems(const std::vector<FileItem>& items) {
     return out;
 }
 
+std::string describeErrors(const std::vector<std::pair<std::string, std::string>>& errors) {
+    std::string out;
+    for (const auto& [name, reason] : errors)
+        out += "  '" + escapedBytes(name) + "': " + escapedBytes(reason) + "\n";
+    return out;
+}
+
 // New names no rule would give: other items' names (chains, swaps, cycles),
 // shared names, the item's own name, in other letters or its other normal form, names that are
 // empty, too long, not UTF-8, or hold "/" or "..".
@@ -397,6 +405,7 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
         }
     }
 
+    const RenameResult foreseen = RenameEngine::foresee(items);
     const RenameResult result = RenameEngine::rename(items);
     const FolderState after = readFolderState(folder.root.path());
     totals.files += std::ssize(items);
@@ -407,6 +416,13 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
         problems += "the moved positions are not ascending or not as many as the successes\n";
     }
     problems += checkItems(folder.drive, before, after, items, result, totals);
+    if (foreseen.success != result.success || foreseen.errors != result.errors ||
+        foreseen.moved != result.moved) {
+        problems += "the foresight differs from the rename: " + std::to_string(foreseen.success) +
+                    " moved, errors:\n" + describeErrors(foreseen.errors) + "the rename: " +
+                    std::to_string(result.success) + " moved, errors:\n" +
+                    describeErrors(result.errors);
+    }
     if (problems.empty()) return {};
     return problems + "items:\n" + describeItems(items) + "before:\n" + before.describe() +
            "after:\n" + after.describe();

@@ -1,0 +1,75 @@
+#include "engine/batch_walk.h"
+
+#include <utility>
+
+#include "engine/failure_text.h"
+#include "engine/file_move.h"
+#include "engine/utf8.h"
+
+namespace vellumix::detail {
+namespace {
+
+// Why the item `name` -> `newName`, found `changed` with a current name that
+// is valid UTF-8, cannot get its new name within its own folder, or nothing
+// once it has it.
+std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item,
+                                   const std::string& name) {
+    const std::string& newName = item.newName;
+    // The new name stays one component of the file's own folder.
+    if (const std::optional<FailureKind> kind = invalidNameKind(newName)) {
+        return Failure{*kind, name, newName, 0};
+    }
+    if (const int error = space.enter(item.url.deletingLastPathComponent().path()); error != 0) {
+        return Failure{failureKindOf(error), name, newName, error};
+    }
+    const Drive drive = space.drive();
+    if (std::optional<Failure> refusal =
+            driveRefusal(drive, name, newName, drive == Drive::fusefat && space.isFolder(name))) {
+        return refusal;
+    }
+    return space.move(name, newName);
+}
+
+RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item) {
+    RenameOutcome outcome{RenameOutcome::Kind::moved, item.url, item.newName, {}};
+    const std::string name = item.currentName();
+    if (item.status != FileItem::Status::changed) {
+        outcome.kind = RenameOutcome::Kind::unchanged;
+    } else if (item.newName.empty()) {
+        outcome.kind = RenameOutcome::Kind::emptyName;
+    } else if (!isValidUtf8(name)) {
+        outcome.kind = RenameOutcome::Kind::notUtf8;
+    } else if (std::optional<Failure> failure = moveFailure(space, item, name)) {
+        outcome.kind = RenameOutcome::Kind::failed;
+        outcome.failure = std::move(*failure);
+    }
+    return outcome;
+}
+
+// The counts, the failure sentences and the moved positions of `outcomes`.
+RenameResult resultOf(std::vector<RenameOutcome> outcomes) {
+    RenameResult result;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const RenameOutcome& outcome = outcomes[i];
+        if (outcome.kind == RenameOutcome::Kind::moved) {
+            ++result.success;
+            result.moved.push_back(i);
+        } else if (outcome.kind == RenameOutcome::Kind::failed) {
+            result.errors.emplace_back(outcome.failure.name, failureText(outcome.failure));
+        }
+    }
+    result.outcomes = std::move(outcomes);
+    return result;
+}
+
+}  // namespace
+
+RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space) {
+    std::vector<RenameOutcome> outcomes;
+    outcomes.reserve(files.size());
+    for (const FileItem& item : files)
+        outcomes.push_back(outcomeOf(space, item));
+    return resultOf(std::move(outcomes));
+}
+
+}  // namespace vellumix::detail

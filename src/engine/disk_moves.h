@@ -1,0 +1,24 @@
+// The batch rename's moves on the drive itself. Every move names its files
+// relative to its folder's handle, opened once per batch (batch_folders.h).
+//
+// Internal to the engine; one object serves one batch on one thread.
+#pragma once
+
+#include "engine/batch_folders.h"
+#include "engine/batch_walk.h"
+
+namespace vellumix::detail {
+
+class DiskMoves final : public MoveSpace {
+public:
+    int enter(std::string_view path) override;
+    [[nodiscard]] Drive drive() const override { return folder_->drive; }
+    [[nodiscard]] bool isFolder(const std::string& name) override;
+    std::optional<Failure> move(const std::string& from, const std::string& to) override;
+
+private:
+    BatchFolders folders_;
+    const OpenFolder* folder_ = nullptr;
+};
+
+}  // namespace vellumix::detail

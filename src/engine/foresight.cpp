@@ -1,0 +1,198 @@
+#include "engine/foresight.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include <cerrno>
+#include <optional>
+
+#include "engine/batch_walk.h"
+#include "engine/case_mapping.h"
+
+namespace vellumix {
+namespace {
+
+std::string folderPathOf(const FileItem& item) {
+    return item.url.deletingLastPathComponent().path();
+}
+
+// The length of `name` in UTF-16 units; a byte that is not UTF-8 counts as one.
+std::size_t utf16Length(std::string_view name) {
+    std::size_t units = 0;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80;
+        units += byte >= 0xF0;
+    }
+    return units;
+}
+
+// Lists the folder `fd` into `folder.names`; false when it cannot be read.
+bool listNames(int fd, FolderSnapshot::Folder& folder) {
+    const int listing = ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing == -1) return false;
+    DIR* dir = ::fdopendir(listing);
+    if (dir == nullptr) {
+        ::close(listing);
+        return false;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            isFolder = ::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                       S_ISDIR(info.st_mode);
+        }
+        folder.names.emplace(folder.keyOf(name), isFolder);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+FolderSnapshot::Folder readFolder(const std::string& path) {
+    FolderSnapshot::Folder folder;
+    const int fd = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd == -1) {
+        folder.error = errno;
+        return folder;
+    }
+    folder.drive = detail::driveOf(fd);
+    struct statfs drive {};
+    if (::fstatfs(fd, &drive) == 0) {
+        // FUSE drivers of Windows file systems count a name in UTF-16 units.
+        folder.countsUtf16 = drive.f_type == FUSE_SUPER_MAGIC;
+        folder.longestName = static_cast<std::size_t>(drive.f_namelen);
+    }
+    if (folder.longestName == 0) folder.longestName = 255;
+    if (::faccessat(fd, "", W_OK | X_OK, AT_EMPTY_PATH) != 0 && errno != EINVAL) {
+        folder.writeError = errno;
+    }
+    folder.listed = listNames(fd, folder);
+    ::close(fd);
+    return folder;
+}
+
+// The moves of a batch foreseen against a snapshot: each folder as it was
+// read, with the names that the moves foreseen so far have freed or taken.
+class ForeseenMoves final : public detail::MoveSpace {
+public:
+    explicit ForeseenMoves(const FolderSnapshot& snapshot) : snapshot_(snapshot) {}
+
+    int enter(std::string_view path) override {
+        folder_ = snapshot_.folder(path);
+        if (folder_ == nullptr) return 0;
+        moved_ = &movedByFolder_[std::string(path)];
+        return folder_->error != 0 ? folder_->error : folder_->writeError;
+    }
+
+    [[nodiscard]] detail::Drive drive() const override {
+        return folder_ != nullptr ? folder_->drive : detail::Drive::other;
+    }
+
+    [[nodiscard]] bool isFolder(const std::string& name) override {
+        if (folder_ == nullptr) return false;
+        const std::optional<std::string> file = fileAt(name);
+        return file && folder_->names.at(*file);
+    }
+
+    std::optional<Failure> move(const std::string& from, const std::string& to) override {
+        if (folder_ == nullptr || !folder_->listed) return std::nullopt;
+        const std::optional<std::string> file = fileAt(from);
+        if (!file) return Failure{FailureKind::noLongerExists, from, to, ENOENT};
+        const std::size_t length = folder_->countsUtf16 ? utf16Length(to) : to.size();
+        if (length > folder_->longestName) {
+            return Failure{FailureKind::nameTooLong, from, to, ENAMETOOLONG};
+        }
+        if (const std::optional<std::string> there = fileAt(to)) {
+            // The file itself under another spelling: a change of letter case alone.
+            if (from != to && *there == *file) return std::nullopt;
+            return Failure{FailureKind::alreadyExists, from, to, EEXIST};
+        }
+        (*moved_)[folder_->keyOf(from)] = std::nullopt;
+        (*moved_)[folder_->keyOf(to)] = *file;
+        return std::nullopt;
+    }
+
+private:
+    // Which file of the snapshot (its key there) stands at `name` now, if any.
+    std::optional<std::string> fileAt(std::string_view name) const {
+        std::string key = folder_->keyOf(name);
+        if (const auto moved = moved_->find(key); moved != moved_->end()) return moved->second;
+        if (folder_->names.contains(key)) return key;
+        return std::nullopt;
+    }
+
+    const FolderSnapshot& snapshot_;
+    const FolderSnapshot::Folder* folder_ = nullptr;
+    // Per folder path: the keys whose file the foreseen moves changed, and
+    // the file now at each (its key in the snapshot), or none.
+    using Moved = std::unordered_map<std::string, std::optional<std::string>>;
+    std::unordered_map<std::string, Moved> movedByFolder_;
+    Moved* moved_ = nullptr;
+};
+
+}  // namespace
+
+std::string FolderSnapshot::Folder::keyOf(std::string_view name) const {
+    if (!detail::ignoresCase(drive)) return std::string(name);
+    // One character at a time to its simple capital form, as such drives compare names.
+    std::string key;
+    key.reserve(name.size());
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(name.data());
+    const auto length = static_cast<std::int32_t>(name.size());
+    for (std::int32_t i = 0; i < length;) {
+        if (bytes[i] < 0x80) {
+            key += detail::asciiUpper(name[i++]);
+            continue;
+        }
+        const std::int32_t start = i;
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) {
+            key.append(name.substr(start, i - start));
+            continue;
+        }
+        char upper[U8_MAX_LENGTH];
+        std::int32_t written = 0;
+        U8_APPEND_UNSAFE(upper, written, u_toupper(c));
+        key.append(upper, written);
+    }
+    return key;
+}
+
+FolderSnapshot FolderSnapshot::read(const std::vector<FileItem>& files) {
+    FolderSnapshot snapshot;
+    std::string_view last;
+    for (const FileItem& item : files) {
+        const std::string path = folderPathOf(item);
+        if (path == last || snapshot.folders_.contains(path)) continue;
+        last = snapshot.folders_.emplace(path, readFolder(path)).first->first;
+    }
+    return snapshot;
+}
+
+const FolderSnapshot::Folder* FolderSnapshot::folder(std::string_view path) const {
+    const auto found = folders_.find(std::string(path));
+    return found != folders_.end() ? &found->second : nullptr;
+}
+
+bool FolderSnapshot::covers(const std::vector<FileItem>& files) const {
+    return std::all_of(files.begin(), files.end(), [&](const FileItem& item) {
+        return folders_.contains(folderPathOf(item));
+    });
+}
+
+RenameResult foreseeFrom(const FolderSnapshot& snapshot, const std::vector<FileItem>& files) {
+    ForeseenMoves moves(snapshot);
+    return detail::walkBatch(files, moves);
+}
+
+}  // namespace vellumix
