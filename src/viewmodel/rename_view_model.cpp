@@ -50,8 +50,6 @@ std::vector<FileItem> itemsToAdd(const ListedUrls& listed, const std::vector<Fil
     return items;
 }
 
-// Where an item moved by the batch rename now stands: its folder plus the new
-// name. A directory URL keeps its trailing "/".
 // Where the batch left the file of `outcome`: at its new name when it moved,
 // else where it was.
 FileUrl urlAfter(const RenameOutcome& outcome) {
@@ -103,29 +101,47 @@ void Subscription::reset() {
     if (unsubscribe_) std::exchange(unsubscribe_, nullptr)();
 }
 
-RenameViewModel::RenameViewModel() : listed_(files_), observers_(std::make_shared<Observers>()) {}
+RenameViewModel::RenameViewModel()
+    : listed_(files_),
+      observers_(std::make_shared<Observers>()),
+      foresightObservers_(std::make_shared<Observers>()) {}
 
 RenameViewModel::~RenameViewModel() = default;
 
-Subscription RenameViewModel::onWillChange(std::function<void()> observer) {
+Subscription RenameViewModel::subscribe(const std::shared_ptr<Observers>& observers,
+                                        std::function<void()> observer) {
     if (!observer) return Subscription();
     auto slot = std::make_shared<Observers::Slot>();
     slot->observer = std::move(observer);
     const Observers::Slot* key = slot.get();
-    observers_->slots.push_back(std::move(slot));
+    observers->slots.push_back(std::move(slot));
     // The handle may outlive the view model: it holds the observers weakly.
-    return Subscription([weak = std::weak_ptr<Observers>(observers_), key] {
-        if (const auto observers = weak.lock()) observers->remove(key);
+    return Subscription([weak = std::weak_ptr<Observers>(observers), key] {
+        if (const auto alive = weak.lock()) alive->remove(key);
     });
 }
 
-void RenameViewModel::willChange() {
-    if (observers_->slots.empty()) return;
+void RenameViewModel::notify(const Observers& observers) {
+    if (observers.slots.empty()) return;
     // A snapshot: observers may subscribe or unsubscribe while being notified.
-    const std::vector<std::shared_ptr<Observers::Slot>> snapshot = observers_->slots;
+    const std::vector<std::shared_ptr<Observers::Slot>> snapshot = observers.slots;
     for (const auto& slot : snapshot) {
         if (slot->active) slot->observer();
     }
+}
+
+Subscription RenameViewModel::onWillChange(std::function<void()> observer) {
+    return subscribe(observers_, std::move(observer));
+}
+
+void RenameViewModel::willChange() {
+    notify(*observers_);
+}
+
+// Every write of the list or the configuration: what was foreseen is stale.
+void RenameViewModel::changeRevision() {
+    ++revision_;
+    foresight_.reset();
 }
 
 const std::vector<FileItem>& RenameViewModel::files() const {
@@ -136,6 +152,7 @@ void RenameViewModel::setFiles(std::vector<FileItem> files) {
     willChange();
     files_ = std::move(files);
     listed_.rebuild();
+    changeRevision();
 }
 
 void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
@@ -152,6 +169,7 @@ void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
     }
     files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(kept), files_.end());
     listed_.rebuild();
+    changeRevision();
 }
 
 const RenameConfig& RenameViewModel::config() const {
@@ -161,6 +179,7 @@ const RenameConfig& RenameViewModel::config() const {
 void RenameViewModel::setConfig(RenameConfig config) {
     willChange();
     config_ = std::move(config);
+    changeRevision();
 }
 
 const std::string& RenameViewModel::alertMessage() const {
@@ -231,6 +250,7 @@ void RenameViewModel::addFiles(const std::vector<FileUrl>& urls) {
     files_.insert(files_.end(), std::make_move_iterator(added.begin()),
                   std::make_move_iterator(added.end()));
     listed_.add(first);
+    changeRevision();
 }
 
 void RenameViewModel::addFolder(const FileUrl& folder) {
@@ -244,6 +264,7 @@ void RenameViewModel::applyRename() {
     const std::vector<FileItem> preview = previewFiles();
     const RenameResult result = RenameEngine::rename(preview);
     setIsProcessing(false);
+    rereadFolders_ = true;  // the rename changed them
 
     // Items whose move succeeded stand at their new names; every other item,
     // a failed one included, is still where it was on disk.
@@ -255,6 +276,54 @@ void RenameViewModel::applyRename() {
 
     setResultReport(reportOf(result));
     setShowAlert(true);
+}
+
+std::uint64_t RenameViewModel::revision() const {
+    return revision_;
+}
+
+void RenameViewModel::foresee(std::uint64_t revision,
+                              std::shared_ptr<const std::vector<FileItem>> preview) {
+    if (!preview) return;
+    lastRequest_ = {revision, std::move(preview), std::exchange(rereadFolders_, false)};
+    if (worker_) {
+        worker_->submit(lastRequest_);
+    } else {
+        takeForesight(revision,
+                      std::make_shared<const RenameResult>(RenameEngine::foresee(*lastRequest_.preview)));
+    }
+}
+
+std::shared_ptr<const RenameResult> RenameViewModel::foresight() const {
+    return foresightRevision_ == revision_ ? foresight_ : nullptr;
+}
+
+void RenameViewModel::refreshFolders() {
+    rereadFolders_ = true;
+    if (lastRequest_.preview && lastRequest_.revision == revision_) {
+        foresee(lastRequest_.revision, lastRequest_.preview);
+    }
+}
+
+Subscription RenameViewModel::onForesight(std::function<void()> observer) {
+    return subscribe(foresightObservers_, std::move(observer));
+}
+
+void RenameViewModel::setForesightPost(ForesightWorker::Post post) {
+    worker_.reset();
+    if (!post) return;
+    worker_ = std::make_unique<ForesightWorker>(
+        std::move(post), [this](std::uint64_t revision, std::shared_ptr<const RenameResult> result) {
+            takeForesight(revision, std::move(result));
+        });
+}
+
+void RenameViewModel::takeForesight(std::uint64_t revision,
+                                    std::shared_ptr<const RenameResult> foresight) {
+    if (revision != revision_) return;  // made for a list or configuration since changed
+    foresight_ = std::move(foresight);
+    foresightRevision_ = revision;
+    notify(*foresightObservers_);
 }
 
 }  // namespace vellumix

@@ -1,8 +1,9 @@
 // RenameViewModel: the one state object behind the main window.
 //
 // It owns the list of files and the rule configuration, derives the live
-// preview and the count of files that would change, takes in files and
-// folders, applies the rename and holds the result alert's state.
+// preview and the count of files that would change, foresees what the rename
+// would do, takes in files and folders, applies the rename and holds the
+// result alert's state.
 //
 // Change notification: every write of one of the five stored properties calls
 // every observer once, before the new value is stored (an observer that reads
@@ -21,6 +22,7 @@
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
+#include "viewmodel/foresight_worker.h"
 #include "viewmodel/listed_urls.h"
 #include "viewmodel/result_report.h"
 
@@ -95,9 +97,34 @@ public:
     // raises the result alert.
     void applyRename();
 
+    // Foresight: what applyRename() would do, known before the click.
+    // The revision of files() and config(): it grows with every write of either.
+    std::uint64_t revision() const;
+    // Asks for the foresight of `preview`, which is previewFiles() as of
+    // `revision`. With a post function set, it is worked out on a thread of
+    // its own and comes in later; without, at once, the folders read anew.
+    void foresee(std::uint64_t revision, std::shared_ptr<const std::vector<FileItem>> preview);
+    // The foresight of the current revision, or null while there is none: a
+    // foresight made for an older list or configuration is never returned.
+    std::shared_ptr<const RenameResult> foresight() const;
+    // Reads the folders again and foresees the last preview anew, as when the
+    // window regains focus: files may have changed behind the program's back.
+    void refreshFolders();
+    // `observer` runs each time a foresight comes in. It is no stored
+    // property: onWillChange observers are not told.
+    [[nodiscard]] Subscription onForesight(std::function<void()> observer);
+    // Makes foresight work on a thread of its own; `post` must run the
+    // function it is given later on this view model's thread.
+    void setForesightPost(ForesightWorker::Post post);
+
 private:
     struct Observers;
+    static Subscription subscribe(const std::shared_ptr<Observers>& observers,
+                                  std::function<void()> observer);
+    static void notify(const Observers& observers);
     void willChange();
+    void changeRevision();
+    void takeForesight(std::uint64_t revision, std::shared_ptr<const RenameResult> foresight);
 
     std::vector<FileItem> files_;
     ListedUrls listed_;  // an index of files_, kept up to date by every write of it
@@ -107,6 +134,14 @@ private:
     bool showAlert_ = false;
     bool isProcessing_ = false;
     std::shared_ptr<Observers> observers_;
+
+    std::uint64_t revision_ = 0;
+    ForesightWorker::Request lastRequest_;  // the preview last foreseen, for refreshFolders
+    bool rereadFolders_ = false;            // the next foresight reads the folders anew
+    std::shared_ptr<const RenameResult> foresight_;
+    std::uint64_t foresightRevision_ = 0;
+    std::shared_ptr<Observers> foresightObservers_;
+    std::unique_ptr<ForesightWorker> worker_;  // last: stopped before the rest goes
 };
 
 // The number of items of a preview whose status is changed: the count that
