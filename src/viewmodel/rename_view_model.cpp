@@ -295,7 +295,7 @@ void RenameViewModel::foresee(std::uint64_t revision,
 }
 
 std::shared_ptr<const RenameResult> RenameViewModel::foresight() const {
-    return foresightRevision_ == revision_ ? foresight_ : nullptr;
+    return foresight_;
 }
 
 void RenameViewModel::refreshFolders() {
@@ -322,7 +322,6 @@ void RenameViewModel::takeForesight(std::uint64_t revision,
                                     std::shared_ptr<const RenameResult> foresight) {
     if (revision != revision_) return;  // made for a list or configuration since changed
     foresight_ = std::move(foresight);
-    foresightRevision_ = revision;
     notify(*foresightObservers_);
 }
 

@@ -138,8 +138,7 @@ private:
     std::uint64_t revision_ = 0;
     ForesightWorker::Request lastRequest_;  // the preview last foreseen, for refreshFolders
     bool rereadFolders_ = false;            // the next foresight reads the folders anew
-    std::shared_ptr<const RenameResult> foresight_;
-    std::uint64_t foresightRevision_ = 0;
+    std::shared_ptr<const RenameResult> foresight_;  // of revision_, or null
     std::shared_ptr<Observers> foresightObservers_;
     std::unique_ptr<ForesightWorker> worker_;  // last: stopped before the rest goes
 };

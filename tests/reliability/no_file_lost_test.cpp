@@ -365,6 +365,12 @@ std::string randomNewName(Random& random, const std::vector<std::string>& names,
         random.pick(std::vector<std::string>{".", "..", "sub", "sub/x", "../x", "a/b", "/", "x/",
                                              "../../y", "b:c", "why?", "tab\there"}),
         std::string(256, 'n'),
+        [] {  // 260 bytes, 130 UTF-16 units: too long for some drives only
+            std::string accents;
+            for (int i = 0; i < 130; ++i)
+                accents += "\u00E9";
+            return accents;
+        }(),
         "new\xFF" + own,
         decomposed(own),
         "shared" + std::to_string(random.below(2)),
