@@ -13,7 +13,7 @@ namespace {
 // is valid UTF-8, cannot get its new name within its own folder, or nothing
 // once it has it.
 std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item,
-                                   const std::string& name) {
+                                   const std::string& name, const FileIdentity* expected) {
     const std::string& newName = item.newName;
     // The new name stays one component of the file's own folder.
     if (const std::optional<FailureKind> kind = invalidNameKind(newName)) {
@@ -27,11 +27,18 @@ std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item,
             driveRefusal(drive, name, newName, drive == Drive::fusefat && space.isFolder(name))) {
         return refusal;
     }
+    if (expected != nullptr) {
+        // A file that is gone is told by the move itself.
+        const FileIdentity found = space.identityOf(name);
+        if (found.known && !sameFile(found, *expected)) {
+            return Failure{FailureKind::replaced, name, newName, 0};
+        }
+    }
     return space.move(name, newName);
 }
 
-RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item) {
-    RenameOutcome outcome{RenameOutcome::Kind::moved, item.url, item.newName, {}};
+RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item, const FileIdentity* expected) {
+    RenameOutcome outcome{RenameOutcome::Kind::moved, item.url, item.newName, {}, {}};
     const std::string name = item.currentName();
     if (item.status != FileItem::Status::changed) {
         outcome.kind = RenameOutcome::Kind::unchanged;
@@ -39,9 +46,11 @@ RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item) {
         outcome.kind = RenameOutcome::Kind::emptyName;
     } else if (!isValidUtf8(name)) {
         outcome.kind = RenameOutcome::Kind::notUtf8;
-    } else if (std::optional<Failure> failure = moveFailure(space, item, name)) {
+    } else if (std::optional<Failure> failure = moveFailure(space, item, name, expected)) {
         outcome.kind = RenameOutcome::Kind::failed;
         outcome.failure = std::move(*failure);
+    } else {
+        outcome.identity = space.identityOf(item.newName);
     }
     return outcome;
 }
@@ -64,11 +73,12 @@ RenameResult resultOf(std::vector<RenameOutcome> outcomes) {
 
 }  // namespace
 
-RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space) {
+RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space,
+                       const std::vector<FileIdentity>& expected) {
     std::vector<RenameOutcome> outcomes;
     outcomes.reserve(files.size());
-    for (const FileItem& item : files)
-        outcomes.push_back(outcomeOf(space, item));
+    for (std::size_t i = 0; i < files.size(); ++i)
+        outcomes.push_back(outcomeOf(space, files[i], expected.empty() ? nullptr : &expected[i]));
     return resultOf(std::move(outcomes));
 }
 

@@ -34,11 +34,16 @@ public:
     // file, a change of letter case alone included (see case_only_rename.h).
     // Returns nothing, or why the move is refused.
     virtual std::optional<Failure> move(const std::string& from, const std::string& to) = 0;
+    // Which file stands at `name` in the folder entered; unknown when not asked.
+    [[nodiscard]] virtual FileIdentity identityOf(const std::string& name) = 0;
 };
 
 // What renaming `files` one at a time in list order does in `space`: each
 // `changed` item with a non-empty new name that is one valid component of
-// its own folder is moved; the others are skipped or refused.
-RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space);
+// its own folder is moved; the others are skipped or refused. With
+// `expected` (one identity per item), an item whose file is no longer that
+// one is refused as replaced.
+RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space,
+                       const std::vector<FileIdentity>& expected = {});
 
 }  // namespace vellumix::detail

@@ -15,6 +15,9 @@ public:
     [[nodiscard]] Drive drive() const override { return folder_->drive; }
     [[nodiscard]] bool isFolder(const std::string& name) override;
     std::optional<Failure> move(const std::string& from, const std::string& to) override;
+    [[nodiscard]] FileIdentity identityOf(const std::string& name) override {
+        return vellumix::identityOf(folder_->fd, name);
+    }
 
 private:
     BatchFolders folders_;

@@ -23,6 +23,7 @@ enum class FailureKind {
     nameWithNull,      // the new name holds a NUL byte
     reservedName,      // "." or "..", or a name that is not UTF-8
     nameNotOnDrive,    // the drive cannot hold the new name ("b:c.txt" on exFAT)
+    replaced,          // another file stands where the file to move back was
     other,             // anything else, told with the system's description. Stays last.
 };
 

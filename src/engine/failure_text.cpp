@@ -59,6 +59,9 @@ const char* failureTemplate(FailureKind kind) {
         case FailureKind::nameNotOnDrive:
             return QT_TRANSLATE_NOOP("FailureText",
                                      "\u201C%1\u201D can't be used as a name on this drive.");
+        case FailureKind::replaced:
+            return QT_TRANSLATE_NOOP("FailureText",
+                                     "\u201C%1\u201D has been replaced by another file.");
         case FailureKind::other:
             break;
     }

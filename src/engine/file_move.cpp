@@ -33,7 +33,7 @@ bool hardLinksRefused(int error) {
 
 int freshStat(int folder, const std::string& name, struct statx& info) {
     const int flags = AT_SYMLINK_NOFOLLOW | AT_STATX_FORCE_SYNC;
-    return ::statx(folder, name.c_str(), flags, STATX_BASIC_STATS, &info) == 0 ? 0 : errno;
+    return ::statx(folder, name.c_str(), flags, STATX_BASIC_STATS | STATX_BTIME, &info) == 0 ? 0 : errno;
 }
 
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to) {

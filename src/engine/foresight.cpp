@@ -121,6 +121,8 @@ public:
         return std::nullopt;
     }
 
+    [[nodiscard]] FileIdentity identityOf(const std::string&) override { return {}; }
+
 private:
     // Which file of the snapshot (its key there) stands at `name` now, if any.
     std::optional<std::string> fileAt(std::string_view name) const {

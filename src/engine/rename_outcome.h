@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/failure.h"
+#include "engine/file_identity.h"
 #include "model/file_url.h"
 
 namespace vellumix {
@@ -23,6 +24,7 @@ struct RenameOutcome {
     FileUrl url;          // where the file was before the batch
     std::string newName;  // the name it got (moved) or was to get
     Failure failure;      // why the move was refused (failed only)
+    FileIdentity identity;  // the file as it stood at its new name (moved by a rename only)
 };
 
 }  // namespace vellumix
