@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -29,6 +30,11 @@ public:
 
     // URLs are the same when their texts are equal.
     bool contains(std::string_view path) const { return positions_.contains(path); }
+    // The position of the item with the URL `path`, if the list holds one.
+    std::optional<std::size_t> positionOf(std::string_view path) const {
+        const auto found = positions_.find(path);
+        return found != positions_.end() ? std::optional(*found) : std::nullopt;
+    }
 
     // Takes in the items from position `first` to the end of the list.
     void add(std::size_t first) {

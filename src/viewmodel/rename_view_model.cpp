@@ -265,6 +265,10 @@ void RenameViewModel::applyRename() {
     const RenameResult result = RenameEngine::rename(preview);
     setIsProcessing(false);
     rereadFolders_ = true;  // the rename changed them
+    if (std::vector<MovedFile> batch = movedFiles(result); !batch.empty()) {
+        undoable_.push_back(std::move(batch));
+        redoable_.clear();
+    }
 
     // Items whose move succeeded stand at their new names; every other item,
     // a failed one included, is still where it was on disk.
@@ -274,6 +278,73 @@ void RenameViewModel::applyRename() {
         rebuilt.emplace_back(urlAfter(outcome));
     setFiles(std::move(rebuilt));
 
+    setResultReport(reportOf(result));
+    setShowAlert(true);
+}
+
+bool RenameViewModel::canUndoRename() const {
+    return !undoable_.empty();
+}
+
+bool RenameViewModel::canRedoRename() const {
+    return !redoable_.empty();
+}
+
+std::int64_t RenameViewModel::filesToUndo() const {
+    return undoable_.empty() ? 0 : std::ssize(undoable_.back());
+}
+
+std::int64_t RenameViewModel::filesToRedo() const {
+    return redoable_.empty() ? 0 : std::ssize(redoable_.back());
+}
+
+void RenameViewModel::undoRename() {
+    if (undoable_.empty()) return;
+    const std::vector<MovedFile> batch = std::move(undoable_.back());
+    undoable_.pop_back();
+    setIsProcessing(true);
+    const RenameResult result = undoMoves(batch);
+    setIsProcessing(false);
+    // What was moved back can be done again, in the batch's order; a file
+    // that stayed leaves the history.
+    std::vector<MovedFile> again;
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        const RenameOutcome& outcome = result.outcomes[batch.size() - 1 - i];  // newest first
+        if (outcome.kind == RenameOutcome::Kind::moved)
+            again.push_back({batch[i].from, batch[i].newName, outcome.identity});
+    }
+    if (!again.empty()) redoable_.push_back(std::move(again));
+    takeMoves(result);
+}
+
+void RenameViewModel::redoRename() {
+    if (redoable_.empty()) return;
+    const std::vector<MovedFile> batch = std::move(redoable_.back());
+    redoable_.pop_back();
+    setIsProcessing(true);
+    const RenameResult result = redoMoves(batch);
+    setIsProcessing(false);
+    if (std::vector<MovedFile> done = movedFiles(result); !done.empty()) {
+        undoable_.push_back(std::move(done));
+    }
+    takeMoves(result);
+}
+
+// The list items at the places the moves of `result` left, updated in place;
+// then the alert.
+void RenameViewModel::takeMoves(const RenameResult& result) {
+    rereadFolders_ = true;
+    std::vector<FileItem> files = files_;
+    for (const RenameOutcome& outcome : result.outcomes) {
+        if (outcome.kind != RenameOutcome::Kind::moved) continue;
+        const std::optional<std::size_t> position = listed_.positionOf(outcome.url.path());
+        if (!position) continue;  // removed from the list since: the file moves all the same
+        FileItem& item = files[*position];
+        item.url = urlAfter(outcome);
+        item.newName.clear();
+        item.status = FileItem::Status::pending;
+    }
+    setFiles(std::move(files));
     setResultReport(reportOf(result));
     setShowAlert(true);
 }

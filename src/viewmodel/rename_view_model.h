@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/batch_undo.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
@@ -97,6 +98,18 @@ public:
     // raises the result alert.
     void applyRename();
 
+    // Undo and redo of the batches applied since the program started, newest
+    // first; a batch applied after an undo drops what could have been redone.
+    // Each moves its files with the rename's own care, then updates the list
+    // items that were moved, in place, and raises the result alert.
+    bool canUndoRename() const;
+    bool canRedoRename() const;
+    void undoRename();  // moves every file of the last applied batch back
+    void redoRename();  // moves them again to the names the batch gave them
+    // How many files the next undo (redo) would move; 0 when there is none.
+    std::int64_t filesToUndo() const;
+    std::int64_t filesToRedo() const;
+
     // Foresight: what applyRename() would do, known before the click.
     // The revision of files() and config(): it grows with every write of either.
     std::uint64_t revision() const;
@@ -125,6 +138,7 @@ private:
     void willChange();
     void changeRevision();
     void takeForesight(std::uint64_t revision, std::shared_ptr<const RenameResult> foresight);
+    void takeMoves(const RenameResult& result);
 
     std::vector<FileItem> files_;
     ListedUrls listed_;  // an index of files_, kept up to date by every write of it
@@ -134,6 +148,10 @@ private:
     bool showAlert_ = false;
     bool isProcessing_ = false;
     std::shared_ptr<Observers> observers_;
+
+    // The batches that can be undone (oldest first) and redone (the next last).
+    std::vector<std::vector<MovedFile>> undoable_;
+    std::vector<std::vector<MovedFile>> redoable_;
 
     std::uint64_t revision_ = 0;
     ForesightWorker::Request lastRequest_;  // the preview last foreseen, for refreshFolders
