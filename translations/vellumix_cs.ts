@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>Text, který se hledá v každém názvu souboru</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Neplatný vzor: %1 (na znaku %2)</translation>
+    </message>
 </context>
 </TS>

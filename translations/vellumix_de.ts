@@ -368,5 +368,9 @@
         <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
         <translation>Wie das heutige Datum geschrieben wird, zum Beispiel yyyy-MM-dd für 2024-03-31</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Ungültiges Muster: %1 (bei Zeichen %2)</translation>
+    </message>
 </context>
 </TS>

@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>El texto que se busca en cada nombre de archivo</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Patrón no válido: %1 (en el carácter %2)</translation>
+    </message>
 </context>
 </TS>

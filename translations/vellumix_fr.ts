@@ -368,5 +368,9 @@
         <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
         <translation>Comment la date du jour est écrite, par exemple yyyy-MM-dd pour 2024-03-31</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Motif non valide&#xa0;: %1 (au caractère %2)</translation>
+    </message>
 </context>
 </TS>

@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>Il testo da cercare in ogni nome di file</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Schema non valido: %1 (al carattere %2)</translation>
+    </message>
 </context>
 </TS>

@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>各ファイル名で検索するテキスト</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>無効なパターン: %1（%2 文字目）</translation>
+    </message>
 </context>
 </TS>

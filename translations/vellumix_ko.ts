@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>각 파일 이름에서 찾을 텍스트</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>잘못된 패턴: %1 (%2번째 문자)</translation>
+    </message>
 </context>
 </TS>

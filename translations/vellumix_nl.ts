@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>De tekst waarnaar in elke bestandsnaam wordt gezocht</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Ongeldig patroon: %1 (bij teken %2)</translation>
+    </message>
 </context>
 </TS>

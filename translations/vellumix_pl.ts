@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>Tekst wyszukiwany w każdej nazwie pliku</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Nieprawidłowy wzorzec: %1 (przy znaku %2)</translation>
+    </message>
 </context>
 </TS>

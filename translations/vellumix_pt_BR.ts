@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>O texto a procurar em cada nome de arquivo</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Padrão inválido: %1 (no caractere %2)</translation>
+    </message>
 </context>
 </TS>

@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>Her dosya adında aranacak metin</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Geçersiz desen: %1 (%2. karakterde)</translation>
+    </message>
 </context>
 </TS>

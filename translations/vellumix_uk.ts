@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>Текст, який шукається в кожній назві файлу</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Неприпустимий шаблон: %1 (символ %2)</translation>
+    </message>
 </context>
 </TS>

@@ -368,5 +368,9 @@
         <source>The text to look for in each file name</source>
         <translation>在每个文件名中查找的文本</translation>
     </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>无效的模式：%1（在第 %2 个字符处）</translation>
+    </message>
 </context>
 </TS>

@@ -17,7 +17,8 @@ std::int64_t positionOf(const UParseError& error, const icu::UnicodeString& patt
     std::int32_t column = 0;
     std::int64_t position = 0;
     UChar32 previous = 0;
-    for (std::int32_t i = 0; i < pattern.length() && !(line == error.line && column == error.offset);
+    for (std::int32_t i = 0;
+         i < pattern.length() && !(line == error.line && column == error.offset);
          i = pattern.moveIndex32(i, 1)) {
         const UChar32 c = pattern.char32At(i);
         ++position;
