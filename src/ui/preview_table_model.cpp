@@ -7,6 +7,7 @@
 
 #include "ui/file_icon.h"
 #include "ui/symbol_icons.h"
+#include "ui/visible_controls.h"
 #include "ui/wrapped_lines.h"
 
 namespace vellumix::ui {
@@ -16,6 +17,12 @@ namespace {
 // File names are bytes; they are shown decoded the way the system decodes paths.
 QString displayName(const std::string& name) {
     return QFile::decodeName(name.c_str());
+}
+
+// A name in a cell: decoded, with its control characters made visible. (Its
+// tooltip shows it exactly as it is.)
+QString cellName(const std::string& name) {
+    return withVisibleControls(displayName(name));
 }
 
 // Tooltips show plain text on one line however long it is, and take text that
@@ -105,10 +112,9 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             switch (index.column()) {
                 case originalNameColumn:
-                    return displayName(item.currentName());
+                    return cellName(item.currentName());
                 case newNameColumn:
-                    return item.newName.empty() ? QStringLiteral("\u2014")
-                                                : displayName(item.newName);
+                    return item.newName.empty() ? QStringLiteral("\u2014") : cellName(item.newName);
                 case statusColumn:
                     return statusText(item.status);
             }
@@ -119,9 +125,9 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
             // draws it.
             switch (index.column()) {
                 case originalNameColumn:
-                    return displayName(item.currentName());
+                    return cellName(item.currentName());
                 case newNameColumn:
-                    return item.newName.empty() ? tr("no new name") : displayName(item.newName);
+                    return item.newName.empty() ? tr("no new name") : cellName(item.newName);
                 case statusColumn:
                     return item.status == FileItem::Status::pending ? tr("not previewed")
                                                                     : statusText(item.status);

@@ -2,6 +2,7 @@
 // identity (and the view its selection) while names change.
 #include <memory>
 
+#include "ui/visible_controls.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -82,6 +83,43 @@ private slots:
         QVERIFY(!original.data(Qt::DecorationRole).value<QIcon>().isNull());
         QVERIFY(
             original.data(Qt::ToolTipRole).toString().contains("/files/caf"));  // the folder too
+    }
+
+    // Control characters are drawn as visible symbols; nothing else changes.
+    void controlCharactersAreShownVisibly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("plain name") << QStringLiteral("IMG_0001 été 🙂.jpg")
+                                    << QStringLiteral("IMG_0001 été 🙂.jpg");
+        QTest::addRow("line feed")
+            << QStringLiteral("line1\nline2.txt") << QStringLiteral("line1\u240Aline2.txt");
+        QTest::addRow("tab, CR, NUL, unit separator")
+            << QStringLiteral("\t\r\x00\x1F") << QStringLiteral("\u2409\u240D\u2400\u241F");
+        QTest::addRow("DEL") << QStringLiteral("a\x7F") << QStringLiteral("a\u2421");
+        QTest::addRow("C1: its escape")
+            << QStringLiteral("\u0080a\u0085\u009F") << QStringLiteral("\\u0080a\\u0085\\u009f");
+        QTest::addRow("past C1, separators, an undecodable byte")
+            << QStringLiteral("\u00A0\u2028\u200B\uFFFD")
+            << QStringLiteral("\u00A0\u2028\u200B\uFFFD");
+    }
+
+    void controlCharactersAreShownVisibly() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(withVisibleControls(text), shown);
+    }
+
+    // Both name cells draw them so; a tooltip keeps the name as it is.
+    void nameCellsShowControlCharacters() {
+        PreviewTableModel model;
+        model.setItems(share({item("/f/line1\nline2.txt", "a\tb.txt", Status::changed)}));
+        const QModelIndex original = model.index(0, PreviewTableModel::originalNameColumn);
+        const QModelIndex renamed = model.index(0, PreviewTableModel::newNameColumn);
+        QCOMPARE(original.data().toString(), QStringLiteral("line1\u240Aline2.txt"));
+        QCOMPARE(renamed.data().toString(), QStringLiteral("a\u2409b.txt"));
+        QCOMPARE(renamed.data(Qt::AccessibleTextRole).toString(), QStringLiteral("a\u2409b.txt"));
+        QVERIFY(!original.data(Qt::ToolTipRole).toString().contains(QChar(0x240A)));
+        QVERIFY(renamed.data(Qt::ToolTipRole).toString().contains(QStringLiteral("a\tb.txt")));
     }
 
     // New names for the same items (same ids, what a configuration edit gives)
