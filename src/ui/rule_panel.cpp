@@ -269,7 +269,7 @@ QWidget* RulePanel::buildTextEditor(const QString& label, const QString& placeho
 QWidget* RulePanel::buildFindReplaceEditor() {
     auto* editor = new QWidget(this);
     auto* layout = column(editor, kCardSpacing);
-    // The Find row and, close under its field, the pattern's error (see refresh()).
+    // The Find row and, close under it, the pattern's error (see refresh()).
     auto* find = column(nullptr, kFieldErrorSpacing);
     layout->addLayout(find);
     // The Find field's description follows the rule, like its placeholder.
@@ -279,8 +279,6 @@ QWidget* RulePanel::buildFindReplaceEditor() {
         new StyledLabel(QString(), TextStyle::caption, QFont::Normal, SystemColor::red, editor);
     patternError_->setObjectName(QStringLiteral("patternErrorLabel"));
     patternError_->setWordWrap(true);
-    const int rowSpacing = findField_->parentWidget()->layout()->spacing();
-    patternError_->setContentsMargins(kFieldLabelWidth + rowSpacing, 0, 0, 0);
     patternError_->hide();
     find->addWidget(patternError_);
     replaceField_ = addFieldRow(layout, QStringLiteral("Replace"), QStringLiteral("replacement"),
