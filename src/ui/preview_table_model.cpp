@@ -1,7 +1,9 @@
 #include "ui/preview_table_model.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QToolTip>
 #include <algorithm>
 
@@ -19,10 +21,18 @@ QString displayName(const std::string& name) {
     return QFile::decodeName(name.c_str());
 }
 
+// Control Pictures where the interface's fonts draw them; a bare system's
+// DejaVu Sans does not, and would draw every one as the same box.
+ControlSymbols controlSymbols() {
+    const QFontMetrics metrics(QGuiApplication::font());
+    return metrics.inFontUcs4(0x2400) && metrics.inFontUcs4(0x2421) ? ControlSymbols::pictures
+                                                                    : ControlSymbols::escapes;
+}
+
 // A name in a cell: decoded, with its control characters made visible. (Its
 // tooltip shows it exactly as it is.)
 QString cellName(const std::string& name) {
-    return withVisibleControls(displayName(name));
+    return withVisibleControls(displayName(name), controlSymbols());
 }
 
 // Tooltips show plain text on one line however long it is, and take text that

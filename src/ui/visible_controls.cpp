@@ -15,17 +15,18 @@ bool isControl(QChar c) {
 
 }  // namespace
 
-QString withVisibleControls(const QString& text) {
+QString withVisibleControls(const QString& text, ControlSymbols symbols) {
     if (std::none_of(text.begin(), text.end(), isControl)) return text;
+    const bool pictures = symbols == ControlSymbols::pictures;
     QString shown;
     shown.reserve(text.size());
     for (const QChar c : text) {
         const char16_t code = c.unicode();
         if (!isControl(c)) {
             shown += c;
-        } else if (code < 0x20) {
+        } else if (pictures && code < 0x20) {
             shown += QChar(kControlPictures + code);
-        } else if (code == 0x7F) {
+        } else if (pictures && code == 0x7F) {
             shown += QChar(kDeletePicture);
         } else {
             shown += QStringLiteral("\\u%1").arg(int(code), 4, 16, QLatin1Char('0'));
