@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>No se pudo renombrar «%1» (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>«%1» ha sido sustituido por otro archivo.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

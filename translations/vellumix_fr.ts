@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>«&#xa0;%1&#xa0;» n’a pas pu être renommé (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>«&#xa0;%1&#xa0;» a été remplacé par un autre fichier.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>‘%1’ kon niet worden hernoemd (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>‘%1’ is vervangen door een ander bestand.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

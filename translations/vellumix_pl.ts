@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>Nie można zmienić nazwy „%1” (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>„%1” został zastąpiony innym plikiem.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

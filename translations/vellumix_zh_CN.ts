@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>无法重命名“%1”（%2）。</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>“%1”已被另一个文件替换。</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
