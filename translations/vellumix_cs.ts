@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>„%1“ se nepodařilo přejmenovat (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>„%1“ byl nahrazen jiným souborem.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The text to look for in each file name</source>
         <translation>Text, který se hledá v každém názvu souboru</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Neplatný vzor: %1 (na znaku %2)</translation>
     </message>
 </context>
 </TS>

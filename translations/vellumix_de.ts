@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>„%1“ konnte nicht umbenannt werden (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>„%1“ wurde durch eine andere Datei ersetzt.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
         <translation>Wie das heutige Datum geschrieben wird, zum Beispiel yyyy-MM-dd für 2024-03-31</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Ungültiges Muster: %1 (bei Zeichen %2)</translation>
     </message>
 </context>
 </TS>

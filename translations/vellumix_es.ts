@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>No se pudo renombrar «%1» (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>«%1» ha sido sustituido por otro archivo.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The text to look for in each file name</source>
         <translation>El texto que se busca en cada nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Patrón no válido: %1 (en el carácter %2)</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>«&#xa0;%1&#xa0;» n’a pas pu être renommé (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>«&#xa0;%1&#xa0;» a été remplacé par un autre fichier.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>How today&apos;s date is written, for example yyyy-MM-dd for 2024-03-31</source>
         <translation>Comment la date du jour est écrite, par exemple yyyy-MM-dd pour 2024-03-31</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Motif non valide&#xa0;: %1 (au caractère %2)</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>Impossibile rinominare «%1» (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>«%1» è stato sostituito da un altro file.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The text to look for in each file name</source>
         <translation>Il testo da cercare in ogni nome di file</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Schema non valido: %1 (al carattere %2)</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>「%1」の名前を変更できませんでした（%2）。</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>「%1」は別のファイルに置き換えられています。</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The text to look for in each file name</source>
         <translation>各ファイル名で検索するテキスト</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>無効なパターン: %1（%2 文字目）</translation>
     </message>
 </context>
 </TS>

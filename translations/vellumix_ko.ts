@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>‘%1’ 파일의 이름을 바꾸지 못했습니다(%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>‘%1’ 파일이 다른 파일로 바뀌었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The text to look for in each file name</source>
         <translation>각 파일 이름에서 찾을 텍스트</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>잘못된 패턴: %1 (%2번째 문자)</translation>
     </message>
 </context>
 </TS>

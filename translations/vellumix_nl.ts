@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>‘%1’ kon niet worden hernoemd (%2).</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>‘%1’ is vervangen door een ander bestand.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The text to look for in each file name</source>
         <translation>De tekst waarnaar in elke bestandsnaam wordt gezocht</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>Ongeldig patroon: %1 (bij teken %2)</translation>
     </message>
 </context>
 </TS>

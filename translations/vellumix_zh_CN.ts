@@ -63,6 +63,10 @@
         <source>“%1” couldn&apos;t be renamed (%2).</source>
         <translation>无法重命名“%1”（%2）。</translation>
     </message>
+    <message>
+        <source>“%1” has been replaced by another file.</source>
+        <translation>“%1”已被另一个文件替换。</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The text to look for in each file name</source>
         <translation>在每个文件名中查找的文本</translation>
+    </message>
+    <message>
+        <source>Invalid pattern: %1 (at character %2)</source>
+        <translation>无效的模式：%1（在第 %2 个字符处）</translation>
     </message>
 </context>
 </TS>

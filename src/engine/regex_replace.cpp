@@ -21,6 +21,12 @@ constexpr std::int32_t kMatchTimeLimit = 10;
 
 }  // namespace
 
+std::unique_ptr<icu::RegexPattern> compilePattern(std::string_view pattern, bool caseSensitive,
+                                                  UParseError& parseError, UErrorCode& status) {
+    return std::unique_ptr<icu::RegexPattern>(icu::RegexPattern::compile(
+        toUtf16(pattern), caseSensitive ? 0 : UREGEX_CASE_INSENSITIVE, parseError, status));
+}
+
 RegexReplacer::RegexReplacer(std::string_view pattern, std::string_view replacementTemplate,
                              bool caseSensitive) {
     // ICU accepts an empty pattern (it matches between every two characters);
@@ -28,8 +34,8 @@ RegexReplacer::RegexReplacer(std::string_view pattern, std::string_view replacem
     if (pattern.empty()) return;
     UErrorCode status = U_ZERO_ERROR;
     UParseError parseError;
-    std::unique_ptr<icu::RegexPattern> compiled(icu::RegexPattern::compile(
-        toUtf16(pattern), caseSensitive ? 0 : UREGEX_CASE_INSENSITIVE, parseError, status));
+    std::unique_ptr<icu::RegexPattern> compiled =
+        compilePattern(pattern, caseSensitive, parseError, status);
     if (U_FAILURE(status)) return;
     pattern_ = std::move(compiled);
     // The group count is known to a matcher only; the first one goes to the pool.

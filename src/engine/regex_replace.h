@@ -25,10 +25,18 @@
 #include <string_view>
 #include <vector>
 
+#include <unicode/parseerr.h>
 #include <unicode/regex.h>
 #include <unicode/unistr.h>
 
 namespace vellumix::detail {
+
+// `pattern` compiled with the options of Regex Replace, or null with `status`
+// and `parseError` telling why it does not compile. An empty pattern compiles.
+// REQUIRES: `pattern` is well-formed UTF-8 (else each ill-formed sequence is
+// read as U+FFFD).
+std::unique_ptr<icu::RegexPattern> compilePattern(std::string_view pattern, bool caseSensitive,
+                                                  UParseError& parseError, UErrorCode& status);
 
 class RegexReplacer {
 public:

@@ -1,12 +1,15 @@
 #include "ui/preview_table_model.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QToolTip>
 #include <algorithm>
 
 #include "ui/file_icon.h"
 #include "ui/symbol_icons.h"
+#include "ui/visible_controls.h"
 #include "ui/wrapped_lines.h"
 
 namespace vellumix::ui {
@@ -16,6 +19,20 @@ namespace {
 // File names are bytes; they are shown decoded the way the system decodes paths.
 QString displayName(const std::string& name) {
     return QFile::decodeName(name.c_str());
+}
+
+// Control Pictures where the interface's fonts draw them; a bare system's
+// DejaVu Sans does not, and would draw every one as the same box.
+ControlSymbols controlSymbols() {
+    const QFontMetrics metrics(QGuiApplication::font());
+    return metrics.inFontUcs4(0x2400) && metrics.inFontUcs4(0x2421) ? ControlSymbols::pictures
+                                                                    : ControlSymbols::escapes;
+}
+
+// A name in a cell: decoded, with its control characters made visible. (Its
+// tooltip shows it exactly as it is.)
+QString cellName(const std::string& name) {
+    return withVisibleControls(displayName(name), controlSymbols());
 }
 
 // Tooltips show plain text on one line however long it is, and take text that
@@ -105,10 +122,9 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             switch (index.column()) {
                 case originalNameColumn:
-                    return displayName(item.currentName());
+                    return cellName(item.currentName());
                 case newNameColumn:
-                    return item.newName.empty() ? QStringLiteral("\u2014")
-                                                : displayName(item.newName);
+                    return item.newName.empty() ? QStringLiteral("\u2014") : cellName(item.newName);
                 case statusColumn:
                     return statusText(item.status);
             }
@@ -119,9 +135,9 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
             // draws it.
             switch (index.column()) {
                 case originalNameColumn:
-                    return displayName(item.currentName());
+                    return cellName(item.currentName());
                 case newNameColumn:
-                    return item.newName.empty() ? tr("no new name") : displayName(item.newName);
+                    return item.newName.empty() ? tr("no new name") : cellName(item.newName);
                 case statusColumn:
                     return item.status == FileItem::Status::pending ? tr("not previewed")
                                                                     : statusText(item.status);

@@ -3,6 +3,9 @@
 //
 // Columns: the original name (with the file's icon), the new name ("—" when
 // empty; primary colour when changed, secondary otherwise) and the status.
+// Both names show their control characters as visible symbols
+// (withVisibleControls: pictures where the fonts have them, else escapes);
+// their tooltips show them exactly as they are.
 // Rows keep their identity by item id: a new snapshot with the same ids in the
 // same order (a configuration edit) only changes data, so selection and scroll
 // position survive; appended items are inserted; anything else resets. Each

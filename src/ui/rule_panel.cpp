@@ -31,6 +31,7 @@ constexpr int kRulePickerWidth = 200;
 constexpr int kOptionPickerWidth = 160;
 constexpr int kEditorSpacing = 10;
 constexpr int kStepperSpacing = 16;
+constexpr int kFieldErrorSpacing = 4;
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -87,7 +88,8 @@ QVBoxLayout* column(QWidget* owner, int spacing) {
 
 ConfigBinding ConfigBinding::to(RenameViewModel& vm) {
     return {[&vm]() -> const RenameConfig& { return vm.config(); },
-            [&vm](RenameConfig config) { vm.setConfig(std::move(config)); }};
+            [&vm](RenameConfig config) { vm.setConfig(std::move(config)); },
+            [&vm] { return vm.patternError(); }};
 }
 
 RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
@@ -267,9 +269,18 @@ QWidget* RulePanel::buildTextEditor(const QString& label, const QString& placeho
 QWidget* RulePanel::buildFindReplaceEditor() {
     auto* editor = new QWidget(this);
     auto* layout = column(editor, kCardSpacing);
-    // The Find field's description follows the rule, like its placeholder (see refresh()).
-    findField_ = addFieldRow(layout, QStringLiteral("Find"), QStringLiteral("text to find"),
+    // The Find row and, close under it, the pattern's error (see refresh()).
+    auto* find = column(nullptr, kFieldErrorSpacing);
+    layout->addLayout(find);
+    // The Find field's description follows the rule, like its placeholder.
+    findField_ = addFieldRow(find, QStringLiteral("Find"), QStringLiteral("text to find"),
                              &RenameConfig::findText, QStringLiteral("findField"), QString());
+    patternError_ =
+        new StyledLabel(QString(), TextStyle::caption, QFont::Normal, SystemColor::red, editor);
+    patternError_->setObjectName(QStringLiteral("patternErrorLabel"));
+    patternError_->setWordWrap(true);
+    patternError_->hide();
+    find->addWidget(patternError_);
     replaceField_ = addFieldRow(layout, QStringLiteral("Replace"), QStringLiteral("replacement"),
                                 &RenameConfig::replaceText, QStringLiteral("replaceField"),
                                 tr("Text put in place of each match"));
@@ -390,6 +401,14 @@ void RulePanel::refresh() {
     findField_->setAccessibleDescription(
         regex ? tr("The regular expression to look for in each file name")
               : tr("The text to look for in each file name"));
+    const std::optional<PatternError> error =
+        config_.patternError ? config_.patternError() : std::nullopt;
+    if (error) {
+        patternError_->setText(tr("Invalid pattern: %1 (at character %2)")
+                                   .arg(fromUtf8(error->name))
+                                   .arg(error->position));
+    }
+    patternError_->setVisible(error.has_value());
     showText(replaceField_, config.replaceText);
     if (caseSensitive_->isChecked() != config.caseSensitive) {
         caseSensitive_->setChecked(config.caseSensitive);

@@ -8,6 +8,9 @@
 // are not shown keep their values, and rules that edit the same fields (prefix
 // and suffix; find & replace and regex replace) show the same values.
 //
+// Under the Find field of Regex Replace, a line in the error colour tells what
+// is wrong with a pattern that does not compile.
+//
 // The panel keeps no state: refresh() shows the configuration that the binding
 // reads, without writing anything back and without disturbing a field the user
 // is typing in. UI thread only.
@@ -17,8 +20,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "engine/pattern_error.h"
 #include "model/rename_config.h"
 
 class QCheckBox;
@@ -38,8 +43,11 @@ namespace vellumix::ui {
 struct ConfigBinding {
     std::function<const RenameConfig&()> get;
     std::function<void(RenameConfig)> set;
+    // What the holder derives from it: why the Find pattern does not compile
+    // (RenameViewModel::patternError()). Without it no error is shown.
+    std::function<std::optional<PatternError>()> patternError;
 
-    // The binding onto `vm.config()`.
+    // The binding onto `vm.config()` and `vm.patternError()`.
     static ConfigBinding to(RenameViewModel& vm);
 };
 
@@ -99,6 +107,7 @@ private:
     QLineEdit* prefixField_ = nullptr;
     QLineEdit* suffixField_ = nullptr;
     QLineEdit* findField_ = nullptr;
+    QLabel* patternError_ = nullptr;  // under the Find field: what is wrong with the pattern
     QLineEdit* replaceField_ = nullptr;
     QCheckBox* caseSensitive_ = nullptr;
     QComboBox* casePicker_ = nullptr;

@@ -227,6 +227,11 @@ std::int64_t RenameViewModel::changedCount() const {
     return vellumix::changedCount(previewFiles());
 }
 
+std::optional<PatternError> RenameViewModel::patternError() const {
+    if (config_.rule != RenameRule::regexReplace) return std::nullopt;
+    return regexPatternError(config_.findText, config_.caseSensitive);
+}
+
 std::int64_t changedCount(const std::vector<FileItem>& preview) {
     return static_cast<std::int64_t>(std::count_if(
         preview.begin(), preview.end(),

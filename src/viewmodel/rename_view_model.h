@@ -1,9 +1,9 @@
 // RenameViewModel: the one state object behind the main window.
 //
 // It owns the list of files and the rule configuration, derives the live
-// preview and the count of files that would change, foresees what the rename
-// would do, takes in files and folders, applies the rename and holds the
-// result alert's state.
+// preview, the count of files that would change and what is wrong with a Regex
+// Replace pattern, foresees what the rename would do, takes in files and
+// folders, applies the rename and holds the result alert's state.
 //
 // Change notification: every write of one of the five stored properties calls
 // every observer once, before the new value is stored (an observer that reads
@@ -16,10 +16,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/batch_undo.h"
+#include "engine/pattern_error.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
@@ -87,6 +89,10 @@ public:
     std::vector<FileItem> previewFiles() const;
     // The number of items of previewFiles() whose status is changed.
     std::int64_t changedCount() const;
+    // Derived on every read: why the Find pattern does not compile while the
+    // rule is Regex Replace (the names then stay as they are); none while it
+    // compiles or is empty, and under every other rule.
+    std::optional<PatternError> patternError() const;
 
     // Appends the URLs not yet listed, sorted by file name, as pending items;
     // one notification, also when nothing is added.

@@ -2,6 +2,7 @@
 // identity (and the view its selection) while names change.
 #include <memory>
 
+#include "ui/visible_controls.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -82,6 +83,53 @@ private slots:
         QVERIFY(!original.data(Qt::DecorationRole).value<QIcon>().isNull());
         QVERIFY(
             original.data(Qt::ToolTipRole).toString().contains("/files/caf"));  // the folder too
+    }
+
+    // Control characters are drawn as visible symbols; nothing else changes.
+    void controlCharactersAreShownVisibly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pictures");
+        QTest::addColumn<QString>("escapes");
+        const QString plain = QStringLiteral("IMG_0001 été 🙂.jpg");
+        QTest::addRow("plain name") << plain << plain << plain;
+        QTest::addRow("line feed")
+            << QStringLiteral("line1\nline2.txt") << QStringLiteral("line1\u240Aline2.txt")
+            << QStringLiteral("line1\\u000aline2.txt");
+        QTest::addRow("tab, CR, NUL, unit separator, DEL")
+            << QStringLiteral("\t\r\x00\x1F\x7F")
+            << QStringLiteral("\u2409\u240D\u2400\u241F\u2421")
+            << QStringLiteral("\\u0009\\u000d\\u0000\\u001f\\u007f");
+        QTest::addRow("C1: always its escape")
+            << QStringLiteral("\u0080a\u0085\u009F") << QStringLiteral("\\u0080a\\u0085\\u009f")
+            << QStringLiteral("\\u0080a\\u0085\\u009f");
+        const QString past = QStringLiteral("\u00A0\u2028\u200B\uFFFD");
+        QTest::addRow("past C1, separators, an undecodable byte") << past << past << past;
+    }
+
+    void controlCharactersAreShownVisibly() {
+        QFETCH(QString, text);
+        QFETCH(QString, pictures);
+        QFETCH(QString, escapes);
+        QCOMPARE(withVisibleControls(text, ControlSymbols::pictures), pictures);
+        QCOMPARE(withVisibleControls(text, ControlSymbols::escapes), escapes);
+    }
+
+    // Both name cells draw them so (pictures or escapes, as the fonts allow);
+    // a tooltip keeps the name as it is.
+    void nameCellsShowControlCharacters() {
+        PreviewTableModel model;
+        model.setItems(share({item("/f/line1\nline2.txt", "a\tb.txt", Status::changed)}));
+        const auto isShownAs = [](const QModelIndex& cell, const QString& name) {
+            const QString shown = cell.data().toString();
+            return (shown == withVisibleControls(name, ControlSymbols::pictures) ||
+                    shown == withVisibleControls(name, ControlSymbols::escapes)) &&
+                   cell.data(Qt::AccessibleTextRole).toString() == shown &&
+                   cell.data(Qt::ToolTipRole).toString().contains(name);
+        };
+        QVERIFY(isShownAs(model.index(0, PreviewTableModel::originalNameColumn),
+                          QStringLiteral("line1\nline2.txt")));
+        QVERIFY(isShownAs(model.index(0, PreviewTableModel::newNameColumn),
+                          QStringLiteral("a\tb.txt")));
     }
 
     // New names for the same items (same ids, what a configuration edit gives)

@@ -21,7 +21,8 @@ struct BoundPanel {
                          ++writes;
                          QMetaObject::invokeMethod(
                              &panel, [this] { panel.refresh(); }, Qt::QueuedConnection);
-                     }}};
+                     },
+                     {}}};
 
     BoundPanel() { panel.show(); }
     template <class T>
@@ -104,6 +105,39 @@ private slots:
         QCOMPARE(p.find<QSpinBox>("numberPaddingStepper")->value(), 6);
         QCOMPARE(p.config.numberPadding, std::int64_t(40));
         QCOMPARE(p.find<QComboBox>("casePicker")->currentText(), QStringLiteral("kebab-case"));
+    }
+
+    // Bound to the view model: a Regex Replace pattern that does not compile
+    // is told under the Find field at every keystroke, until it compiles
+    // again or another rule is chosen.
+    void invalidPatternIsToldUnderTheFindField() {
+        RenameViewModel vm;
+        RulePanel panel(ConfigBinding::to(vm));
+        const Subscription refreshes = vm.onWillChange([&panel] {
+            QMetaObject::invokeMethod(
+                &panel, [&panel] { panel.refresh(); }, Qt::QueuedConnection);
+        });
+        panel.show();
+        auto* rules = panel.findChild<QComboBox*>(QStringLiteral("rulePicker"));
+        auto* find = panel.findChild<QLineEdit*>(QStringLiteral("findField"));
+        auto* error = panel.findChild<QLabel*>(QStringLiteral("patternErrorLabel"));
+        QVERIFY(rules && find && error);
+        // The line under the field after typing `keys` at its end.
+        const auto shown = [&](const char* keys) {
+            QTest::keyClicks(find, keys);
+            settle();
+            return error->isVisible() ? error->text() : QStringLiteral("(none)");
+        };
+        rules->setCurrentText(QStringLiteral("Regex Replace"));
+        QCOMPARE(shown("("),
+                 QStringLiteral("Invalid pattern: U_REGEX_MISMATCHED_PAREN (at character 1)"));
+        QCOMPARE(shown("x"),
+                 QStringLiteral("Invalid pattern: U_REGEX_MISMATCHED_PAREN (at character 2)"));
+        QCOMPARE(shown(")"), QStringLiteral("(none)"));
+        QCOMPARE(shown("["),
+                 QStringLiteral("Invalid pattern: U_REGEX_MISSING_CLOSE_BRACKET (at character 4)"));
+        rules->setCurrentText(QStringLiteral("Find & Replace"));
+        QCOMPARE(shown(""), QStringLiteral("(none)"));
     }
 };
 
