@@ -16,8 +16,8 @@ namespace vellumix {
 
 // One file a batch moved.
 struct MovedFile {
-    FileUrl from;          // where it was before the batch
-    std::string newName;   // the name the batch gave it in the same folder
+    FileUrl from;           // where it was before the batch
+    std::string newName;    // the name the batch gave it in the same folder
     FileIdentity identity;  // the file itself
 
     // Where the batch put it.

@@ -12,8 +12,8 @@ namespace {
 // Why the item `name` -> `newName`, found `changed` with a current name that
 // is valid UTF-8, cannot get its new name within its own folder, or nothing
 // once it has it.
-std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item,
-                                   const std::string& name, const FileIdentity* expected) {
+std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item, const std::string& name,
+                                   const FileIdentity* expected) {
     const std::string& newName = item.newName;
     // The new name stays one component of the file's own folder.
     if (const std::optional<FailureKind> kind = invalidNameKind(newName)) {

@@ -26,8 +26,8 @@ FileIdentity identityOf(int folder, const std::string& name) {
 }
 
 bool sameFile(const FileIdentity& a, const FileIdentity& b) {
-    if (!a.known || !b.known || a.deviceMajor != b.deviceMajor ||
-        a.deviceMinor != b.deviceMinor || a.type != b.type) {
+    if (!a.known || !b.known || a.deviceMajor != b.deviceMajor || a.deviceMinor != b.deviceMinor ||
+        a.type != b.type) {
         return false;
     }
     if (a.hasBirthTime && b.hasBirthTime) {

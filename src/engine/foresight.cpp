@@ -5,9 +5,9 @@
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
-#include <unistd.h>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <optional>
@@ -187,9 +187,8 @@ const FolderSnapshot::Folder* FolderSnapshot::folder(std::string_view path) cons
 }
 
 bool FolderSnapshot::covers(const std::vector<FileItem>& files) const {
-    return std::all_of(files.begin(), files.end(), [&](const FileItem& item) {
-        return folders_.contains(folderPathOf(item));
-    });
+    return std::all_of(files.begin(), files.end(),
+                       [&](const FileItem& item) { return folders_.contains(folderPathOf(item)); });
 }
 
 RenameResult foreseeFrom(const FolderSnapshot& snapshot, const std::vector<FileItem>& files) {

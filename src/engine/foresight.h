@@ -22,8 +22,9 @@ class FolderSnapshot {
 public:
     // One folder as it was read.
     struct Folder {
-        int error = 0;        // errno of opening it, as the rename would; then nothing else is known
-        int writeError = 0;   // errno that writing in it gives (read-only drive, no permission), or 0
+        int error = 0;  // errno of opening it, as the rename would; then nothing else is known
+        int writeError =
+            0;  // errno that writing in it gives (read-only drive, no permission), or 0
         bool listed = false;  // whether its names could be read
         detail::Drive drive = detail::Drive::other;
         bool countsUtf16 = false;     // its drive measures names in UTF-16 units, not bytes

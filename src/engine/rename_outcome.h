@@ -21,9 +21,9 @@ struct RenameOutcome {
     };
 
     Kind kind = Kind::unchanged;
-    FileUrl url;          // where the file was before the batch
-    std::string newName;  // the name it got (moved) or was to get
-    Failure failure;      // why the move was refused (failed only)
+    FileUrl url;            // where the file was before the batch
+    std::string newName;    // the name it got (moved) or was to get
+    Failure failure;        // why the move was refused (failed only)
     FileIdentity identity;  // the file as it stood at its new name (moved by a rename only)
 };
 

@@ -40,8 +40,7 @@ void ForesightWorker::run() {
         if (request.rereadFolders || !folders_.covers(*request.preview)) {
             folders_ = FolderSnapshot::read(*request.preview);
         }
-        auto result =
-            std::make_shared<const RenameResult>(foreseeFrom(folders_, *request.preview));
+        auto result = std::make_shared<const RenameResult>(foreseeFrom(folders_, *request.preview));
         post_([deliver = std::weak_ptr<Deliver>(deliver_), revision = request.revision,
                result = std::move(result)] {
             if (const auto alive = deliver.lock()) (*alive)(revision, result);

@@ -365,8 +365,8 @@ void RenameViewModel::foresee(std::uint64_t revision,
     if (worker_) {
         worker_->submit(lastRequest_);
     } else {
-        takeForesight(revision,
-                      std::make_shared<const RenameResult>(RenameEngine::foresee(*lastRequest_.preview)));
+        takeForesight(revision, std::make_shared<const RenameResult>(
+                                    RenameEngine::foresee(*lastRequest_.preview)));
     }
 }
 
@@ -389,7 +389,8 @@ void RenameViewModel::setForesightPost(ForesightWorker::Post post) {
     worker_.reset();
     if (!post) return;
     worker_ = std::make_unique<ForesightWorker>(
-        std::move(post), [this](std::uint64_t revision, std::shared_ptr<const RenameResult> result) {
+        std::move(post),
+        [this](std::uint64_t revision, std::shared_ptr<const RenameResult> result) {
             takeForesight(revision, std::move(result));
         });
 }

@@ -427,8 +427,8 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
     if (foreseen.success != result.success || foreseen.errors != result.errors ||
         foreseen.moved != result.moved) {
         problems += "the foresight differs from the rename: " + std::to_string(foreseen.success) +
-                    " moved, errors:\n" + describeErrors(foreseen.errors) + "the rename: " +
-                    std::to_string(result.success) + " moved, errors:\n" +
+                    " moved, errors:\n" + describeErrors(foreseen.errors) +
+                    "the rename: " + std::to_string(result.success) + " moved, errors:\n" +
                     describeErrors(result.errors);
     }
     // Undone, every folder is as before; done again, as after the rename.

@@ -51,7 +51,8 @@ TEST(UndoTest, UndoAndRedoMoveTheBatchBackAndAgainNewestFirst) {
     EXPECT_EQ(model.filesToRedo(), 2);
 
     model.redoRename();
-    EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{{"xa.txt", "A"}, {"xb.txt", "B"}}));
+    EXPECT_EQ(dir.contents(),
+              (std::map<std::string, std::string>{{"xa.txt", "A"}, {"xb.txt", "B"}}));
     EXPECT_TRUE(model.canRedoRename());
     // A new batch after an undo drops what could have been redone.
     model.setConfig(prefixConfig("z"));
@@ -68,15 +69,21 @@ TEST(UndoTest, AFileChangedSinceStaysWithATrueReasonAndTheRestGoesBack) {
         std::map<std::string, std::string> after;
     };
     const Case cases[] = {
-        {"moved away", [](const TempDir& d) { std::rename(d.pathOf("xa").c_str(), d.pathOf("m").c_str()); },
-         "\u201Cxa\u201D no longer exists.", {{"b", "B"}, {"m", "A"}}},
-        {"old name taken", [](const TempDir& d) { d.write("a", "new"); },
-         "\u201Ca\u201D already exists.", {{"a", "new"}, {"b", "B"}, {"xa", "A"}}},
-        {"replaced", [](const TempDir& d) {
+        {"moved away",
+         [](const TempDir& d) { std::rename(d.pathOf("xa").c_str(), d.pathOf("m").c_str()); },
+         "\u201Cxa\u201D no longer exists.",
+         {{"b", "B"}, {"m", "A"}}},
+        {"old name taken",
+         [](const TempDir& d) { d.write("a", "new"); },
+         "\u201Ca\u201D already exists.",
+         {{"a", "new"}, {"b", "B"}, {"xa", "A"}}},
+        {"replaced",
+         [](const TempDir& d) {
              ::unlink(d.pathOf("xa").c_str());
              d.write("xa", "other");
          },
-         "\u201Cxa\u201D has been replaced by another file.", {{"b", "B"}, {"xa", "other"}}},
+         "\u201Cxa\u201D has been replaced by another file.",
+         {{"b", "B"}, {"xa", "other"}}},
     };
     for (const Case& c : cases) {
         TempDir dir;
