@@ -14,12 +14,6 @@ FileItem moveOf(const FileUrl& from, const std::string& to) {
     return item;
 }
 
-RenameResult walkChecked(const std::vector<FileItem>& items,
-                         const std::vector<FileIdentity>& identities) {
-    detail::DiskMoves moves;
-    return detail::walkBatch(items, moves, identities);
-}
-
 }  // namespace
 
 FileUrl MovedFile::to() const {
@@ -38,19 +32,15 @@ std::vector<MovedFile> movedFiles(const RenameResult& result) {
     return moved;
 }
 
-RenameResult undoMoves(const std::vector<MovedFile>& batch) {
-    std::vector<FileItem> items;
-    std::vector<FileIdentity> identities;
-    items.reserve(batch.size());
-    identities.reserve(batch.size());
-    for (auto file = batch.rbegin(); file != batch.rend(); ++file) {
-        items.push_back(moveOf(file->to(), file->from.lastPathComponent()));
-        identities.push_back(file->identity);
-    }
-    return walkChecked(items, identities);
+std::vector<MovedFile> inverseOf(const std::vector<MovedFile>& batch) {
+    std::vector<MovedFile> back;
+    back.reserve(batch.size());
+    for (auto file = batch.rbegin(); file != batch.rend(); ++file)
+        back.push_back({file->to(), file->from.lastPathComponent(), file->identity});
+    return back;
 }
 
-RenameResult redoMoves(const std::vector<MovedFile>& batch) {
+RenameResult replayMoves(const std::vector<MovedFile>& batch) {
     std::vector<FileItem> items;
     std::vector<FileIdentity> identities;
     items.reserve(batch.size());
@@ -59,7 +49,12 @@ RenameResult redoMoves(const std::vector<MovedFile>& batch) {
         items.push_back(moveOf(file.from, file.newName));
         identities.push_back(file.identity);
     }
-    return walkChecked(items, identities);
+    detail::DiskMoves moves;
+    return detail::walkBatch(items, moves, identities);
+}
+
+RenameResult undoMoves(const std::vector<MovedFile>& batch) {
+    return replayMoves(inverseOf(batch));
 }
 
 }  // namespace vellumix

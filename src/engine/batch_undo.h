@@ -27,13 +27,15 @@ struct MovedFile {
 // The files the batch of `result` moved, in the order it moved them.
 [[nodiscard]] std::vector<MovedFile> movedFiles(const RenameResult& result);
 
-// Moves every file of `batch` back to its old name, the last moved first.
-// One outcome per file, in that order, its url the file's place before the
-// move back and its newName the old name.
-[[nodiscard]] RenameResult undoMoves(const std::vector<MovedFile>& batch);
+// The moves that take `batch` back: each file from where the batch put it to
+// its old name, the last moved first.
+[[nodiscard]] std::vector<MovedFile> inverseOf(const std::vector<MovedFile>& batch);
 
-// Moves every file of `batch` again to its new name, in the batch's order.
-// One outcome per file, in that order.
-[[nodiscard]] RenameResult redoMoves(const std::vector<MovedFile>& batch);
+// Makes the moves of `batch` (again), in its order, each file refused when it
+// is no longer the one the batch moved. One outcome per file, in that order.
+[[nodiscard]] RenameResult replayMoves(const std::vector<MovedFile>& batch);
+
+// Moves every file of `batch` back to its old name: replayMoves(inverseOf(batch)).
+[[nodiscard]] RenameResult undoMoves(const std::vector<MovedFile>& batch);
 
 }  // namespace vellumix

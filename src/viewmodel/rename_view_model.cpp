@@ -270,8 +270,8 @@ void RenameViewModel::applyRename() {
     const RenameResult result = RenameEngine::rename(preview);
     setIsProcessing(false);
     rereadFolders_ = true;  // the rename changed them
-    if (std::vector<MovedFile> batch = movedFiles(result); !batch.empty()) {
-        undoable_.push_back(std::move(batch));
+    if (std::vector<MovedFile> moved = movedFiles(result); !moved.empty()) {
+        undoable_.push_back(inverseOf(moved));
         redoable_.clear();
     }
 
@@ -304,33 +304,25 @@ std::int64_t RenameViewModel::filesToRedo() const {
 }
 
 void RenameViewModel::undoRename() {
-    if (undoable_.empty()) return;
-    const std::vector<MovedFile> batch = std::move(undoable_.back());
-    undoable_.pop_back();
-    setIsProcessing(true);
-    const RenameResult result = undoMoves(batch);
-    setIsProcessing(false);
-    // What was moved back can be done again, in the batch's order; a file
-    // that stayed leaves the history.
-    std::vector<MovedFile> again;
-    for (std::size_t i = 0; i < batch.size(); ++i) {
-        const RenameOutcome& outcome = result.outcomes[batch.size() - 1 - i];  // newest first
-        if (outcome.kind == RenameOutcome::Kind::moved)
-            again.push_back({batch[i].from, batch[i].newName, outcome.identity});
-    }
-    if (!again.empty()) redoable_.push_back(std::move(again));
-    takeMoves(result);
+    replayLast(undoable_, redoable_);
 }
 
 void RenameViewModel::redoRename() {
-    if (redoable_.empty()) return;
-    const std::vector<MovedFile> batch = std::move(redoable_.back());
-    redoable_.pop_back();
+    replayLast(redoable_, undoable_);
+}
+
+// Makes the moves of the newest batch of `from`; what it moved, taken back,
+// becomes the newest of `to` (a file that stayed leaves the history).
+void RenameViewModel::replayLast(std::vector<std::vector<MovedFile>>& from,
+                                 std::vector<std::vector<MovedFile>>& to) {
+    if (from.empty()) return;
+    const std::vector<MovedFile> batch = std::move(from.back());
+    from.pop_back();
     setIsProcessing(true);
-    const RenameResult result = redoMoves(batch);
+    const RenameResult result = replayMoves(batch);
     setIsProcessing(false);
-    if (std::vector<MovedFile> done = movedFiles(result); !done.empty()) {
-        undoable_.push_back(std::move(done));
+    if (std::vector<MovedFile> moved = movedFiles(result); !moved.empty()) {
+        to.push_back(inverseOf(moved));
     }
     takeMoves(result);
 }

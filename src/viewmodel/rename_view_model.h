@@ -144,6 +144,8 @@ private:
     void willChange();
     void changeRevision();
     void takeForesight(std::uint64_t revision, std::shared_ptr<const RenameResult> foresight);
+    void replayLast(std::vector<std::vector<MovedFile>>& from,
+                    std::vector<std::vector<MovedFile>>& to);
     void takeMoves(const RenameResult& result);
 
     std::vector<FileItem> files_;
@@ -155,7 +157,8 @@ private:
     bool isProcessing_ = false;
     std::shared_ptr<Observers> observers_;
 
-    // The batches that can be undone (oldest first) and redone (the next last).
+    // The batches that can be undone (oldest first) and redone (the next
+    // last), each kept as the moves that undo (redo) it.
     std::vector<std::vector<MovedFile>> undoable_;
     std::vector<std::vector<MovedFile>> redoable_;
 

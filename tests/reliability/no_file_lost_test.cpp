@@ -432,20 +432,17 @@ std::string runEngineCase(const CaseFolder& folder, std::uint64_t caseSeed, Tota
                     describeErrors(result.errors);
     }
     // Undone, every folder is as before; done again, as after the rename.
-    const RenameResult undone = undoMoves(movedFiles(result));
-    const FolderState afterUndo = readFolderState(folder.root.path());
-    if (undone.success != result.success || !undone.errors.empty() ||
-        afterUndo.files != before.files || afterUndo.folders != before.folders) {
-        problems += "the undo did not restore every file:\n" + describeErrors(undone.errors) +
-                    "after the undo:\n" + afterUndo.describe();
-    }
-    const RenameResult redone = redoMoves(movedFiles(result));
-    const FolderState afterRedo = readFolderState(folder.root.path());
-    if (redone.success != result.success || !redone.errors.empty() ||
-        afterRedo.files != after.files || afterRedo.folders != after.folders) {
-        problems += "the redo did not do the rename again:\n" + describeErrors(redone.errors) +
-                    "after the redo:\n" + afterRedo.describe();
-    }
+    const auto checkReplay = [&](const char* what, const RenameResult& replayed,
+                                 const FolderState& expected) {
+        const FolderState now = readFolderState(folder.root.path());
+        if (replayed.success != result.success || !replayed.errors.empty() ||
+            now.files != expected.files || now.folders != expected.folders) {
+            problems += std::string(what) + " did not move every file:\n" +
+                        describeErrors(replayed.errors) + "then:\n" + now.describe();
+        }
+    };
+    checkReplay("the undo", undoMoves(movedFiles(result)), before);
+    checkReplay("the redo", replayMoves(movedFiles(result)), after);
     if (problems.empty()) return {};
     return problems + "items:\n" + describeItems(items) + "before:\n" + before.describe() +
            "after:\n" + after.describe();
