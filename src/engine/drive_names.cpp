@@ -75,10 +75,20 @@ Drive driveOf(int folder) {
     return driver.find("fat") != std::string::npos ? Drive::fat : Drive::other;
 }
 
+std::size_t utf16Length(std::string_view name) {
+    std::size_t units = 0;
+    for (const char c : name) {
+        // A code point counts once from its first byte, twice from U+10000 on.
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80;
+        units += byte >= 0xF0;
+    }
+    return units;
+}
+
 std::optional<Failure> driveRefusal(Drive drive, const std::string& name,
                                     const std::string& newName, bool isFolder) {
     if (drive == Drive::other) return std::nullopt;
-    std::size_t utf16Units = 0;
     for (std::size_t i = 0; i < newName.size(); ++i) {
         const auto byte = static_cast<unsigned char>(newName[i]);
         const bool control = byte < 0x20 || byte == 0x7F ||
@@ -89,11 +99,9 @@ std::optional<Failure> driveRefusal(Drive drive, const std::string& name,
             (byte >= 0x80 && drive == Drive::fusefat)) {
             return Failure{FailureKind::nameNotOnDrive, name, newName, 0};
         }
-        // A code point counts once from its first byte, twice from U+10000 on.
-        utf16Units += (byte & 0xC0) != 0x80;
-        utf16Units += byte >= 0xF0;
     }
-    if (utf16Units > 255) return Failure{FailureKind::nameTooLong, name, newName, ENAMETOOLONG};
+    if (utf16Length(newName) > 255)
+        return Failure{FailureKind::nameTooLong, name, newName, ENAMETOOLONG};
     if (drive == Drive::fusefat && isFolder) {
         return Failure{FailureKind::other, name, newName, EOPNOTSUPP};
     }

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/failure_text.h"
 
@@ -34,6 +35,10 @@ Drive driveOf(int folder);
 constexpr bool ignoresCase(Drive drive) {
     return drive != Drive::other;
 }
+
+// The length of `name` in UTF-16 units, as Windows file systems measure
+// names; a byte that is not UTF-8 counts as one.
+std::size_t utf16Length(std::string_view name);
 
 // Why `drive` must not be asked to give `name` the new name `newName`, or
 // nothing; `isFolder` tells whether `name` is a folder. Example: "b:c.txt" on

@@ -22,17 +22,6 @@ std::string folderPathOf(const FileItem& item) {
     return item.url.deletingLastPathComponent().path();
 }
 
-// The length of `name` in UTF-16 units; a byte that is not UTF-8 counts as one.
-std::size_t utf16Length(std::string_view name) {
-    std::size_t units = 0;
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        units += (byte & 0xC0) != 0x80;
-        units += byte >= 0xF0;
-    }
-    return units;
-}
-
 // Lists the folder `fd` into `folder.names`; false when it cannot be read.
 bool listNames(int fd, FolderSnapshot::Folder& folder) {
     const int listing = ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -107,7 +96,7 @@ public:
         if (folder_ == nullptr || !folder_->listed) return std::nullopt;
         const std::optional<std::string> file = fileAt(from);
         if (!file) return Failure{FailureKind::noLongerExists, from, to, ENOENT};
-        const std::size_t length = folder_->countsUtf16 ? utf16Length(to) : to.size();
+        const std::size_t length = folder_->countsUtf16 ? detail::utf16Length(to) : to.size();
         if (length > folder_->longestName) {
             return Failure{FailureKind::nameTooLong, from, to, ENAMETOOLONG};
         }
