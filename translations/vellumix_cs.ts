@@ -221,6 +221,76 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Selže</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Přeskočeno</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>„%1“ nelze přejmenovat: jeho název není platný text.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>Z názvu zbude jen přípona.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>Nový název začíná tečkou: soubor bude skrytý.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Předchozí problém</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Další problém</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n přejmenování selže</numerusform>
+            <numerusform>%n přejmenování selžou</numerusform>
+            <numerusform>%n přejmenování selže</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>%n soubor nelze přejmenovat</numerusform>
+            <numerusform>%n soubory nelze přejmenovat</numerusform>
+            <numerusform>%n souborů nelze přejmenovat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n varování</numerusform>
+            <numerusform>%n varování</numerusform>
+            <numerusform>%n varování</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Vybere předchozí soubor s problémem (Shift+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Vybere další soubor s problémem (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

@@ -221,6 +221,73 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Schlägt fehl</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>„%1“ kann nicht umbenannt werden: Der Name ist kein gültiger Text.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>Vom Namen bleibt nur die Endung übrig.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>Der neue Name beginnt mit einem Punkt: Die Datei wird versteckt.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Vorheriges Problem</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Nächstes Problem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n Umbenennung wird fehlschlagen</numerusform>
+            <numerusform>%n Umbenennungen werden fehlschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>%n Datei kann nicht umbenannt werden</numerusform>
+            <numerusform>%n Dateien können nicht umbenannt werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Wählt die vorherige Datei mit einem Problem aus (Umschalt+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Wählt die nächste Datei mit einem Problem aus (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

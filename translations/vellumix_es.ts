@@ -221,6 +221,73 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Fallará</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitido</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>«%1» no se puede renombrar: su nombre no es un texto válido.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>Del nombre solo queda la extensión.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>El nombre nuevo empieza por un punto: el archivo quedará oculto.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Problema anterior</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Problema siguiente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n cambio de nombre fallará</numerusform>
+            <numerusform>%n cambios de nombre fallarán</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>%n archivo no se puede renombrar</numerusform>
+            <numerusform>%n archivos no se pueden renombrar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Selecciona el archivo anterior con un problema (Mayús+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Selecciona el siguiente archivo con un problema (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

@@ -221,6 +221,73 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Échouera</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignoré</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être renommé&#xa0;: son nom n’est pas un texte valide.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>Il ne reste du nom que son extension.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>Le nouveau nom commence par un point&#xa0;: le fichier sera masqué.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Problème précédent</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Problème suivant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n renommage échouera</numerusform>
+            <numerusform>%n renommages échoueront</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>%n fichier ne peut pas être renommé</numerusform>
+            <numerusform>%n fichiers ne peuvent pas être renommés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Sélectionne le fichier précédent qui pose problème (Maj+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Sélectionne le fichier suivant qui pose problème (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

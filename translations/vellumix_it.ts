@@ -221,6 +221,73 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Fallirà</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>«%1» non può essere rinominato: il suo nome non è un testo valido.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>Del nome resta solo l’estensione.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>Il nuovo nome inizia con un punto: il file sarà nascosto.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Problema precedente</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Problema successivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n ridenominazione fallirà</numerusform>
+            <numerusform>%n ridenominazioni falliranno</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>%n file non può essere rinominato</numerusform>
+            <numerusform>%n file non possono essere rinominati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n avviso</numerusform>
+            <numerusform>%n avvisi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Seleziona il file precedente con un problema (Maiusc+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Seleziona il file successivo con un problema (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

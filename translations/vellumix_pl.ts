@@ -221,6 +221,76 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Nie uda się</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pominięto</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>Nie można zmienić nazwy „%1”: nazwa nie jest poprawnym tekstem.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>Z nazwy zostanie tylko rozszerzenie.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>Nowa nazwa zaczyna się od kropki: plik będzie ukryty.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Poprzedni problem</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Następny problem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n zmiana nazwy się nie powiedzie</numerusform>
+            <numerusform>%n zmiany nazwy się nie powiodą</numerusform>
+            <numerusform>%n zmian nazwy się nie powiedzie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>Nie można zmienić nazwy %n pliku</numerusform>
+            <numerusform>Nie można zmienić nazwy %n plików</numerusform>
+            <numerusform>Nie można zmienić nazwy %n plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n ostrzeżenie</numerusform>
+            <numerusform>%n ostrzeżenia</numerusform>
+            <numerusform>%n ostrzeżeń</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Zaznacza poprzedni plik z problemem (Shift+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Zaznacza następny plik z problemem (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

@@ -221,6 +221,76 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Не удастся</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропуск</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>«%1» нельзя переименовать: имя не является допустимым текстом.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>От имени останется только расширение.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>Новое имя начинается с точки: файл станет скрытым.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Предыдущая проблема</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Следующая проблема</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n переименование завершится ошибкой</numerusform>
+            <numerusform>%n переименования завершатся ошибкой</numerusform>
+            <numerusform>%n переименований завершатся ошибкой</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>%n файл нельзя переименовать</numerusform>
+            <numerusform>%n файла нельзя переименовать</numerusform>
+            <numerusform>%n файлов нельзя переименовать</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n предупреждение</numerusform>
+            <numerusform>%n предупреждения</numerusform>
+            <numerusform>%n предупреждений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Выделяет предыдущий файл с проблемой (Shift+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Выделяет следующий файл с проблемой (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

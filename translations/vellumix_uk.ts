@@ -221,6 +221,76 @@
     </message>
 </context>
 <context>
+    <name>vellumix::ui::MarkTexts</name>
+    <message>
+        <source>Will fail</source>
+        <translation>Не вдасться</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропуск</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Увага</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be renamed: its name is not valid text.</source>
+        <translation>«%1» не можна перейменувати: назва не є допустимим текстом.</translation>
+    </message>
+    <message>
+        <source>Nothing is left of the name but its extension.</source>
+        <translation>Від назви залишиться тільки розширення.</translation>
+    </message>
+    <message>
+        <source>The new name begins with a dot: the file will be hidden.</source>
+        <translation>Нова назва починається з крапки: файл стане прихованим.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::MarksLine</name>
+    <message>
+        <source>Previous Problem</source>
+        <translation>Попередня проблема</translation>
+    </message>
+    <message>
+        <source>Next Problem</source>
+        <translation>Наступна проблема</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renames will fail</source>
+        <translation>
+            <numerusform>%n перейменування завершиться помилкою</numerusform>
+            <numerusform>%n перейменування завершаться помилкою</numerusform>
+            <numerusform>%n перейменувань завершаться помилкою</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files can&apos;t be renamed</source>
+        <translation>
+            <numerusform>%n файл не можна перейменувати</numerusform>
+            <numerusform>%n файли не можна перейменувати</numerusform>
+            <numerusform>%n файлів не можна перейменувати</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n попередження</numerusform>
+            <numerusform>%n попередження</numerusform>
+            <numerusform>%n попереджень</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Selects the previous file with a problem (Shift+F8)</source>
+        <translation>Позначає попередній файл із проблемою (Shift+F8)</translation>
+    </message>
+    <message>
+        <source>Selects the next file with a problem (F8)</source>
+        <translation>Позначає наступний файл із проблемою (F8)</translation>
+    </message>
+</context>
+<context>
     <name>vellumix::ui::PreviewTableModel</name>
     <message>
         <source>no new name</source>

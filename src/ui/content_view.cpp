@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 #include "ui/accessibility.h"
 #include "ui/divider.h"
 #include "ui/file_list_view.h"
+#include "ui/marks_line.h"
 #include "ui/palette_colors.h"
 #include "ui/prominent_button.h"
 #include "ui/rule_panel.h"
@@ -88,13 +90,31 @@ ContentView::ContentView(QWidget* parent)
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
+    // F8 and Shift+F8 step through the marked rows from anywhere in the window.
+    auto* next = new QShortcut(QKeySequence(Qt::Key_F8), this);
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this);
+    connect(next, &QShortcut::activated, this, [this] { fileList_->stepToMarkedRow(true); });
+    connect(previous, &QShortcut::activated, this, [this] { fileList_->stepToMarkedRow(false); });
+    connect(marksLine_, &MarksLine::nextRequested, next, &QShortcut::activated);
+    connect(marksLine_, &MarksLine::previousRequested, previous, &QShortcut::activated);
+
+    // The foresight is worked out on a thread of its own and comes in through
+    // this object's event queue.
+    vm_->setForesightPost([this](std::function<void()> task) {
+        QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    });
     connect(snapshot_.get(), &ViewModelSnapshot::refreshed, this, &ContentView::refresh);
+    connect(snapshot_.get(), &ViewModelSnapshot::foresightArrived, this,
+            [this] { marksLine_->setMarks(*snapshot_->marks()); });
     applyColors();
     refresh();
 }
 
 ContentView::~ContentView() {
-    // The widgets go first: the alert reports its dismissal to the view model,
+    // The foresight's thread stops first: nothing is posted to this object
+    // once it is being destroyed.
+    vm_->setForesightPost(nullptr);
+    // Then the widgets: the alert reports its dismissal to the view model,
     // and nothing may reach the view model or the snapshot once they are gone.
     delete alert_;
     delete splitter_;
@@ -152,6 +172,8 @@ QWidget* ContentView::buildStatistics() {
     for (StatBadge* badge : {total_, toRename_, unchanged_})
         badges->addWidget(badge, 1);
     layout->addLayout(badges);
+    marksLine_ = new MarksLine(stats);
+    layout->addWidget(marksLine_);
     return stats;
 }
 
@@ -232,6 +254,7 @@ void ContentView::refresh() {
     rename_->setText(tr("Rename %1 File(s)").arg(static_cast<qlonglong>(changed)));
     rename_->setAccessibleName(rename_->text());
     rename_->setEnabled(changed != 0 && !vm.isProcessing());
+    marksLine_->setMarks(*snapshot_->marks());
 
     rulePanel_->refresh();
     syncAlert();
@@ -274,6 +297,10 @@ void ContentView::applyColors() {
 void ContentView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) applyColors();
+    // Back in the window, the user may have changed files in the meantime:
+    // the foresight reads the folders anew.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !vm_->files().empty())
+        vm_->refreshFolders();
 }
 
 void ContentView::openFilePicker() {

@@ -8,7 +8,11 @@
 // "Add Folder" and shows the result alert while the view model asks for it.
 //
 // Everything shown is read from the view model after each burst of its change
-// notifications (see ViewModelSnapshot). UI thread only.
+// notifications (see ViewModelSnapshot). The view model foresees each preview
+// on a thread of its own; what it foresees marks the table's rows and the line
+// under the statistics (MarksLine), and F8 / Shift+F8 step through the marked
+// rows. Whenever the window becomes active again, the folders are read anew.
+// UI thread only.
 #pragma once
 
 #include <QPointer>
@@ -30,6 +34,7 @@ class RenameViewModel;
 namespace vellumix::ui {
 
 class FileListView;
+class MarksLine;
 class RulePanel;
 class StatBadge;
 class ViewModelSnapshot;
@@ -52,6 +57,7 @@ public:
     StatBadge* totalBadge() const { return total_; }
     StatBadge* toRenameBadge() const { return toRename_; }
     StatBadge* unchangedBadge() const { return unchanged_; }
+    MarksLine* marksLine() const { return marksLine_; }
     QPushButton* addFilesButton() const { return addFiles_; }
     QPushButton* addFolderButton() const { return addFolder_; }
     QPushButton* clearButton() const { return clear_; }
@@ -87,6 +93,7 @@ private:
     StatBadge* total_ = nullptr;
     StatBadge* toRename_ = nullptr;
     StatBadge* unchanged_ = nullptr;
+    MarksLine* marksLine_ = nullptr;
     QPushButton* addFiles_ = nullptr;
     QPushButton* addFolder_ = nullptr;
     QPushButton* clear_ = nullptr;

@@ -118,12 +118,15 @@ FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, table_->viewport(),
             qOverload<>(&QWidget::update));
     connect(&snapshot_, &ViewModelSnapshot::refreshed, this, &FileListView::refresh);
+    connect(&snapshot_, &ViewModelSnapshot::foresightArrived, this,
+            [this] { model_->setMarks(snapshot_.marks()); });
     applyColors();
     refresh();
 }
 
 void FileListView::refresh() {
     model_->setItems(snapshot_.preview());
+    model_->setMarks(snapshot_.marks());
     const bool empty = snapshot_.viewModel().files().empty();
     if (empty) placeDropZone();
     dropZone_->setVisible(empty);
@@ -139,6 +142,21 @@ void FileListView::placeDropZone() {
 void FileListView::applyColors() {
     model_->setTextColors(foreground(palette(), Foreground::primary, QPalette::Text),
                           foreground(palette(), Foreground::secondary, QPalette::Text));
+    model_->setMarkColors(systemColor(palette(), SystemColor::red),
+                          systemColor(palette(), SystemColor::amber));
+}
+
+void FileListView::stepToMarkedRow(bool forward) {
+    const PreviewMarks& marks = model_->marks();
+    const QModelIndex current = table_->currentIndex();
+    std::optional<std::size_t> from;
+    if (current.isValid()) from = static_cast<std::size_t>(current.row());
+    const std::optional<std::size_t> row = forward ? marks.after(from) : marks.before(from);
+    if (!row || static_cast<int>(*row) >= model_->rowCount()) return;
+    const QModelIndex target = model_->index(static_cast<int>(*row), 0);
+    table_->selectionModel()->setCurrentIndex(
+        target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table_->scrollTo(target);
 }
 
 void FileListView::changeEvent(QEvent* event) {

@@ -9,7 +9,9 @@
 // addFiles call with what its path adds (viewmodel/dropped_paths.h: a file, or
 // a folder's visible files). Other URLs are ignored silently. Delete or Backspace, or "Remove
 // from List" in the context menu, removes the selected rows from the view
-// model in one edit and selects the row that took their place.
+// model in one edit and selects the row that took their place. The rows'
+// marks (renames that will fail, see ViewModelSnapshot::marks) follow the
+// foresight as it comes in.
 //
 // Observes the view model without owning it. UI thread only.
 #pragma once
@@ -46,6 +48,10 @@ public:
     // Removes the selected rows from the view model (one edit) and shows the
     // result at once, the current row kept in place; none selected: nothing.
     void removeSelectedRows();
+    // Selects the next (or previous) marked row after (before) the current one,
+    // around the end, and scrolls to it: a rename that will fail, a file that
+    // will be skipped, a new name with a warning. None marked: nothing.
+    void stepToMarkedRow(bool forward);
 
     // The path of a local file URL as the bytes the file system knows it by,
     // or nothing for a URL that names no local file.

@@ -31,7 +31,7 @@ QColor foreground(const QPalette& palette, Foreground level, QPalette::ColorRole
 }
 
 QColor systemColor(const QPalette& palette, SystemColor color) {
-    // Shades of the desktop's common blue, green and red: the deeper ones on
+    // Shades of the desktop's common blue, green, red and amber: the deeper ones on
     // light backgrounds, the lighter ones on dark backgrounds.
     const bool dark = isDark(palette);
     switch (color) {
@@ -41,6 +41,8 @@ QColor systemColor(const QPalette& palette, SystemColor color) {
             return dark ? QColor(0x57, 0xe3, 0x89) : QColor(0x1f, 0x8a, 0x4c);
         case SystemColor::red:
             return dark ? QColor(0xff, 0x7b, 0x63) : QColor(0xc0, 0x1c, 0x28);
+        case SystemColor::amber:
+            return dark ? QColor(0xf5, 0xc2, 0x11) : QColor(0x9a, 0x67, 0x00);
     }
     return palette.color(QPalette::WindowText);
 }

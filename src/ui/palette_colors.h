@@ -3,8 +3,9 @@
 //
 // Foreground levels: primary, secondary, tertiary and quaternary, each fainter
 // than the one before (the text colour at decreasing opacity, so they read on
-// any background). System colours: blue, green and red, in a lighter shade on
-// dark palettes so that text in them stays readable. UI thread only.
+// any background). System colours: blue, green, red and amber (warnings), in a
+// lighter shade on dark palettes so that text in them stays readable. UI
+// thread only.
 #pragma once
 
 #include <QColor>
@@ -15,7 +16,7 @@ class QWidget;
 namespace vellumix::ui {
 
 enum class Foreground { primary, secondary, tertiary, quaternary };
-enum class SystemColor { blue, green, red };
+enum class SystemColor { blue, green, red, amber };
 
 // The colour of `role` (WindowText over window backgrounds, Text over the table
 // and the card) at the opacity of `level`.

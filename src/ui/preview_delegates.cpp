@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/file_item.h"
+#include "ui/mark_texts.h"
 #include "ui/palette_colors.h"
 #include "ui/preview_table_model.h"
 #include "ui/text_styles.h"
@@ -60,26 +61,30 @@ void paintRowFocus(QPainter* painter, const QStyleOptionViewItem& option,
 
 }  // namespace
 
-BadgeColors statusBadgeColors(const QPalette& palette, FileItem::Status status, bool selected) {
+BadgeColors capsuleColors(const QPalette& palette, SystemColor tone, bool selected) {
+    const QColor color = systemColor(palette, tone);
+    if (!selected) return {color, withOpacity(color, kCapsuleFillOpacity)};
+    // On the selection colour the capsule is a shade that sets its text off
+    // more, never less, than the row's own text: darker under light text.
     const QColor selectedText = palette.color(QPalette::HighlightedText);
+    const QColor shade = selectedText.lightness() > 128 ? QColor(Qt::black) : QColor(Qt::white);
+    return {selectedText, withOpacity(shade, kSelectedCapsuleShade)};
+}
+
+BadgeColors statusBadgeColors(const QPalette& palette, FileItem::Status status, bool selected) {
     switch (status) {
         case FileItem::Status::pending:
             return {};
         case FileItem::Status::unchanged:
-            return {selected ? selectedText
+            return {selected ? palette.color(QPalette::HighlightedText)
                              : foreground(palette, Foreground::secondary, QPalette::Text),
                     QColor(Qt::transparent)};
         case FileItem::Status::changed:
+            return capsuleColors(palette, SystemColor::green, selected);
         case FileItem::Status::error:
             break;
     }
-    const QColor color = systemColor(
-        palette, status == FileItem::Status::error ? SystemColor::red : SystemColor::green);
-    if (!selected) return {color, withOpacity(color, kCapsuleFillOpacity)};
-    // On the selection colour the capsule is a shade that sets its text off
-    // more, never less, than the row's own text: darker under light text.
-    const QColor shade = selectedText.lightness() > 128 ? QColor(Qt::black) : QColor(Qt::white);
-    return {selectedText, withOpacity(shade, kSelectedCapsuleShade)};
+    return capsuleColors(palette, SystemColor::red, selected);
 }
 
 void NameCellDelegate::initStyleOption(QStyleOptionViewItem* option,
@@ -118,16 +123,22 @@ void StatusBadgeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 
     const auto status =
         static_cast<FileItem::Status>(index.data(PreviewTableModel::StatusRole).toInt());
+    const auto mark =
+        static_cast<PreviewMarks::Mark>(index.data(PreviewTableModel::MarkRole).toInt());
     if (status == FileItem::Status::pending) return;
-    const QString text = PreviewTableModel::statusText(status);
     const bool selected = opt.state & QStyle::State_Selected;
     const QPalette& palette = opt.palette;
 
-    const BadgeColors colors = statusBadgeColors(palette, status, selected);
+    // A marked row's capsule tells its mark instead of its status.
+    const bool marked = mark != PreviewMarks::Mark::none;
+    const QString text = marked ? MarkTexts::badge(mark) : PreviewTableModel::statusText(status);
+    const BadgeColors colors =
+        marked ? capsuleColors(palette, markTone(mark), selected)
+               : statusBadgeColors(palette, status, selected);
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    if (status == FileItem::Status::unchanged) {
+    if (!marked && status == FileItem::Status::unchanged) {
         painter->setFont(styledFont(opt.font, TextStyle::caption2));
         painter->setPen(colors.text);
         const QString shown =

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/file_icon.h"
+#include "ui/mark_texts.h"
 #include "ui/symbol_icons.h"
 #include "ui/visible_controls.h"
 #include "ui/wrapped_lines.h"
@@ -41,16 +42,23 @@ QString cellName(const std::string& name) {
 // between words where it can be and anywhere else where it must.
 constexpr int kToolTipLineChars = 60;
 
-QString wrappedToolTip(const QString& text) {
+// Each paragraph wrapped on its own, one under the other.
+QString wrappedToolTip(const QStringList& paragraphs) {
     const QFont font = QToolTip::font();
     const qreal width = kToolTipLineChars * QFontMetricsF(font).averageCharWidth();
     QStringList lines;
-    forEachWrappedLine(text, font, width, [&text, &lines](const QTextLine& line) {
-        lines << text.mid(line.textStart(), line.textLength()).toHtmlEscaped();
-    });
+    for (const QString& text : paragraphs) {
+        forEachWrappedLine(text, font, width, [&text, &lines](const QTextLine& line) {
+            lines << text.mid(line.textStart(), line.textLength()).toHtmlEscaped();
+        });
+    }
     // Rich text, whose lines break where these say and nowhere else.
     return QStringLiteral("<p style=\"white-space:pre\">") + lines.join(QStringLiteral("<br>")) +
            QStringLiteral("</p>");
+}
+
+QString wrappedToolTip(const QString& text) {
+    return wrappedToolTip(QStringList{text});
 }
 
 bool sameIds(const std::vector<FileItem>& a, const std::vector<FileItem>& b, std::size_t count) {
@@ -63,7 +71,37 @@ bool sameIds(const std::vector<FileItem>& a, const std::vector<FileItem>& b, std
 }  // namespace
 
 PreviewTableModel::PreviewTableModel(QObject* parent)
-    : QAbstractTableModel(parent), items_(std::make_shared<const std::vector<FileItem>>()) {}
+    : QAbstractTableModel(parent),
+      items_(std::make_shared<const std::vector<FileItem>>()),
+      marks_(std::make_shared<const PreviewMarks>()) {}
+
+void PreviewTableModel::setMarks(std::shared_ptr<const PreviewMarks> marks) {
+    marks_ = marks ? std::move(marks) : std::make_shared<const PreviewMarks>();
+    if (!items_->empty())
+        emit dataChanged(index(0, newNameColumn), index(rowCount() - 1, statusColumn));
+}
+
+void PreviewTableModel::setMarkColors(const QColor& error, const QColor& warning) {
+    if (error == error_ && warning == warning_) return;
+    error_ = error;
+    warning_ = warning;
+    if (!items_->empty()) {
+        emit dataChanged(index(0, newNameColumn), index(rowCount() - 1, newNameColumn),
+                         {Qt::ForegroundRole});
+    }
+}
+
+PreviewMarks::Mark PreviewTableModel::markAt(int row) const {
+    // Marks of another list (a preview shown before its marks) count for none.
+    if (marks_->rows.size() != items_->size() || row < 0) return PreviewMarks::Mark::none;
+    return marks_->at(static_cast<std::size_t>(row));
+}
+
+QString PreviewTableModel::reasonAt(int row) const {
+    if (markAt(row) == PreviewMarks::Mark::none) return {};
+    const auto position = static_cast<std::size_t>(row);
+    return MarkTexts::reason(*marks_, (*items_)[position], position);
+}
 
 void PreviewTableModel::setItems(std::shared_ptr<const std::vector<FileItem>> items) {
     if (!items) items = std::make_shared<const std::vector<FileItem>>();
@@ -115,10 +153,13 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
     }
     const FileItem& item = (*items_)[static_cast<std::size_t>(index.row())];
     const bool changed = item.status == FileItem::Status::changed;
+    const PreviewMarks::Mark mark = markAt(index.row());
 
     switch (role) {
         case StatusRole:
             return static_cast<int>(item.status);
+        case MarkRole:
+            return static_cast<int>(mark);
         case Qt::DisplayRole:
             switch (index.column()) {
                 case originalNameColumn:
@@ -126,7 +167,8 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
                 case newNameColumn:
                     return item.newName.empty() ? QStringLiteral("\u2014") : cellName(item.newName);
                 case statusColumn:
-                    return statusText(item.status);
+                    return mark == PreviewMarks::Mark::none ? statusText(item.status)
+                                                            : MarkTexts::badge(mark);
             }
             break;
         case Qt::AccessibleTextRole:
@@ -139,6 +181,8 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
                 case newNameColumn:
                     return item.newName.empty() ? tr("no new name") : cellName(item.newName);
                 case statusColumn:
+                    if (mark != PreviewMarks::Mark::none)
+                        return MarkTexts::badge(mark) + QStringLiteral(": ") + reasonAt(index.row());
                     return item.status == FileItem::Status::pending ? tr("not previewed")
                                                                     : statusText(item.status);
             }
@@ -147,9 +191,17 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
             switch (index.column()) {
                 case originalNameColumn:
                     return wrappedToolTip(displayName(item.url.path()));
-                case newNameColumn:
-                    return item.newName.empty() ? QVariant()
-                                                : wrappedToolTip(displayName(item.newName));
+                case newNameColumn: {
+                    // The name in full, then why the row is marked.
+                    QStringList paragraphs;
+                    if (!item.newName.empty()) paragraphs << displayName(item.newName);
+                    if (mark != PreviewMarks::Mark::none)
+                        paragraphs << reasonAt(index.row()).split(QLatin1Char('\n'));
+                    return paragraphs.isEmpty() ? QVariant() : wrappedToolTip(paragraphs);
+                }
+                case statusColumn:
+                    if (mark == PreviewMarks::Mark::none) break;
+                    return wrappedToolTip(reasonAt(index.row()).split(QLatin1Char('\n')));
             }
             break;
         case Qt::DecorationRole:
@@ -157,7 +209,10 @@ QVariant PreviewTableModel::data(const QModelIndex& index, int role) const {
             break;
         case Qt::ForegroundRole:
             if (index.column() == newNameColumn) {
-                const QColor& color = changed ? primary_ : secondary_;
+                const QColor& color = PreviewMarks::isError(mark)            ? error_
+                                      : mark == PreviewMarks::Mark::warning ? warning_
+                                      : changed                             ? primary_
+                                                                            : secondary_;
                 if (color.isValid()) return color;
             }
             break;

@@ -6,6 +6,10 @@
 // Both names show their control characters as visible symbols
 // (withVisibleControls: pictures where the fonts have them, else escapes);
 // their tooltips show them exactly as they are.
+// The marks of the rows (viewmodel/preview_marks.h) come with the foresight,
+// apart from the items: a marked row's status shows its mark ("Will fail"),
+// its new name is drawn in the error or the warning colour, and both cells
+// say why in their tooltip.
 // Rows keep their identity by item id: a new snapshot with the same ids in the
 // same order (a configuration edit) only changes data, so selection and scroll
 // position survive; appended items are inserted; anything else resets. Each
@@ -20,6 +24,7 @@
 #include <vector>
 
 #include "model/file_item.h"
+#include "viewmodel/preview_marks.h"
 
 namespace vellumix::ui {
 
@@ -30,6 +35,8 @@ public:
     enum Column { originalNameColumn, newNameColumn, statusColumn, columnTotal };
     // The FileItem::Status of a row, as an int, on any column.
     static constexpr int StatusRole = Qt::UserRole + 1;
+    // The PreviewMarks::Mark of a row, as an int, on any column.
+    static constexpr int MarkRole = Qt::UserRole + 2;
 
     explicit PreviewTableModel(QObject* parent = nullptr);
 
@@ -37,8 +44,18 @@ public:
     void setItems(std::shared_ptr<const std::vector<FileItem>> items);
     const std::vector<FileItem>& items() const { return *items_; }
 
+    // Shows `marks` (null means none) for the items shown.
+    void setMarks(std::shared_ptr<const PreviewMarks> marks);
+    const PreviewMarks& marks() const { return *marks_; }
+
     // Colours of the new name: for changed items and for all others.
     void setTextColors(const QColor& primary, const QColor& secondary);
+    // Colours of the new name of marked rows: errors and warnings.
+    void setMarkColors(const QColor& error, const QColor& warning);
+
+    // The mark of `row` (none while the marks are of another list), and why.
+    PreviewMarks::Mark markAt(int row) const;
+    QString reasonAt(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -51,8 +68,11 @@ public:
 
 private:
     std::shared_ptr<const std::vector<FileItem>> items_;
+    std::shared_ptr<const PreviewMarks> marks_;
     QColor primary_;
     QColor secondary_;
+    QColor error_;
+    QColor warning_;
 };
 
 }  // namespace vellumix::ui

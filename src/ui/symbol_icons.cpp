@@ -58,6 +58,8 @@ const SymbolEntry kSymbols[] = {
      "text-x-script-symbolic",
      QStyle::SP_FileIcon},
     {"doc", {"text-x-generic"}, "text-x-generic-symbolic", QStyle::SP_FileIcon},
+    {"chevron.up", {"go-up"}, "go-up-symbolic", QStyle::SP_ArrowUp},
+    {"chevron.down", {"go-down"}, "go-down-symbolic", QStyle::SP_ArrowDown},
 };
 
 const SymbolEntry* findSymbol(std::string_view symbol) {

@@ -17,8 +17,11 @@ constexpr auto kResourceFolder = ":/i18n";
 constexpr auto kApplicationCatalog = "vellumix";
 // Qt's translations of its widgets and dialogs.
 constexpr auto kQtCatalog = "qtbase";
+// The plural forms of the English texts with a number.
+constexpr auto kEnglishPlurals = ":/i18n/plurals/vellumix_en.qm";
 
 // Installed by the last call; owned by the application.
+QPointer<QTranslator> installedEnglishPlurals;
 QPointer<QTranslator> installedApplicationTexts;
 QPointer<QTranslator> installedQtTexts;
 
@@ -48,6 +51,16 @@ QString languageOf(const QString& catalogFile) {
 QString installTranslators(QCoreApplication& app, const QStringList& preferredLanguages) {
     uninstall(installedApplicationTexts);
     uninstall(installedQtTexts);
+    uninstall(installedEnglishPlurals);
+
+    // Beneath every language (translators installed later are asked first):
+    // English and any text a language leaves untranslated get their plurals.
+    if (auto plurals = std::make_unique<QTranslator>();
+        plurals->load(QLatin1String(kEnglishPlurals))) {
+        plurals->setParent(&app);
+        QCoreApplication::installTranslator(plurals.get());
+        installedEnglishPlurals = plurals.release();
+    }
 
     for (const QString& name : preferredLanguages) {
         // The texts are written in English: a preference for English, or for

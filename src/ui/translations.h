@@ -5,7 +5,9 @@
 // the system.
 //
 // The texts are written in English; a language without a translation shows
-// them as written. UI thread only.
+// them as written, with the English plural forms of texts with a number
+// ("1 rename will fail"), which every call installs beneath the language it
+// chooses. UI thread only.
 #pragma once
 
 #include <QLocale>

@@ -7,6 +7,11 @@
 // through refreshed(). The views read the preview and the counts from here and
 // everything else (files, config, alert) from viewModel().
 //
+// Each new revision's preview is handed to the view model to be foreseen; when
+// its foresight comes in, the marks of the rows (renames that will fail, see
+// viewmodel/preview_marks.h) are made anew and foresightArrived() tells the
+// views that show them. The preview itself is not computed again for that.
+//
 // Does not own the view model, which must outlive it. UI thread only.
 #pragma once
 
@@ -17,6 +22,7 @@
 #include <vector>
 
 #include "model/file_item.h"
+#include "viewmodel/preview_marks.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix::ui {
@@ -26,6 +32,7 @@ class ViewModelSnapshot : public QObject {
 
 public:
     using Preview = std::shared_ptr<const std::vector<FileItem>>;
+    using Marks = std::shared_ptr<const PreviewMarks>;
 
     // Reads `vm` at once and then after every burst of its notifications.
     explicit ViewModelSnapshot(RenameViewModel& vm, QObject* parent = nullptr);
@@ -37,21 +44,31 @@ public:
     const Preview& preview() const { return preview_; }
     // The number of preview items whose status is changed.
     std::int64_t changedCount() const { return changedCount_; }
+    // The marks of the preview's rows, with the failures of its foresight once
+    // that has come in; never null, never of another preview.
+    const Marks& marks() const { return marks_; }
 
     // Reads the view model now and emits refreshed().
     void refresh();
 
 signals:
     void refreshed();
+    // The foresight of the preview came in: marks() is new, preview() is not.
+    void foresightArrived();
 
 private:
     void scheduleRefresh();
+    void takeForesight();
 
     RenameViewModel& vm_;
     Preview preview_;
     std::int64_t changedCount_ = 0;
+    Marks marks_;
+    std::uint64_t foreseenRevision_ = 0;
+    bool foreseeing_ = false;  // inside the view model's foresee()
     bool refreshPending_ = false;
     Subscription subscription_;
+    Subscription foresightSubscription_;
 };
 
 }  // namespace vellumix::ui
