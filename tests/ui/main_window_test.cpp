@@ -1,7 +1,10 @@
 // The application's window: the controls in each state of the view model, the
 // open dialogs, the result alert, long names' tooltips, the side column's width,
-// the menus with Ctrl+Q, the minimum size and About.
+// the menus with Ctrl+Q, the minimum size and About; the foresight's marks.
 #include "ui/about_dialog.h"
+#include "ui/marks_line.h"
+#include "ui/translations.h"
+#include "ui/view_model_snapshot.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -37,6 +40,24 @@ QString cancelDialog() {
                                                                             : "other";
     dialog->reject();
     return choice + (dialog->testOption(QFileDialog::ShowDirsOnly) ? ", folders only" : "");
+}
+
+// Each row of the table as "name > new name: status (tooltip of the status)",
+// the selected rows with a "*".
+QStringList rows(const ContentView& view) {
+    const PreviewTableModel& model = *view.fileList()->model();
+    const QItemSelectionModel& selection = *view.fileList()->table()->selectionModel();
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex status = model.index(row, PreviewTableModel::statusColumn);
+        QTextDocument tip;
+        tip.setHtml(status.data(Qt::ToolTipRole).toString());
+        rows << QStringLiteral("%1%2 > %3: %4%5")
+                    .arg(selection.isRowSelected(row) ? "*" : "", model.index(row, 0).data().toString(),
+                         model.index(row, 1).data().toString(), status.data().toString(),
+                         tip.isEmpty() ? QString() : " (" + tip.toPlainText() + ")");
+    }
+    return rows;
 }
 
 int visibleAboutWindows() {
@@ -139,6 +160,68 @@ private slots:
         const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
         for (const QString& line : lines)
             QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line) <= screenWidth / 2);
+    }
+
+    // The foresight, worked out on a thread of its own, marks the rows that
+    // will fail, those skipped and those with a warning, and the line under
+    // the statistics counts them; F8 and the line's buttons step to them. Its
+    // arrival redraws the marks without computing the preview again.
+    void foresightMarksTheRows() {
+        installTranslators(*QCoreApplication::instance(), {QStringLiteral("en")});  // plurals
+        TestWindow w({"B.txt", "b.txt", "c.txt", "caf\xE9.txt"});
+        QSignalSpy refreshes(&w.view().snapshot(), &ViewModelSnapshot::refreshed);
+        QSignalSpy foresights(&w.view().snapshot(), &ViewModelSnapshot::foresightArrived);
+        const MarksLine& line = *w.view().marksLine();
+        w.configure([](RenameConfig& c) { c.rule = RenameRule::caseChange; });
+        QTRY_COMPARE(foresights.count(), 1);
+        QCOMPARE(refreshes.count(), 1);
+        const QStringList lowercased = rows(w.view());
+        QCOMPARE(lowercased,
+                 (QStringList{"B.txt > b.txt: Will fail (\u201Cb.txt\u201D already exists.)",
+                              "b.txt > b.txt: Same", "c.txt > c.txt: Same",
+                              "caf\uFFFD.txt > caf\uFFFD.txt: Skipped (\u201Ccaf\\xE9.txt\u201D "
+                              "can't be renamed: its name is not valid text.)"}));
+        const QModelIndex newName = w.view().fileList()->model()->index(0, 1);
+        QCOMPARE(newName.data(Qt::ForegroundRole).value<QColor>(),
+                 systemColor(w.view().palette(), SystemColor::red));
+        QVERIFY(newName.data(Qt::ToolTipRole).toString().contains("already exists."));
+        QCOMPARE(line.text(), "1 rename will fail\n1 file can't be renamed");
+        QVERIFY(line.isVisible());
+        QCOMPARE(w.view().renameButton()->text(), "Rename 1 File(s)");  // as before
+
+        // F8 from no row, then the line's buttons: forwards and back, around the ends.
+        QStringList stepped;
+        QTest::keyClick(&w.window, Qt::Key_F8);
+        stepped << rows(w.view()).filter("*").join(QString()).section(' ', 0, 0);
+        QTest::mouseClick(line.nextButton(), Qt::LeftButton);
+        stepped << rows(w.view()).filter("*").join(QString()).section(' ', 0, 0);
+        QTest::keyClick(&w.window, Qt::Key_F8, Qt::ShiftModifier);
+        stepped << rows(w.view()).filter("*").join(QString()).section(' ', 0, 0);
+        QTest::mouseClick(line.previousButton(), Qt::LeftButton);
+        stepped << rows(w.view()).filter("*").join(QString()).section(' ', 0, 0);
+        QCOMPARE(stepped, (QStringList{"*B.txt", "*caf\uFFFD.txt", "*B.txt", "*caf\uFFFD.txt"}));
+
+        // Removing the first character: the first file only hides, the second
+        // then fails (".txt" is taken). A prefix: no row is marked.
+        w.configure([](RenameConfig& c) { c.rule = RenameRule::removeChars; });
+        QTRY_COMPARE(line.text(), "2 renames will fail\n1 file can't be renamed\n1 warning");
+        QCOMPARE(rows(w.view())[0],
+                 "B.txt > .txt: Warning (Nothing is left of the name but its extension.\n"
+                 "The new name begins with a dot: the file will be hidden.)");
+        QCOMPARE(newName.data(Qt::ForegroundRole).value<QColor>(),
+                 systemColor(w.view().palette(), SystemColor::amber));
+        w.configure([](RenameConfig& c) {
+            c.rule = RenameRule::addPrefix;
+            c.text = "x_";
+        });
+        QTRY_VERIFY(!rows(w.view()).join(QString()).contains("Will fail"));
+        QCOMPARE(line.text(), "1 file can't be renamed");
+        // Back in the window after a file was made elsewhere: the folders are read anew.
+        w.files.write("x_c.txt");
+        QEvent activated(QEvent::ActivationChange);
+        QApplication::sendEvent(&w.view(), &activated);
+        QTRY_COMPARE(line.text(), "1 rename will fail\n1 file can't be renamed");
+        installTranslators(*QCoreApplication::instance(), {});
     }
 
     void cancelledDialogsChangeNothing() {
