@@ -54,8 +54,9 @@ QColor strongestPixel(const QIcon& icon, int size, QIcon::Mode mode = QIcon::Nor
     return strongest;
 }
 
-// The colours of `view` (a renamed and an unchanged file) whose contrast falls
-// short under the application's palette: names want 4.5, badges 3.
+// The colours of `view` (a renamed and an unchanged file, and the marks of
+// rows) whose contrast falls short under the application's palette: names
+// want 4.5, badges 3.
 QString poorContrasts(const ContentView& view) {
     const QPalette& p = QApplication::palette();
     const QColor window = p.color(QPalette::Window), base = p.color(QPalette::Base);
@@ -78,6 +79,12 @@ QString poorContrasts(const ContentView& view) {
     for (auto status : {FileItem::Status::changed, FileItem::Status::error}) {
         const auto colors = statusBadgeColors(p, status, false);
         check("status badge", colors.text, composite(colors.fill, base), 3);
+    }
+    // Marked rows: their capsule, and their new name in its tone.
+    for (SystemColor tone : {SystemColor::red, SystemColor::amber}) {
+        const auto colors = capsuleColors(p, tone, false);
+        check("mark badge", colors.text, composite(colors.fill, base), 3);
+        check("marked new name", systemColor(p, tone), base, 4.5);
     }
     return poor.join(QStringLiteral(" | "));
 }
