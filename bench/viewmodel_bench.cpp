@@ -1,7 +1,9 @@
 // View model benchmarks: taking in 100,000 files (new or already listed, in
-// one call or one call per file as a drop makes them), listing a folder of 100,000 entries, and
-// renaming 10,000 real files, next to the engine's rename alone and a bare renameat2 loop over the
-// same renames.
+// one call or one call per file as a drop makes them), listing a folder of 100,000 entries,
+// the parts of a foresight of a folder of 100,000 files under Add Prefix (reading the folder,
+// checking that the snapshot still covers the list, walking the batch against it) and the
+// marks the window makes of it, and renaming 10,000 real files, next to the engine's rename
+// alone and a bare renameat2 loop over the same renames.
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,7 +19,9 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "engine/foresight.h"
 #include "engine/rename_engine.h"
+#include "viewmodel/preview_marks.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix::bench {
@@ -104,6 +108,55 @@ void addFolder(benchmark::State& state, std::size_t count) {
         model.reset();
         state.ResumeTiming();
     }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+// The preview under Add Prefix of the files of a folder of `count` entries.
+std::vector<FileItem> folderPreview(std::size_t count) {
+    const std::string folder = benchFolder("folder-" + std::to_string(count), false);
+    if (entryCount(folder) != count) remakeFiles(folder, count);
+    RenameViewModel model;
+    model.addFolder(FileUrl(folder + "/"));
+    model.setConfig(prefixConfig());
+    return model.previewFiles();
+}
+
+// One part of a foresight, `part(preview, snapshot)`, timed on its own.
+template <class Part>
+void foresightPart(benchmark::State& state, std::size_t count, Part part) {
+    const std::vector<FileItem> preview = folderPreview(count);
+    const FolderSnapshot snapshot = FolderSnapshot::read(preview);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(part(preview, snapshot));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+void foresightRead(benchmark::State& state, std::size_t count) {
+    foresightPart(state, count, [](const std::vector<FileItem>& preview, const FolderSnapshot&) {
+        return FolderSnapshot::read(preview).covers(preview);
+    });
+}
+
+void foresightCovers(benchmark::State& state, std::size_t count) {
+    foresightPart(state, count,
+                  [](const std::vector<FileItem>& preview, const FolderSnapshot& snapshot) {
+                      return snapshot.covers(preview);
+                  });
+}
+
+void foresightWalk(benchmark::State& state, std::size_t count) {
+    foresightPart(state, count,
+                  [](const std::vector<FileItem>& preview, const FolderSnapshot& snapshot) {
+                      return foreseeFrom(snapshot, preview).success;
+                  });
+}
+
+void foresightMarks(benchmark::State& state, std::size_t count) {
+    const std::vector<FileItem> preview = folderPreview(count);
+    const auto foresight = std::make_shared<const RenameResult>(
+        foreseeFrom(FolderSnapshot::read(preview), preview));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(marksOf(preview, foresight).marked.size());
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
 }
 
@@ -201,6 +254,10 @@ void registerAll() {
     add("addFiles/alreadyListed/" + std::to_string(many), addFilesListed, many);
     add("addFiles/oneByOne/" + std::to_string(many), addFilesOneByOne, many);
     add("addFolder/" + std::to_string(many), addFolder, many);
+    add("foresight/read/" + std::to_string(many), foresightRead, many);
+    add("foresight/covers/" + std::to_string(many), foresightCovers, many);
+    add("foresight/walk/" + std::to_string(many), foresightWalk, many);
+    add("foresight/marks/" + std::to_string(many), foresightMarks, many);
     add("rename/applyRename/" + std::to_string(renames), applyRename, renames);
     add("rename/engine/" + std::to_string(renames), engineRename, renames);
     add("rename/renameat2Loop/" + std::to_string(renames), renameat2Loop, renames);

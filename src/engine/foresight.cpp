@@ -76,10 +76,16 @@ public:
     explicit ForeseenMoves(const FolderSnapshot& snapshot) : snapshot_(snapshot) {}
 
     int enter(std::string_view path) override {
+        // A batch mostly stays in one folder: it is looked up once.
+        if (entered_ && path == enteredPath_) return enterError_;
+        entered_ = true;
+        enteredPath_ = path;
         folder_ = snapshot_.folder(path);
+        enterError_ = 0;
         if (folder_ == nullptr) return 0;
-        moved_ = &movedByFolder_[std::string(path)];
-        return folder_->error != 0 ? folder_->error : folder_->writeError;
+        moved_ = &movedByFolder_[enteredPath_];
+        enterError_ = folder_->error != 0 ? folder_->error : folder_->writeError;
+        return enterError_;
     }
 
     [[nodiscard]] detail::Drive drive() const override {
@@ -88,44 +94,53 @@ public:
 
     [[nodiscard]] bool isFolder(const std::string& name) override {
         if (folder_ == nullptr) return false;
-        const std::optional<std::string> file = fileAt(name);
-        return file && folder_->names.at(*file);
+        const File* file = fileAt(name);
+        return file != nullptr && file->second;
     }
 
     std::optional<Failure> move(const std::string& from, const std::string& to) override {
         if (folder_ == nullptr || !folder_->listed) return std::nullopt;
-        const std::optional<std::string> file = fileAt(from);
-        if (!file) return Failure{FailureKind::noLongerExists, from, to, ENOENT};
+        const File* file = fileAt(from);
+        if (file == nullptr) return Failure{FailureKind::noLongerExists, from, to, ENOENT};
         const std::size_t length = folder_->countsUtf16 ? detail::utf16Length(to) : to.size();
         if (length > folder_->longestName) {
             return Failure{FailureKind::nameTooLong, from, to, ENAMETOOLONG};
         }
-        if (const std::optional<std::string> there = fileAt(to)) {
+        if (const File* there = fileAt(to)) {
             // The file itself under another spelling: a change of letter case alone.
-            if (from != to && *there == *file) return std::nullopt;
+            if (from != to && there == file) return std::nullopt;
             return Failure{FailureKind::alreadyExists, from, to, EEXIST};
         }
-        (*moved_)[folder_->keyOf(from)] = std::nullopt;
-        (*moved_)[folder_->keyOf(to)] = *file;
+        (*moved_)[folder_->keyOf(from)] = nullptr;
+        (*moved_)[folder_->keyOf(to)] = file;
         return std::nullopt;
     }
 
     [[nodiscard]] FileIdentity identityOf(const std::string&) override { return {}; }
 
 private:
-    // Which file of the snapshot (its key there) stands at `name` now, if any.
-    std::optional<std::string> fileAt(std::string_view name) const {
-        std::string key = folder_->keyOf(name);
+    // A file of the snapshot: its key there and whether it is a folder.
+    using File = FolderSnapshot::NameMap<bool>::value_type;
+
+    // Which file of the snapshot stands at `name` now, or null.
+    const File* fileAt(std::string_view name) const {
+        if (!detail::ignoresCase(folder_->drive)) return fileUnder(name);
+        return fileUnder(folder_->keyOf(name));
+    }
+    const File* fileUnder(std::string_view key) const {
         if (const auto moved = moved_->find(key); moved != moved_->end()) return moved->second;
-        if (folder_->names.contains(key)) return key;
-        return std::nullopt;
+        const auto file = folder_->names.find(key);
+        return file != folder_->names.end() ? &*file : nullptr;
     }
 
     const FolderSnapshot& snapshot_;
+    bool entered_ = false;
+    std::string enteredPath_;
+    int enterError_ = 0;
     const FolderSnapshot::Folder* folder_ = nullptr;
     // Per folder path: the keys whose file the foreseen moves changed, and
-    // the file now at each (its key in the snapshot), or none.
-    using Moved = std::unordered_map<std::string, std::optional<std::string>>;
+    // the file now at each, or null. Files are the snapshot's own entries.
+    using Moved = FolderSnapshot::NameMap<const File*>;
     std::unordered_map<std::string, Moved> movedByFolder_;
     Moved* moved_ = nullptr;
 };
@@ -171,7 +186,7 @@ FolderSnapshot FolderSnapshot::read(const std::vector<FileItem>& files) {
 }
 
 const FolderSnapshot::Folder* FolderSnapshot::folder(std::string_view path) const {
-    const auto found = folders_.find(std::string(path));
+    const auto found = folders_.find(path);
     return found != folders_.end() ? &found->second : nullptr;
 }
 

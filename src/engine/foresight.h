@@ -7,6 +7,7 @@
 // A snapshot is a value: once read it may be shared between threads.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +21,17 @@ namespace vellumix {
 
 class FolderSnapshot {
 public:
+    // Hashes names as views, so that a name is looked up without a copy.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    // Names under their keys (see Folder::keyOf), each with what is known of it.
+    template <class Value>
+    using NameMap = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
+
     // One folder as it was read.
     struct Folder {
         int error = 0;  // errno of opening it, as the rename would; then nothing else is known
@@ -30,7 +42,7 @@ public:
         bool countsUtf16 = false;     // its drive measures names in UTF-16 units, not bytes
         std::size_t longestName = 0;  // the longest name it holds, in those units
         // Its names, each under its key (see keyOf), telling whether it is a folder.
-        std::unordered_map<std::string, bool> names;
+        NameMap<bool> names;
 
         // The key under which this folder's drive finds `name`: the name
         // itself, or where the drive ignores letter case, its capital form.
@@ -46,7 +58,7 @@ public:
     [[nodiscard]] bool covers(const std::vector<FileItem>& files) const;
 
 private:
-    std::unordered_map<std::string, Folder> folders_;
+    NameMap<Folder> folders_;  // under their paths
 };
 
 // What RenameEngine::rename(files) would return had it run when `snapshot`
