@@ -2,8 +2,8 @@
 // one call or one call per file as a drop makes them), listing a folder of 100,000 entries,
 // the parts of a foresight of a folder of 100,000 files under Add Prefix (reading the folder,
 // checking that the snapshot still covers the list, walking the batch against it) and the
-// marks the window makes of it, and renaming 10,000 real files, next to the engine's rename
-// alone and a bare renameat2 loop over the same renames.
+// marks the window makes of it, and renaming 10,000 real files and undoing that, next to the
+// engine's rename alone and a bare renameat2 loop over the same renames.
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 #include <fcntl.h>
@@ -153,8 +153,8 @@ void foresightWalk(benchmark::State& state, std::size_t count) {
 
 void foresightMarks(benchmark::State& state, std::size_t count) {
     const std::vector<FileItem> preview = folderPreview(count);
-    const auto foresight = std::make_shared<const RenameResult>(
-        foreseeFrom(FolderSnapshot::read(preview), preview));
+    const auto foresight =
+        std::make_shared<const RenameResult>(foreseeFrom(FolderSnapshot::read(preview), preview));
     for (auto _ : state)
         benchmark::DoNotOptimize(marksOf(preview, foresight).marked.size());
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
@@ -180,6 +180,30 @@ void applyRename(benchmark::State& state, std::size_t count) {
         state.PauseTiming();
         if (model->alertMessage() != expected) {
             state.SkipWithError("not every file was renamed");
+            break;
+        }
+        model.reset();
+        state.ResumeTiming();
+    }
+    removeFolder(folder);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
+// The undo of the batch that applyRename times: the same files moved back, in
+// reverse order, each checked to be still the file that was renamed.
+void undoRename(benchmark::State& state, std::size_t count) {
+    const std::string folder = benchFolder("undo-rename", true);
+    const std::string expected = "✅ " + std::to_string(count) + " file(s) renamed successfully.";
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = freshModel(folder, count);
+        model->applyRename();
+        model->setShowAlert(false);
+        state.ResumeTiming();
+        model->undoRename();
+        state.PauseTiming();
+        if (model->alertMessage() != expected || model->canUndoRename()) {
+            state.SkipWithError("not every file was moved back");
             break;
         }
         model.reset();
@@ -259,6 +283,7 @@ void registerAll() {
     add("foresight/walk/" + std::to_string(many), foresightWalk, many);
     add("foresight/marks/" + std::to_string(many), foresightMarks, many);
     add("rename/applyRename/" + std::to_string(renames), applyRename, renames);
+    add("rename/undoRename/" + std::to_string(renames), undoRename, renames);
     add("rename/engine/" + std::to_string(renames), engineRename, renames);
     add("rename/renameat2Loop/" + std::to_string(renames), renameat2Loop, renames);
 }

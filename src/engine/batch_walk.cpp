@@ -11,9 +11,9 @@ namespace {
 
 // Why the item `name` -> `newName`, found `changed` with a current name that
 // is valid UTF-8, cannot get its new name within its own folder, or nothing
-// once it has it.
+// once it has it. With an `expected` file, `found` is the file that was moved.
 std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item, const std::string& name,
-                                   const FileIdentity* expected) {
+                                   const FileIdentity* expected, FileIdentity& found) {
     const std::string& newName = item.newName;
     // The new name stays one component of the file's own folder.
     if (const std::optional<FailureKind> kind = invalidNameKind(newName)) {
@@ -29,7 +29,7 @@ std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item, const
     }
     if (expected != nullptr) {
         // A file that is gone is told by the move itself.
-        const FileIdentity found = space.identityOf(name);
+        found = space.identityOf(name);
         if (found.known && !sameFile(found, *expected)) {
             return Failure{FailureKind::replaced, name, newName, 0};
         }
@@ -46,11 +46,13 @@ RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item, const FileIdenti
         outcome.kind = RenameOutcome::Kind::emptyName;
     } else if (!isValidUtf8(name)) {
         outcome.kind = RenameOutcome::Kind::notUtf8;
-    } else if (std::optional<Failure> failure = moveFailure(space, item, name, expected)) {
+    } else if (FileIdentity found;
+               std::optional<Failure> failure = moveFailure(space, item, name, expected, found)) {
         outcome.kind = RenameOutcome::Kind::failed;
         outcome.failure = std::move(*failure);
     } else {
-        outcome.identity = space.identityOf(item.newName);
+        // A move keeps the file's identity: what was checked before it holds after it.
+        outcome.identity = found.known ? found : space.identityOf(item.newName);
     }
     return outcome;
 }

@@ -84,6 +84,8 @@ public:
         enterError_ = 0;
         if (folder_ == nullptr) return 0;
         moved_ = &movedByFolder_[enteredPath_];
+        // Room for a move of every file of the folder, made once.
+        if (moved_->empty()) moved_->reserve(2 * folder_->names.size());
         enterError_ = folder_->error != 0 ? folder_->error : folder_->writeError;
         return enterError_;
     }

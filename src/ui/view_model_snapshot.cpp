@@ -50,7 +50,11 @@ void ViewModelSnapshot::takeForesight() {
     // preview's unless a refresh is still to come.
     std::shared_ptr<const RenameResult> foresight;
     if (vm_.revision() == foreseenRevision_) foresight = vm_.foresight();
-    marks_ = std::make_shared<const PreviewMarks>(marksOf(*preview_, std::move(foresight)));
+    // Until it comes in, no row is marked: the keystroke pays nothing for the marks.
+    static const auto unmarked = std::make_shared<const PreviewMarks>();
+    marks_ = foresight
+                 ? std::make_shared<const PreviewMarks>(marksOf(*preview_, std::move(foresight)))
+                 : unmarked;
 }
 
 }  // namespace vellumix::ui

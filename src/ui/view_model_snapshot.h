@@ -44,8 +44,8 @@ public:
     const Preview& preview() const { return preview_; }
     // The number of preview items whose status is changed.
     std::int64_t changedCount() const { return changedCount_; }
-    // The marks of the preview's rows, with the failures of its foresight once
-    // that has come in; never null, never of another preview.
+    // The marks of the preview's rows, made once its foresight has come in
+    // (until then none is marked); never null, never of another preview.
     const Marks& marks() const { return marks_; }
 
     // Reads the view model now and emits refreshed().

@@ -1,5 +1,7 @@
 #include "viewmodel/foresight_worker.h"
 
+#include <sched.h>
+
 #include <utility>
 
 namespace vellumix {
@@ -28,6 +30,11 @@ void ForesightWorker::submit(Request request) {
 }
 
 void ForesightWorker::run() {
+    // The foresight may follow the preview a moment later: this thread runs
+    // only on a core that nothing else wants, so that the preview and the
+    // window never wait for it.
+    const sched_param idle{};
+    ::sched_setscheduler(0, SCHED_IDLE, &idle);
     for (;;) {
         Request request;
         {
@@ -41,6 +48,10 @@ void ForesightWorker::run() {
             folders_ = FolderSnapshot::read(*request.preview);
         }
         auto result = std::make_shared<const RenameResult>(foreseeFrom(folders_, *request.preview));
+        // The preview was made on the UI thread: let it be freed there, as
+        // before there was a foresight, not here against the UI's allocations.
+        request.preview.reset();
+        const std::shared_ptr<const RenameResult> previous = std::exchange(delivered_, result);
         post_([deliver = std::weak_ptr<Deliver>(deliver_), revision = request.revision,
                result = std::move(result)] {
             if (const auto alive = deliver.lock()) (*alive)(revision, result);

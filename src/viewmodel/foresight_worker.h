@@ -54,6 +54,9 @@ private:
     std::optional<Request> pending_;
     bool stopping_ = false;
     FolderSnapshot folders_;  // the worker thread's alone
+    // The result delivered last, held until the next one is made, so that a
+    // result the window has let go of is freed here, not on the UI thread.
+    std::shared_ptr<const RenameResult> delivered_;  // the worker thread's alone
     std::thread thread_;
 };
 

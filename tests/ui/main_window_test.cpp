@@ -214,8 +214,8 @@ private slots:
             c.rule = RenameRule::addPrefix;
             c.text = "x_";
         });
-        QTRY_VERIFY(!rows(w.view()).join(QString()).contains("Will fail"));
-        QCOMPARE(line.text(), "1 file can't be renamed");
+        QTRY_COMPARE(line.text(), "1 file can't be renamed");
+        QVERIFY(!rows(w.view()).join(QString()).contains("Will fail"));
         // Back in the window after a file was made elsewhere: the folders are read anew.
         w.files.write("x_c.txt");
         QEvent activated(QEvent::ActivationChange);
