@@ -159,8 +159,20 @@
         <translation>Přejmenovat na disku každý soubor, jehož nový název se liší od současného</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Přejmenovat soubory (%1)</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>Přej&amp;menovat soubory (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Přidat soubory</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Přidat sl&amp;ožku</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat seznam</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,50 @@
     <message>
         <source>About Vellumix</source>
         <translation>O aplikaci Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Úpr&amp;avy</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Přidat s&amp;oubory…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Přidat slo&amp;žku…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat seznam</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Přejmenovat</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Vrátit přejmenování</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Zopakovat přejmenování</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Vrátit přejmenování %Ln souboru</numerusform>
+            <numerusform>&amp;Vrátit přejmenování %Ln souborů</numerusform>
+            <numerusform>&amp;Vrátit přejmenování %Ln souborů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Zopakovat přejmenování %Ln souboru</numerusform>
+            <numerusform>&amp;Zopakovat přejmenování %Ln souborů</numerusform>
+            <numerusform>&amp;Zopakovat přejmenování %Ln souborů</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -334,6 +390,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Zobrazit podrobnosti…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Skrýt podrobnosti…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Každý přejmenovaný soubor se starým a novým názvem</translation>
     </message>
 </context>
 <context>

@@ -159,8 +159,20 @@
         <translation>Jede Datei, deren neuer Name vom jetzigen abweicht, auf dem Datenträger umbenennen</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>%1 Datei(en) umbenennen</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>%1 Datei(en) &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Datei&amp;en hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>&amp;Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Liste leeren</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,48 @@
     <message>
         <source>About Vellumix</source>
         <translation>Über Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>&amp;Dateien hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>&amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>Umbenennen &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>Umbenennen &amp;wiederholen</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Umbenennen von %Ln Datei &amp;rückgängig machen</numerusform>
+            <numerusform>Umbenennen von %Ln Dateien &amp;rückgängig machen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Umbenennen von %Ln Datei &amp;wiederholen</numerusform>
+            <numerusform>Umbenennen von %Ln Dateien &amp;wiederholen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +385,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Details anzeigen…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Details ausblenden…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Jede umbenannte Datei mit ihrem alten und neuen Namen</translation>
     </message>
 </context>
 <context>

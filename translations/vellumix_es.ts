@@ -159,8 +159,20 @@
         <translation>Renombrar en el disco cada archivo cuyo nombre nuevo difiere del actual</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Renombrar %1 archivo(s)</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>Re&amp;nombrar %1 archivo(s)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Añadir a&amp;rchivos</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Añadir &amp;carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vaciar lista</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,48 @@
     <message>
         <source>About Vellumix</source>
         <translation>Acerca de Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Añadir &amp;archivos…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Añadir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vaciar lista</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Deshacer cambio de nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Rehacer cambio de nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Deshacer cambio de nombre de %Ln archivo</numerusform>
+            <numerusform>&amp;Deshacer cambio de nombre de %Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Rehacer cambio de nombre de %Ln archivo</numerusform>
+            <numerusform>&amp;Rehacer cambio de nombre de %Ln archivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +385,18 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Mostrar detalles…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Ocultar detalles…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Cada archivo renombrado, con su nombre anterior y el nuevo</translation>
     </message>
 </context>
 <context>

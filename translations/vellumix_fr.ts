@@ -159,8 +159,20 @@
         <translation>Renommer sur le disque chaque fichier dont le nouveau nom diffère du nom actuel</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Renommer %1 fichier(s)</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>&amp;Renommer %1 fichier(s)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>A&amp;jouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Ajouter un &amp;dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vider la liste</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,48 @@
     <message>
         <source>About Vellumix</source>
         <translation>À propos de Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Ajouter des &amp;fichiers…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Annuler le renommage</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Rétablir le renommage</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Annuler le renommage de %Ln fichier</numerusform>
+            <numerusform>&amp;Annuler le renommage de %Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Rétablir le renommage de %Ln fichier</numerusform>
+            <numerusform>&amp;Rétablir le renommage de %Ln fichiers</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +385,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Afficher les détails…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Masquer les détails…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Chaque fichier renommé, avec son ancien et son nouveau nom</translation>
     </message>
 </context>
 <context>

@@ -159,8 +159,20 @@
         <translation>Rinomina sul disco ogni file il cui nuovo nome è diverso da quello attuale</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Rinomina %1 file</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>&amp;Rinomina %1 file</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Aggiungi fi&amp;le</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Aggiungi &amp;cartella</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>S&amp;vuota elenco</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,48 @@
     <message>
         <source>About Vellumix</source>
         <translation>Informazioni su Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Aggiungi &amp;file…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Aggiungi &amp;cartella…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>S&amp;vuota elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Annulla rinomina</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Ripeti rinomina</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Annulla rinomina di %Ln file</numerusform>
+            <numerusform>&amp;Annulla rinomina di %Ln file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Ripeti rinomina di %Ln file</numerusform>
+            <numerusform>&amp;Ripeti rinomina di %Ln file</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +385,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Mostra dettagli…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Nascondi dettagli…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Ogni file rinominato, con il nome vecchio e quello nuovo</translation>
     </message>
 </context>
 <context>

@@ -159,8 +159,20 @@
         <translation>新しい名前が現在の名前と異なるすべてのファイルの名前を、ディスク上で変更します</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>%1 個のファイル名を変更</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>%1 個のファイル名を変更(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>ファイルを追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>フォルダーを追加(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>クリア(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,46 @@
     <message>
         <source>About Vellumix</source>
         <translation>Vellumix について</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>ファイルを追加(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>フォルダーを追加(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>クリア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>名前を変更(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>名前の変更を元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>名前の変更をやり直す(&amp;R)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>%Ln 個のファイルの名前の変更を元に戻す(&amp;U)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>%Ln 個のファイルの名前の変更をやり直す(&amp;R)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -328,6 +380,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>詳細を表示…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>詳細を隠す…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>名前を変更したすべてのファイルと、その元の名前と新しい名前</translation>
     </message>
 </context>
 <context>

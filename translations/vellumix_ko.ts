@@ -159,8 +159,20 @@
         <translation>새 이름이 현재 이름과 다른 모든 파일의 이름을 디스크에서 바꿉니다</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>파일 %1개 이름 바꾸기</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>파일 %1개 이름 바꾸기(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>파일 추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>폴더 추가(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>목록 지우기(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,46 @@
     <message>
         <source>About Vellumix</source>
         <translation>Vellumix 정보</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>편집(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>파일 추가(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>폴더 추가(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>목록 지우기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>이름 바꾸기(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>이름 바꾸기 실행 취소(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>이름 바꾸기 다시 실행(&amp;R)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>파일 %Ln개 이름 바꾸기 실행 취소(&amp;U)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>파일 %Ln개 이름 바꾸기 다시 실행(&amp;R)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -328,6 +380,18 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>자세히 보기…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>자세히 숨기기…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>이름을 바꾼 모든 파일과 이전 이름 및 새 이름</translation>
     </message>
 </context>
 <context>

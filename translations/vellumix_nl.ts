@@ -159,8 +159,20 @@
         <translation>Elk bestand waarvan de nieuwe naam afwijkt van de huidige naam op de schijf hernoemen</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>%1 bestand(en) hernoemen</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>%1 bestand(en) he&amp;rnoemen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Bestanden &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>&amp;Map toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Lijst wissen</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,48 @@
     <message>
         <source>About Vellumix</source>
         <translation>Over Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>&amp;Bestanden toevoegen…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>&amp;Map toevoegen…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>Lijst &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Hernoemen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>Hernoemen &amp;ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>Hernoemen opnieuw &amp;uitvoeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Hernoemen van %Ln bestand &amp;ongedaan maken</numerusform>
+            <numerusform>Hernoemen van %Ln bestanden &amp;ongedaan maken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Hernoemen van %Ln bestand opnieuw &amp;uitvoeren</numerusform>
+            <numerusform>Hernoemen van %Ln bestanden opnieuw &amp;uitvoeren</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +385,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Details tonen…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Details verbergen…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Elk hernoemd bestand, met de oude en de nieuwe naam</translation>
     </message>
 </context>
 <context>

@@ -159,8 +159,20 @@
         <translation>Zmień na dysku nazwę każdego pliku, którego nowa nazwa różni się od obecnej</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Zmień nazwy plików: %1</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>Zmień &amp;nazwy plików: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Dodaj pliki</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Dodaj &amp;katalog</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Wyczyść listę</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,50 @@
     <message>
         <source>About Vellumix</source>
         <translation>O programie Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Dodaj &amp;pliki…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Dodaj &amp;katalog…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>Z&amp;mień nazwy</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Cofnij zmianę nazw</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Ponów zmianę nazw</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Cofnij zmianę nazwy %Ln pliku</numerusform>
+            <numerusform>&amp;Cofnij zmianę nazw %Ln plików</numerusform>
+            <numerusform>&amp;Cofnij zmianę nazw %Ln plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Ponów zmianę nazwy %Ln pliku</numerusform>
+            <numerusform>&amp;Ponów zmianę nazw %Ln plików</numerusform>
+            <numerusform>&amp;Ponów zmianę nazw %Ln plików</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -334,6 +390,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Pokaż szczegóły…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Ukryj szczegóły…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Każdy plik o zmienionej nazwie, ze starą i nową nazwą</translation>
     </message>
 </context>
 <context>

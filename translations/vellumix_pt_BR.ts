@@ -159,8 +159,20 @@
         <translation>Renomear no disco cada arquivo cujo novo nome é diferente do nome atual</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Renomear %1 arquivo(s)</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>Re&amp;nomear %1 arquivo(s)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Adicionar a&amp;rquivos</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Adicionar &amp;pasta</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Limpar lista</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,48 @@
     <message>
         <source>About Vellumix</source>
         <translation>Sobre o Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Adicionar &amp;arquivos…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Adicionar &amp;pasta…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Limpar lista</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renomear</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Desfazer renomeação</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Refazer renomeação</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Desfazer renomeação de %Ln arquivo</numerusform>
+            <numerusform>&amp;Desfazer renomeação de %Ln arquivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Refazer renomeação de %Ln arquivo</numerusform>
+            <numerusform>&amp;Refazer renomeação de %Ln arquivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,6 +385,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Mostrar detalhes…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Ocultar detalhes…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Cada arquivo renomeado, com o nome antigo e o novo</translation>
     </message>
 </context>
 <context>

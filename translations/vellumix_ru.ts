@@ -159,8 +159,20 @@
         <translation>Переименовать на диске каждый файл, новое имя которого отличается от текущего</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Переименовать файлы: %1</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>П&amp;ереименовать файлы: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>&amp;Добавить файлы</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Добавить п&amp;апку</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Очистить</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,50 @@
     <message>
         <source>About Vellumix</source>
         <translation>О программе Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Добавить &amp;файлы…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Добавить &amp;папку…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Очистить</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>П&amp;ереименовать</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Отменить переименование</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Повторить переименование</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Отменить переименование %Ln файла</numerusform>
+            <numerusform>&amp;Отменить переименование %Ln файлов</numerusform>
+            <numerusform>&amp;Отменить переименование %Ln файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Повторить переименование %Ln файла</numerusform>
+            <numerusform>&amp;Повторить переименование %Ln файлов</numerusform>
+            <numerusform>&amp;Повторить переименование %Ln файлов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -334,6 +390,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Показать подробности…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Скрыть подробности…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Каждый переименованный файл со старым и новым именем</translation>
     </message>
 </context>
 <context>

@@ -159,8 +159,20 @@
         <translation>Yeni adı geçerli adından farklı olan her dosyayı diskte yeniden adlandır</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>%1 Dosyayı Yeniden Adlandır</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>%1 Dosyayı Yeniden &amp;Adlandır</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Dosya &amp;Ekle</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>&amp;Klasör Ekle</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Temizle</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,46 @@
     <message>
         <source>About Vellumix</source>
         <translation>Vellumix Hakkında</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Dü&amp;zen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>&amp;Dosya Ekle…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>K&amp;lasör Ekle…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Temizle</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>Yeniden Adlandırmayı &amp;Geri Al</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>Yeniden Adlandırmayı &amp;Yinele</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>%Ln Dosyanın Yeniden Adlandırılmasını &amp;Geri Al</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>%Ln Dosyanın Yeniden Adlandırılmasını &amp;Yinele</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -328,6 +380,18 @@
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Ayrıntıları Göster…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Ayrıntıları Gizle…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Yeniden adlandırılan her dosya, eski ve yeni adıyla</translation>
     </message>
 </context>
 <context>

@@ -159,8 +159,20 @@
         <translation>Перейменувати на диску кожен файл, нова назва якого відрізняється від поточної</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>Перейменувати файли: %1</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>&amp;Перейменувати файли: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>Дода&amp;ти файли</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>Додати т&amp;еку</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Очистити</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,50 @@
     <message>
         <source>About Vellumix</source>
         <translation>Про Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Редагування</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>Додати &amp;файли…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Додати &amp;теку…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Очистити</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Перейменувати</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>&amp;Скасувати перейменування</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>&amp;Повторити перейменування</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Скасувати перейменування %Ln файлу</numerusform>
+            <numerusform>&amp;Скасувати перейменування %Ln файлів</numerusform>
+            <numerusform>&amp;Скасувати перейменування %Ln файлів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Повторити перейменування %Ln файлу</numerusform>
+            <numerusform>&amp;Повторити перейменування %Ln файлів</numerusform>
+            <numerusform>&amp;Повторити перейменування %Ln файлів</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -334,6 +390,18 @@
     <message>
         <source>OK</source>
         <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>Показати подробиці…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>Сховати подробиці…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>Кожен перейменований файл зі старою та новою назвою</translation>
     </message>
 </context>
 <context>

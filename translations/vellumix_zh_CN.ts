@@ -159,8 +159,20 @@
         <translation>在磁盘上重命名新名称与当前名称不同的每个文件</translation>
     </message>
     <message>
-        <source>Rename %1 File(s)</source>
-        <translation>重命名 %1 个文件</translation>
+        <source>&amp;Rename %1 File(s)</source>
+        <translation>重命名 %1 个文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Files</source>
+        <translation>添加文件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation>添加文件夹(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>清空(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -218,6 +230,46 @@
     <message>
         <source>About Vellumix</source>
         <translation>关于 Vellumix</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files…</source>
+        <translation>添加文件(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>添加文件夹(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>清空(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Rename</source>
+        <translation>撤销重命名(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Rename</source>
+        <translation>重做重命名(&amp;R)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>撤销重命名 %Ln 个文件(&amp;U)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>重做重命名 %Ln 个文件(&amp;R)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -328,6 +380,18 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Show Details…</source>
+        <translation>显示详细信息…</translation>
+    </message>
+    <message>
+        <source>Hide Details…</source>
+        <translation>隐藏详细信息…</translation>
+    </message>
+    <message>
+        <source>Every file renamed, with its old and new name</source>
+        <translation>每个已重命名的文件及其旧名称和新名称</translation>
     </message>
 </context>
 <context>

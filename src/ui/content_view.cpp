@@ -184,11 +184,11 @@ QWidget* ContentView::buildToolbar() {
     layout->setContentsMargins(12, 8, 12, 8);
     layout->setSpacing(kToolbarSpacing);
 
-    addFiles_ = new ToolbarButton(tr("Add Files"), toolbar);
+    addFiles_ = new ToolbarButton(tr("&Add Files"), toolbar);
     addFiles_->setObjectName(QStringLiteral("addFilesButton"));
-    addFolder_ = new ToolbarButton(tr("Add Folder"), toolbar);
+    addFolder_ = new ToolbarButton(tr("Add F&older"), toolbar);
     addFolder_->setObjectName(QStringLiteral("addFolderButton"));
-    clear_ = new ToolbarButton(tr("Clear"), toolbar);
+    clear_ = new ToolbarButton(tr("&Clear"), toolbar);
     clear_->setObjectName(QStringLiteral("clearButton"));
     rename_ = new ProminentButton(toolbar);
     rename_->setObjectName(QStringLiteral("renameButton"));
@@ -251,8 +251,8 @@ void ContentView::refresh() {
     total_->setValue(total);
     toRename_->setValue(changed);
     unchanged_->setValue(total - changed);
-    rename_->setText(tr("Rename %1 File(s)").arg(static_cast<qlonglong>(changed)));
-    rename_->setAccessibleName(rename_->text());
+    rename_->setText(tr("&Rename %1 File(s)").arg(static_cast<qlonglong>(changed)));
+    rename_->setAccessibleName(QString(rename_->text()).remove(QLatin1Char('&')));
     rename_->setEnabled(changed != 0 && !vm.isProcessing());
     marksLine_->setMarks(*snapshot_->marks());
 
@@ -268,6 +268,13 @@ void ContentView::syncAlert() {
         alert->setWindowModality(Qt::WindowModal);
         connect(alert, &QDialog::finished, this, [this] {
             if (vm_->showAlert()) vm_->setShowAlert(false);
+            // After a batch the keyboard is on the list, never on the rename
+            // button: Return pressed once more must not start another batch.
+            if (vm_->files().empty()) {
+                addFiles_->setFocus(Qt::OtherFocusReason);
+            } else {
+                fileList_->table()->setFocus(Qt::OtherFocusReason);
+            }
         });
         alert_ = alert;
         alert->open();

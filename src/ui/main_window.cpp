@@ -10,6 +10,7 @@
 #include "ui/app_identity.h"
 #include "ui/content_view.h"
 #include "ui/symbol_icons.h"
+#include "ui/view_model_snapshot.h"
 
 namespace vellumix::ui {
 
@@ -38,7 +39,29 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     content_->setMinimumSize(kMinimumWidth, kMinimumHeight);
     setCentralWidget(content_);
 
+    buildFileMenu();
+    buildEditMenu();
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    about_ = help->addAction(QIcon::fromTheme(QStringLiteral("help-about")), tr("About Vellumix"));
+    about_->setMenuRole(QAction::AboutRole);
+    connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
+
+    connect(&content_->snapshot(), &ViewModelSnapshot::refreshed, this,
+            &MainWindow::refreshActions);
+    refreshActions();
+}
+
+void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    addFiles_ = file->addAction(tr("Add &Files\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                                content_, &ContentView::openFilePicker);
+    addFolder_ =
+        file->addAction(tr("Add F&older\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                        content_, &ContentView::openFolderPicker);
+    clear_ = file->addAction(tr("&Clear"), content_, &ContentView::clearFiles);
+    rename_ = file->addAction(tr("&Rename"), QKeySequence(Qt::CTRL | Qt::Key_Return), content_,
+                              &ContentView::renameFiles);
+    file->addSeparator();
     quit_ = file->addAction(QIcon::fromTheme(QStringLiteral("application-exit")), tr("&Quit"));
     // Ctrl+Q everywhere, beside whatever the platform's key scheme binds to
     // quitting (some platform themes bind nothing).
@@ -48,11 +71,36 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     quit_->setShortcuts(quitKeys);
     quit_->setMenuRole(QAction::QuitRole);
     connect(quit_, &QAction::triggered, qApp, &QApplication::closeAllWindows);
+}
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    about_ = help->addAction(QIcon::fromTheme(QStringLiteral("help-about")), tr("About Vellumix"));
-    about_->setMenuRole(QAction::AboutRole);
-    connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
+void MainWindow::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    undo_ = edit->addAction(QIcon::fromTheme(QStringLiteral("edit-undo")), QString());
+    undo_->setShortcuts(QKeySequence::Undo);
+    redo_ = edit->addAction(QIcon::fromTheme(QStringLiteral("edit-redo")), QString());
+    redo_->setShortcuts(QKeySequence::Redo);
+    connect(undo_, &QAction::triggered, this, [this] { content_->viewModel().undoRename(); });
+    connect(redo_, &QAction::triggered, this, [this] { content_->viewModel().redoRename(); });
+}
+
+void MainWindow::refreshActions() {
+    const RenameViewModel& vm = content_->viewModel();
+    // A batch is undone or redone only while none is running and no alert waits.
+    const bool idle = !vm.isProcessing() && !vm.showAlert();
+    const std::int64_t toUndo = vm.canUndoRename() ? vm.filesToUndo() : 0;
+    const std::int64_t toRedo = vm.canRedoRename() ? vm.filesToRedo() : 0;
+    undo_->setText(toUndo == 0
+                       ? tr("&Undo Rename")
+                       : tr("&Undo Rename of %Ln Files", nullptr, static_cast<int>(toUndo)));
+    redo_->setText(toRedo == 0
+                       ? tr("&Redo Rename")
+                       : tr("&Redo Rename of %Ln Files", nullptr, static_cast<int>(toRedo)));
+    undo_->setEnabled(idle && vm.canUndoRename());
+    redo_->setEnabled(idle && vm.canRedoRename());
+    clear_->setEnabled(!vm.files().empty() && !vm.isProcessing());
+    rename_->setEnabled(content_->snapshot().changedCount() != 0 && !vm.isProcessing());
+    addFiles_->setEnabled(!vm.isProcessing());
+    addFolder_->setEnabled(!vm.isProcessing());
 }
 
 void MainWindow::showAbout() {

@@ -1,8 +1,13 @@
 // MainWindow: the application's one window and its menus.
 //
-// Holds the ContentView, which has a minimum size of its own, under a menu bar
-// with the usual File > Quit (Ctrl+Q under any key scheme) and Help > About
-// Vellumix; no command opens a second window. The About window is
+// Holds the ContentView, which has a minimum size of its own, under a menu bar:
+// File > Add Files… (Ctrl+O), Add Folder… (Ctrl+Shift+O), Clear, Rename
+// (Ctrl+Return) and Quit (Ctrl+Q under any key scheme), each as enabled as the
+// button it stands for; Edit > Undo Rename and Redo Rename of the session's
+// batches, with the platform's undo and redo keys (a focused, editable text
+// field claims those keys for its own typing, even with nothing left to undo,
+// so they never undo a batch from there); Help > About Vellumix. No command
+// opens a second window. The About window is
 // shown at most once at a time: asking again brings the open one to the front.
 #pragma once
 
@@ -30,6 +35,12 @@ public:
 
     ContentView* content() const { return content_; }
     QAction* quitAction() const { return quit_; }
+    QAction* addFilesAction() const { return addFiles_; }
+    QAction* addFolderAction() const { return addFolder_; }
+    QAction* clearAction() const { return clear_; }
+    QAction* renameAction() const { return rename_; }
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
     QAction* aboutAction() const { return about_; }
     // The About window while it is open, else null.
     AboutDialog* aboutDialog() const { return aboutDialog_; }
@@ -37,7 +48,18 @@ public:
     void showAbout();
 
 private:
+    void buildFileMenu();
+    void buildEditMenu();
+    // The actions' texts and enabled states, as the view model stands.
+    void refreshActions();
+
     ContentView* content_;
+    QAction* addFiles_;
+    QAction* addFolder_;
+    QAction* clear_;
+    QAction* rename_;
+    QAction* undo_;
+    QAction* redo_;
     QAction* quit_;
     QAction* about_;
     QPointer<AboutDialog> aboutDialog_;

@@ -26,7 +26,8 @@ QSize ProminentButton::sizeHint() const {
     QSize size = QPushButton::sizeHint();
     // Fractional text widths, rounded up, so that the text never needs eliding.
     const int content =
-        static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) +
+        static_cast<int>(
+            std::ceil(QFontMetricsF(font()).size(Qt::TextShowMnemonic, text()).width())) +
         (icon().isNull() ? 0 : iconSize().width() + kIconTextGap);
     size.setWidth(std::max(size.width(), content + 2 * kPaddingX));
     return size;
@@ -72,8 +73,11 @@ void ProminentButton::paintEvent(QPaintEvent*) {
     const QSize iconSize = icon().isNull() ? QSize() : this->iconSize();
     const int gap = icon().isNull() ? 0 : kIconTextGap;
     const int available = width() - 2 * kPaddingX - iconSize.width() - gap;
-    const QString shown = metrics.elidedText(text(), Qt::ElideRight, std::max(0, available) + 0.5);
-    const qreal contentWidth = iconSize.width() + gap + metrics.horizontalAdvance(shown);
+    const int mnemonic = mnemonicTextFlag(*this);
+    const QString shown = metrics.elidedText(text(), Qt::ElideRight, std::max(0, available) + 0.5,
+                                             Qt::TextShowMnemonic);
+    const qreal contentWidth =
+        iconSize.width() + gap + metrics.size(Qt::TextShowMnemonic, shown).width();
     int x = static_cast<int>((width() - contentWidth) / 2);
     if (!icon().isNull()) {
         const QPixmap pixmap =
@@ -82,7 +86,8 @@ void ProminentButton::paintEvent(QPaintEvent*) {
         x += iconSize.width() + gap;
     }
     painter.setPen(ink);
-    painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, shown);
+    painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft | mnemonic,
+                     shown);
 }
 
 }  // namespace vellumix::ui

@@ -120,8 +120,16 @@ ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(
     ok_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (!report.moveLines.empty()) {
+        moveLines_ = report.moveLines;
+        detailsButton_ = buttons->addButton(tr("Show Details\u2026"), QDialogButtonBox::ActionRole);
+        detailsButton_->setObjectName(QStringLiteral("resultDetailsButton"));
+        detailsButton_->setAutoDefault(false);
+        connect(detailsButton_, &QPushButton::clicked, this, &ResultAlert::toggleMoves);
+    }
 
     auto* column = new QVBoxLayout;
+    column_ = column;
     column->addWidget(summary_);
     if (hasFailures) {
         auto* list = new MessageList(this);
@@ -144,6 +152,32 @@ ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(
 
     if (details_) fitToScreen();
     ok_->setFocus();
+}
+
+void ResultAlert::toggleMoves() {
+    if (!moves_) {
+        auto* list = new MessageList(this);
+        moves_ = list;
+        moves_->setObjectName(QStringLiteral("resultMoves"));
+        moves_->setReadOnly(true);
+        moves_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        moves_->setWordWrapMode(QTextOption::NoWrap);
+        moves_->setUndoRedoEnabled(false);
+        moves_->setPlainText(failureList(moveLines_));
+        moves_->setAccessibleName(tr("Every file renamed, with its old and new name"));
+        moveLines_ = {};
+        const QFontMetrics metrics(list->font());
+        list->setSizeHint(
+            QSize(kWidestChars * metrics.averageCharWidth() + list->chrome().width(),
+                  kMostVisibleLines / 2 * metrics.lineSpacing() + list->chrome().height()));
+        moves_->hide();
+        column_->insertWidget(column_->count() - 1, moves_, 1);
+    }
+    const bool show = moves_->isHidden();
+    moves_->setVisible(show);
+    detailsButton_->setText(show ? tr("Hide Details\u2026") : tr("Show Details\u2026"));
+    relayout(*this);
+    resize(sizeHint().boundedTo(roomBeside(parentWidget())));
 }
 
 QString ResultAlert::text() const {

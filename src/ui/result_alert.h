@@ -6,7 +6,9 @@
 // read-only text area that wraps long lines, can be selected and copied, and
 // scrolls within a bounded height. So the dialog fits on the screen of its
 // parent, whether the list holds one line or a hundred thousand; only the
-// lines in view are ever laid out. OK, Enter and Escape close it.
+// lines in view are ever laid out. "Show Details…" opens a second such area
+// below with every move the batch made, old name → new name, to look at and
+// copy; it is not part of the message. OK, Enter and Escape close it.
 // UI thread only.
 #pragma once
 
@@ -17,6 +19,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace vellumix::ui {
 
@@ -33,16 +36,25 @@ public:
     // The list of failures; null when the report has no failure heading.
     QPlainTextEdit* details() const { return details_; }
     QPushButton* okButton() const { return ok_; }
+    // The button that shows and hides the moves; null when nothing was moved.
+    QPushButton* detailsButton() const { return detailsButton_; }
+    // The moves, one "old → new" per line; null until first shown.
+    QPlainTextEdit* moves() const { return moves_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void fitToScreen();
+    void toggleMoves();
 
     QLabel* summary_ = nullptr;
     QPlainTextEdit* details_ = nullptr;
     QPushButton* ok_ = nullptr;
+    QPushButton* detailsButton_ = nullptr;
+    QPlainTextEdit* moves_ = nullptr;
+    QVBoxLayout* column_ = nullptr;
+    std::vector<std::string> moveLines_;  // until the moves are first shown
 };
 
 }  // namespace vellumix::ui

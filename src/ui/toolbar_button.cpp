@@ -1,10 +1,17 @@
 #include "ui/toolbar_button.h"
 
 #include <QStyleOptionButton>
+#include <QStyle>
 #include <QStylePainter>
 #include <algorithm>
 
 namespace vellumix::ui {
+
+int mnemonicTextFlag(const QWidget& button) {
+    return button.style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, &button)
+               ? Qt::TextShowMnemonic
+               : Qt::TextHideMnemonic;
+}
 
 ToolbarButton::ToolbarButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
 
@@ -27,7 +34,8 @@ void ToolbarButton::paintEvent(QPaintEvent*) {
     }
     const QSize glyph = icon.isNull() ? QSize(0, 0) : iconSize();
     const int gap = icon.isNull() ? 0 : kIconTextGap;
-    const int textWidth = option.fontMetrics.horizontalAdvance(text);
+    const int mnemonic = mnemonicTextFlag(*this);
+    const int textWidth = option.fontMetrics.size(mnemonic, text).width();
     const int left =
         content.left() + std::max(0, (content.width() - glyph.width() - gap - textWidth) / 2);
     const QRect iconRect(left, content.top() + (content.height() - glyph.height()) / 2,
@@ -41,9 +49,10 @@ void ToolbarButton::paintEvent(QPaintEvent*) {
                                Qt::AlignCenter, pixmap);
     }
     painter.drawItemText(QStyle::visualRect(layoutDirection(), content, textRect),
-                         Qt::AlignVCenter | Qt::AlignLeading | Qt::TextShowMnemonic, option.palette,
+                         Qt::AlignVCenter | Qt::AlignLeading | mnemonic, option.palette,
                          isEnabled(),
-                         option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()),
+                         option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width(),
+                                                       Qt::TextShowMnemonic),
                          QPalette::ButtonText);
 }
 

@@ -187,7 +187,7 @@ const std::string& RenameViewModel::alertMessage() const {
 }
 
 void RenameViewModel::setAlertMessage(std::string message) {
-    setResultReport(ResultReport{std::move(message), {}, {}});
+    setResultReport(ResultReport{std::move(message), {}, {}, {}});
 }
 
 const ResultReport& RenameViewModel::resultReport() const {

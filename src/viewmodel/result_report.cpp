@@ -19,6 +19,12 @@ ResultReport reportOf(const RenameResult& result) {
     report.failureLines.reserve(result.errors.size());
     for (const auto& [name, reason] : result.errors)
         report.failureLines.push_back("\u2022 " + name + ": " + reason);
+    report.moveLines.reserve(result.moved.size());
+    for (const std::size_t position : result.moved) {
+        if (position >= result.outcomes.size()) continue;
+        const RenameOutcome& moved = result.outcomes[position];
+        report.moveLines.push_back(moved.url.lastPathComponent() + " \u2192 " + moved.newName);
+    }
     // std::to_string never groups digits and ignores the locale.
     const std::string count = std::to_string(result.success);
     if (result.errors.empty()) {

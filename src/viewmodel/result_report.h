@@ -18,6 +18,9 @@ struct ResultReport {
     std::string failureHeading;
     // One line per failure, in the list's order: "• a2.txt: “a.txt” already exists."
     std::vector<std::string> failureLines;
+    // Every move the batch made, in the list's order: "a1.txt → x_a1.txt".
+    // Not part of the message: a record to look at and copy.
+    std::vector<std::string> moveLines;
 
     // The alert's whole text: the summary, then the heading and each failure
     // line, each after a line feed (none after the last).

@@ -13,7 +13,7 @@ using namespace vellumix::ui::testing;
 
 namespace {
 
-// What the window shows: the toolbar buttons (a disabled one in brackets),
+// What the window shows: the toolbar buttons with their mnemonics (a disabled one in brackets),
 // the statistics while shown, and the drop zone or the table.
 QString shown(const ContentView& view) {
     QStringList parts;
@@ -60,6 +60,14 @@ QStringList rows(const ContentView& view) {
     return rows;
 }
 
+// The window active again once an alert has closed, as a window manager
+// makes it (the offscreen platform does not).
+void reactivate(TestWindow& w) {
+    settle();
+    w.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+}
+
 int visibleAboutWindows() {
     int count = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -78,13 +86,13 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("expected");
         QTest::addRow("empty: only the add buttons and the drop zone")
-            << QStringList{} << "Add Files, Add Folder, drop zone";
+            << QStringList{} << "&Add Files, Add F&older, drop zone";
         QTest::addRow("two of three change") << QStringList{"a1.txt", "a2.txt", "b.txt"}
-                                             << "Add Files, Add Folder, Clear, Rename 2 File(s), "
+                                             << "&Add Files, Add F&older, &Clear, &Rename 2 File(s), "
                                                 "3 total, 2 to rename, 1 unchanged, table";
         QTest::addRow("one file, unchanged: count 0, shown but disabled")
             << QStringList{"b.txt"}
-            << "Add Files, Add Folder, Clear, (Rename 0 File(s)), "
+            << "&Add Files, Add F&older, &Clear, (&Rename 0 File(s)), "
                "1 total, 0 to rename, 1 unchanged, table";
     }
 
@@ -118,7 +126,7 @@ private slots:
         QFETCH(int, key);
         TestWindow w;
         ResultReport report{
-            "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}};
+            "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}, {}};
         for (int i = 0; i < failures; ++i) {
             const std::string name = (i % 7 == 0 ? std::string(246, 'x') : "f") + std::to_string(i);
             report.failureLines.push_back("\u2022 " + name + ".jpg: \u201Cnew_" + name +
@@ -187,7 +195,7 @@ private slots:
         QVERIFY(newName.data(Qt::ToolTipRole).toString().contains("already exists."));
         QCOMPARE(line.text(), "1 rename will fail\n1 file can't be renamed");
         QVERIFY(line.isVisible());
-        QCOMPARE(w.view().renameButton()->text(), "Rename 1 File(s)");  // as before
+        QCOMPARE(w.view().renameButton()->text(), "&Rename 1 File(s)");  // as before
 
         // F8 from no row, then the line's buttons: forwards and back, around the ends.
         QStringList stepped;
@@ -249,19 +257,153 @@ private slots:
         QVERIFY(!splitter->childrenCollapsible());
     }
 
-    // Quit and About only: nothing opens a second window.
-    void menusOfferQuitAndAboutOnly() {
+    // The menus, their keys, and what is enabled with an empty list; nothing
+    // opens a second window.
+    void menusOfferTheButtonsUndoQuitAndAbout() {
         TestWindow w;
         QStringList texts;
         for (QAction* menu : w.window.menuBar()->actions()) {
             for (QAction* action : menu->menu()->actions()) {
-                if (!action->isSeparator()) texts << menu->text() + " > " + action->text();
+                if (action->isSeparator()) continue;
+                texts << QStringLiteral("%1 > %2 %3%4")
+                             .arg(menu->text(), action->text(),
+                                  action->shortcut().toString(QKeySequence::PortableText),
+                                  action->isEnabled() ? "" : " (disabled)");
             }
         }
-        QCOMPARE(texts, (QStringList{"&File > &Quit", "&Help > About Vellumix"}));
+        const auto platformKey = [](QKeySequence::StandardKey key) {
+            return QKeySequence(key).toString(QKeySequence::PortableText);
+        };
+        QCOMPARE(texts, (QStringList{"&File > Add &Files\u2026 Ctrl+O",
+                                     "&File > Add F&older\u2026 Ctrl+Shift+O",
+                                     "&File > &Clear  (disabled)", "&File > &Rename Ctrl+Return (disabled)",
+                                     "&File > &Quit Ctrl+Q",
+                                     "&Edit > &Undo Rename " + platformKey(QKeySequence::Undo) + " (disabled)",
+                                     "&Edit > &Redo Rename " + platformKey(QKeySequence::Redo) + " (disabled)",
+                                     "&Help > About Vellumix "}));
         // Ctrl+Q quits whatever the platform's key scheme says.
         QTest::keyClick(w.find<QLineEdit>("prefixField"), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!w.window.isVisible());
+    }
+
+    // Rename from the menu, look at the moves, undo and redo: the names on disk
+    // follow, the menu says how many files each step moves, and while an alert
+    // is open nothing can be undone.
+    void undoAndRedoFromTheEditMenu() {
+        TestWindow w({"a1.txt", "a2.txt", "b.txt"});
+        w.configure([](RenameConfig& c) {
+            c.rule = RenameRule::replace;
+            c.findText = "a";
+            c.replaceText = "z";
+        });
+        const auto onDisk = [&] {
+            QStringList names;
+            for (const char* name : {"a1.txt", "a2.txt", "z1.txt", "z2.txt", "b.txt"})
+                if (w.files.exists(name)) names << name;
+            return names.join(' ');
+        };
+        const auto menuState = [&] {
+            return QStringLiteral("%1%2, %3%4")
+                .arg(w.window.undoAction()->text(), w.window.undoAction()->isEnabled() ? "" : " (off)",
+                     w.window.redoAction()->text(), w.window.redoAction()->isEnabled() ? "" : " (off)");
+        };
+        QTest::keyClick(&w.window, Qt::Key_Return, Qt::ControlModifier);
+        settle();
+        ResultAlert* alert = w.view().resultAlert();
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(onDisk(), "z1.txt z2.txt b.txt");
+        QCOMPARE(menuState(), "&Undo Rename of 2 Files (off), &Redo Rename (off)");
+
+        // The moves are a record beside the message, which stays as it is.
+        const QString message = alert->text();
+        QTest::mouseClick(alert->detailsButton(), Qt::LeftButton);
+        QVERIFY(alert->moves()->isVisible());
+        QCOMPARE(alert->moves()->toPlainText(), "a1.txt \u2192 z1.txt\na2.txt \u2192 z2.txt");
+        QCOMPARE(alert->detailsButton()->text(), "Hide Details\u2026");
+        QCOMPARE(alert->text(), message);
+        QTest::mouseClick(alert->detailsButton(), Qt::LeftButton);
+        QVERIFY(!alert->moves()->isVisible());
+        QTest::mouseClick(alert->okButton(), Qt::LeftButton);
+        settle();
+        QCOMPARE(menuState(), "&Undo Rename of 2 Files, &Redo Rename (off)");
+
+        w.window.undoAction()->trigger();
+        settle();
+        QCOMPARE(onDisk(), "a1.txt a2.txt b.txt");
+        QTest::mouseClick(w.view().resultAlert()->okButton(), Qt::LeftButton);
+        reactivate(w);
+        QCOMPARE(menuState(), "&Undo Rename (off), &Redo Rename of 2 Files");
+        QCOMPARE(rows(w.view()).value(0), "a1.txt > z1.txt: Renamed");
+
+        QTest::keySequence(w.view().fileList()->table(), QKeySequence::Redo);
+        settle();
+        QCOMPARE(onDisk(), "z1.txt z2.txt b.txt");
+        QTest::mouseClick(w.view().resultAlert()->okButton(), Qt::LeftButton);
+        settle();
+        QCOMPARE(menuState(), "&Undo Rename of 2 Files, &Redo Rename (off)");
+    }
+
+    // After the alert of a batch the keyboard is on the list: Return pressed
+    // once more, or twice, renames nothing again (report1 stays eport1).
+    void returnAfterTheResultStartsNoSecondBatch() {
+        TestWindow w({"report1"});
+        w.configure([](RenameConfig& c) {
+            c.rule = RenameRule::removeChars;
+            c.removeFrom = 0;
+            c.removeCount = 1;
+        });
+        QTest::mouseClick(w.view().renameButton(), Qt::LeftButton);
+        settle();
+        QTest::keyClick(w.view().resultAlert(), Qt::Key_Return);
+        reactivate(w);
+        QCOMPARE(QApplication::focusWidget(), w.view().fileList()->table());
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            settle();
+        }
+        QVERIFY(w.files.exists("eport1"));
+        QVERIFY(!w.view().resultAlert());
+    }
+
+    // Ctrl+Z typed in a text field undoes the typing there, or nothing, and
+    // never the batch: with typing to undo, and once none is left.
+    void undoKeyInATextFieldNeverMovesAFile_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        for (const char* field : {"prefixField", "findField", "replaceField"}) {
+            QTest::addRow("%s, nothing typed", field) << field << "";
+            QTest::addRow("%s, typed", field) << field << "q";
+        }
+    }
+
+    void undoKeyInATextFieldNeverMovesAFile() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        TestWindow w({"a.txt"});
+        w.configure([](RenameConfig& c) {
+            c.rule = RenameRule::addPrefix;
+            c.text = "x_";
+        });
+        QTest::mouseClick(w.view().renameButton(), Qt::LeftButton);
+        settle();
+        QTest::mouseClick(w.view().resultAlert()->okButton(), Qt::LeftButton);
+        reactivate(w);
+        if (field != "prefixField") w.configure([](RenameConfig& c) { c.rule = RenameRule::replace; });
+        auto* edit = w.find<QLineEdit>(field.toLatin1().constData());
+        const QString before = edit->text();
+        edit->setFocus();
+        QTest::keyClicks(edit, typed);
+        for (int press = 0; press < 3; ++press) {
+            QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+            settle();
+        }
+        QCOMPARE(edit->text(), before);
+        QVERIFY(w.files.exists("x_a.txt"));
+        QVERIFY(!w.view().resultAlert());
+        // The same key from the list undoes the batch.
+        QTest::keySequence(w.view().fileList()->table(), QKeySequence::Undo);
+        settle();
+        QVERIFY(w.files.exists("a.txt"));
     }
 
     void contentIsNeverSmallerThan960By640() {

@@ -141,7 +141,7 @@ private slots:
                                 w.window.menuBar()->actions().value(0)->text(),
                                 view.statistics()->findChildren<QLabel*>().value(0)->text()};
         QCOMPARE(shown,
-                 (QStringList{"Dateien hinzufügen", "2 Datei(en) umbenennen", "Ursprünglicher Name",
+                 (QStringList{"Datei&en hinzufügen", "2 Datei(en) &umbenennen", "Ursprünglicher Name",
                               "Umbenannt", "Regel", "&Datei", "Vorschau"}));
 
         // Shown verbatim: picker entries, badge labels and counts, file names, the title.
@@ -190,7 +190,7 @@ private slots:
         w.window.resize(w.window.minimumSizeHint());
         view.splitter()->setSizes({340, 10000});
         view.renameButton()->setText(
-            QCoreApplication::translate("vellumix::ui::ContentView", "Rename %1 File(s)")
+            QCoreApplication::translate("vellumix::ui::ContentView", "&Rename %1 File(s)")
                 .arg(100000));
         for (int pass = 0; pass < 5; ++pass)  // each layout may post the next level's request
             settle();

@@ -25,4 +25,21 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>vellumix::ui::MainWindow</name>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Undo Rename of %Ln File</numerusform>
+            <numerusform>&amp;Undo Rename of %Ln Files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Redo Rename of %Ln File</numerusform>
+            <numerusform>&amp;Redo Rename of %Ln Files</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
