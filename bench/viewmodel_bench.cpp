@@ -232,27 +232,42 @@ void engineRename(benchmark::State& state, std::size_t count) {
 }
 
 // The floor: the same renames (absolute paths, never replacing, in the same
-// order) as a bare loop.
-void renameat2Loop(benchmark::State& state, std::size_t count) {
-    const std::string folder = benchFolder("renameat2-loop", true);
+// order) as a bare loop. With `back`, the loop that is timed is the one that
+// moves them back, in reverse order, after the forward loop: the floor of an
+// undo, which meets the folder as the batch left it.
+void renameat2Loop(benchmark::State& state, std::size_t count, bool back) {
+    const std::string folder = benchFolder(back ? "renameat2-back" : "renameat2-loop", true);
+    const auto moveAll = [](const auto& from, const auto& to) {
+        std::size_t failed = 0;
+        for (std::size_t i = 0; i < from.size(); ++i) {
+            failed += ::renameat2(AT_FDCWD, from[i].c_str(), AT_FDCWD, to[i].c_str(),
+                                  RENAME_NOREPLACE) != 0;
+        }
+        return failed;
+    };
     for (auto _ : state) {
         state.PauseTiming();
         remakeFiles(folder, count);
-        std::vector<std::pair<std::string, std::string>> moves;
+        std::vector<std::string> names;
         DIR* listing = ::opendir(folder.c_str());
         while (const dirent* entry = ::readdir(listing)) {
-            if (entry->d_name[0] == '.') continue;
-            moves.emplace_back(folder + "/" + entry->d_name,
-                               folder + "/" + std::string(kPrefix) + entry->d_name);
+            if (entry->d_name[0] != '.') names.emplace_back(entry->d_name);
         }
         ::closedir(listing);
-        std::sort(moves.begin(), moves.end());  // the order of the list: by name
-        state.ResumeTiming();
-        std::size_t failed = 0;
-        for (const auto& [from, to] : moves) {
-            failed +=
-                ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0;
+        std::sort(names.begin(), names.end());  // the order of the list: by name
+        std::vector<std::string> old, renamed;
+        for (const std::string& name : names) {
+            old.push_back(folder + "/" + name);
+            renamed.push_back(folder + "/" + std::string(kPrefix) + name);
         }
+        std::size_t failed = 0;
+        if (back) {
+            failed += moveAll(old, renamed);
+            std::reverse(old.begin(), old.end());
+            std::reverse(renamed.begin(), renamed.end());
+        }
+        state.ResumeTiming();
+        failed += back ? moveAll(renamed, old) : moveAll(old, renamed);
         state.PauseTiming();
         if (failed != 0) {
             state.SkipWithError("a rename failed");
@@ -285,7 +300,12 @@ void registerAll() {
     add("rename/applyRename/" + std::to_string(renames), applyRename, renames);
     add("rename/undoRename/" + std::to_string(renames), undoRename, renames);
     add("rename/engine/" + std::to_string(renames), engineRename, renames);
-    add("rename/renameat2Loop/" + std::to_string(renames), renameat2Loop, renames);
+    add("rename/renameat2Loop/" + std::to_string(renames),
+        [](benchmark::State& state, std::size_t count) { renameat2Loop(state, count, false); },
+        renames);
+    add("rename/renameat2LoopBack/" + std::to_string(renames),
+        [](benchmark::State& state, std::size_t count) { renameat2Loop(state, count, true); },
+        renames);
 }
 
 const bool registered = (registerAll(), true);

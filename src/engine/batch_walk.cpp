@@ -9,6 +9,7 @@
 namespace vellumix::detail {
 namespace {
 
+
 // Why the item `name` -> `newName`, found `changed` with a current name that
 // is valid UTF-8, cannot get its new name within its own folder, or nothing
 // once it has it. With an `expected` file, `found` is the file that was moved.
@@ -19,7 +20,7 @@ std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item, const
     if (const std::optional<FailureKind> kind = invalidNameKind(newName)) {
         return Failure{*kind, name, newName, 0};
     }
-    if (const int error = space.enter(item.url.deletingLastPathComponent().path()); error != 0) {
+    if (const int error = space.enter(folderOf(item.url.path())); error != 0) {
         return Failure{failureKindOf(error), name, newName, error};
     }
     const Drive drive = space.drive();
@@ -74,6 +75,13 @@ RenameResult resultOf(std::vector<RenameOutcome> outcomes) {
 }
 
 }  // namespace
+
+std::string_view folderOf(std::string_view path) {
+    const auto nameStart = static_cast<std::size_t>(lastPathComponent(path).data() - path.data());
+    if (nameStart != 0) return path.substr(0, nameStart);
+    if (path.empty()) return {};
+    return path.front() == '/' ? "/" : "./";
+}
 
 RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space,
                        const std::vector<FileIdentity>& expected) {

@@ -38,6 +38,10 @@ public:
     [[nodiscard]] virtual FileIdentity identityOf(const std::string& name) = 0;
 };
 
+// The folder that `path` lies in, as FileUrl::deletingLastPathComponent()
+// gives it ("/a/b/", "/" or "./"): a view into `path` or a constant.
+[[nodiscard]] std::string_view folderOf(std::string_view path);
+
 // What renaming `files` one at a time in list order does in `space`: each
 // `changed` item with a non-empty new name that is one valid component of
 // its own folder is moved; the others are skipped or refused. With

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <memory_resource>
 #include <optional>
 
 #include "engine/batch_walk.h"
@@ -17,10 +18,6 @@
 
 namespace vellumix {
 namespace {
-
-std::string folderPathOf(const FileItem& item) {
-    return item.url.deletingLastPathComponent().path();
-}
 
 // Lists the folder `fd` into `folder.names`; false when it cannot be read.
 bool listNames(int fd, FolderSnapshot::Folder& folder) {
@@ -83,7 +80,7 @@ public:
         folder_ = snapshot_.folder(path);
         enterError_ = 0;
         if (folder_ == nullptr) return 0;
-        moved_ = &movedByFolder_[enteredPath_];
+        moved_ = &movedByFolder_.try_emplace(std::pmr::string(enteredPath_, &arena_)).first->second;
         // Room for a move of every file of the folder, made once.
         if (moved_->empty()) moved_->reserve(2 * folder_->names.size());
         enterError_ = folder_->error != 0 ? folder_->error : folder_->writeError;
@@ -102,19 +99,22 @@ public:
 
     std::optional<Failure> move(const std::string& from, const std::string& to) override {
         if (folder_ == nullptr || !folder_->listed) return std::nullopt;
-        const File* file = fileAt(from);
+        std::string fromKey, toKey;
+        const Place source = placeOf(keyFor(from, fromKey));
+        const File* file = source.file;
         if (file == nullptr) return Failure{FailureKind::noLongerExists, from, to, ENOENT};
         const std::size_t length = folder_->countsUtf16 ? detail::utf16Length(to) : to.size();
         if (length > folder_->longestName) {
             return Failure{FailureKind::nameTooLong, from, to, ENAMETOOLONG};
         }
-        if (const File* there = fileAt(to)) {
+        const Place target = placeOf(keyFor(to, toKey));
+        if (const File* there = target.file) {
             // The file itself under another spelling: a change of letter case alone.
             if (from != to && there == file) return std::nullopt;
             return Failure{FailureKind::alreadyExists, from, to, EEXIST};
         }
-        (*moved_)[folder_->keyOf(from)] = nullptr;
-        (*moved_)[folder_->keyOf(to)] = file;
+        occupy(source, nullptr);
+        occupy(target, file);
         return std::nullopt;
     }
 
@@ -124,26 +124,56 @@ private:
     // A file of the snapshot: its key there and whether it is a folder.
     using File = FolderSnapshot::NameMap<bool>::value_type;
 
+    // The key of `name` in the folder entered: the name itself, or where the
+    // drive ignores letter case, its key made in `buffer`.
+    std::string_view keyFor(std::string_view name, std::string& buffer) const {
+        if (!detail::ignoresCase(folder_->drive)) return name;
+        buffer = folder_->keyOf(name);
+        return buffer;
+    }
+    // A key of the folder entered: the file that stands under it now (or
+    // null), and where the moves foreseen so far recorded that, if they did.
+    // (An element of a hash map stays where it is when the map grows.)
+    struct Place {
+        std::string_view key;
+        const File** recorded;
+        const File* file;
+    };
+    Place placeOf(std::string_view key) const {
+        if (const auto moved = moved_->find(key); moved != moved_->end()) {
+            return {key, &moved->second, moved->second};
+        }
+        const auto file = folder_->names.find(key);
+        return {key, nullptr, file != folder_->names.end() ? &*file : nullptr};
+    }
     // Which file of the snapshot stands at `name` now, or null.
     const File* fileAt(std::string_view name) const {
-        if (!detail::ignoresCase(folder_->drive)) return fileUnder(name);
-        return fileUnder(folder_->keyOf(name));
+        std::string buffer;
+        return placeOf(keyFor(name, buffer)).file;
     }
-    const File* fileUnder(std::string_view key) const {
-        if (const auto moved = moved_->find(key); moved != moved_->end()) return moved->second;
-        const auto file = folder_->names.find(key);
-        return file != folder_->names.end() ? &*file : nullptr;
+    // Records that `file` (or nothing) stands at `place` now.
+    void occupy(const Place& place, const File* file) {
+        if (place.recorded != nullptr) {
+            *place.recorded = file;
+        } else {
+            moved_->emplace(std::pmr::string(place.key, &arena_), file);
+        }
     }
 
     const FolderSnapshot& snapshot_;
+    // What the moves record is made for one walk and dropped with it: it is
+    // taken from one growing buffer and given back at once, not name by name.
+    std::pmr::monotonic_buffer_resource arena_;
     bool entered_ = false;
     std::string enteredPath_;
     int enterError_ = 0;
     const FolderSnapshot::Folder* folder_ = nullptr;
     // Per folder path: the keys whose file the foreseen moves changed, and
     // the file now at each, or null. Files are the snapshot's own entries.
-    using Moved = FolderSnapshot::NameMap<const File*>;
-    std::unordered_map<std::string, Moved> movedByFolder_;
+    using Moved = std::pmr::unordered_map<std::pmr::string, const File*, FolderSnapshot::NameHash,
+                                          std::equal_to<>>;
+    std::pmr::unordered_map<std::pmr::string, Moved, FolderSnapshot::NameHash, std::equal_to<>>
+        movedByFolder_{&arena_};
     Moved* moved_ = nullptr;
 };
 
@@ -180,9 +210,12 @@ FolderSnapshot FolderSnapshot::read(const std::vector<FileItem>& files) {
     FolderSnapshot snapshot;
     std::string_view last;
     for (const FileItem& item : files) {
-        const std::string path = folderPathOf(item);
-        if (path == last || snapshot.folders_.contains(path)) continue;
-        last = snapshot.folders_.emplace(path, readFolder(path)).first->first;
+        const std::string_view path = detail::folderOf(item.url.path());
+        if (path == last) continue;
+        last = path;
+        if (snapshot.folders_.find(path) != snapshot.folders_.end()) continue;
+        const std::string folder(path);
+        snapshot.folders_.emplace(folder, readFolder(folder));
     }
     return snapshot;
 }
@@ -193,8 +226,15 @@ const FolderSnapshot::Folder* FolderSnapshot::folder(std::string_view path) cons
 }
 
 bool FolderSnapshot::covers(const std::vector<FileItem>& files) const {
-    return std::all_of(files.begin(), files.end(),
-                       [&](const FileItem& item) { return folders_.contains(folderPathOf(item)); });
+    // A list mostly holds runs of files of one folder: each run is looked up once.
+    std::string_view last;
+    for (const FileItem& item : files) {
+        const std::string_view path = detail::folderOf(item.url.path());
+        if (path == last) continue;
+        if (folders_.find(path) == folders_.end()) return false;
+        last = path;
+    }
+    return true;
 }
 
 RenameResult foreseeFrom(const FolderSnapshot& snapshot, const std::vector<FileItem>& files) {

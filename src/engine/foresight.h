@@ -22,9 +22,12 @@ namespace vellumix {
 class FolderSnapshot {
 public:
     // Hashes names as views, so that a name is looked up without a copy.
+    // Deliberately not noexcept: libstdc++'s hash tables then keep each key's
+    // hash in its node, instead of hashing the neighbouring names again at
+    // every lookup to tell where a bucket ends.
     struct NameHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view name) const noexcept {
+        std::size_t operator()(std::string_view name) const {
             return std::hash<std::string_view>{}(name);
         }
     };
