@@ -83,8 +83,8 @@ QSize roomBeside(const QWidget* parent) {
     return room;
 }
 
-// The failure lines, one after another, as the list shows them.
-QString failureList(const std::vector<std::string>& lines) {
+// Lines one after another, as a list shows them.
+QString joinedLines(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const std::string& line : lines)
         size += line.size() + 1;
@@ -95,6 +95,20 @@ QString failureList(const std::vector<std::string>& lines) {
         text += line;
     }
     return QString::fromStdString(text);
+}
+
+// A read-only, selectable list of `lines`, wrapped as `wrap` says.
+MessageList* lineList(QWidget* parent, const QString& name, QTextOption::WrapMode wrap,
+                      const std::vector<std::string>& lines, const QString& accessibleName) {
+    auto* list = new MessageList(parent);
+    list->setObjectName(name);
+    list->setReadOnly(true);
+    list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    list->setWordWrapMode(wrap);
+    list->setUndoRedoEnabled(false);
+    list->setPlainText(joinedLines(lines));
+    list->setAccessibleName(accessibleName);
+    return list;
 }
 
 }  // namespace
@@ -132,16 +146,10 @@ ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(
     column_ = column;
     column->addWidget(summary_);
     if (hasFailures) {
-        auto* list = new MessageList(this);
-        details_ = list;
-        details_->setObjectName(QStringLiteral("resultDetails"));
-        details_->setReadOnly(true);
-        details_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        details_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        details_->setUndoRedoEnabled(false);
-        details_->setPlainText(failureList(report.failureLines));
         // Read out under the line that announces it ("❌ 3 error(s):").
-        details_->setAccessibleName(QString::fromStdString(report.failureHeading));
+        details_ = lineList(this, QStringLiteral("resultDetails"),
+                            QTextOption::WrapAtWordBoundaryOrAnywhere, report.failureLines,
+                            QString::fromStdString(report.failureHeading));
         column->addWidget(details_, 1);
     }
     column->addWidget(buttons);
@@ -156,15 +164,10 @@ ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(
 
 void ResultAlert::toggleMoves() {
     if (!moves_) {
-        auto* list = new MessageList(this);
+        MessageList* list =
+            lineList(this, QStringLiteral("resultMoves"), QTextOption::NoWrap, moveLines_,
+                     tr("Every file renamed, with its old and new name"));
         moves_ = list;
-        moves_->setObjectName(QStringLiteral("resultMoves"));
-        moves_->setReadOnly(true);
-        moves_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        moves_->setWordWrapMode(QTextOption::NoWrap);
-        moves_->setUndoRedoEnabled(false);
-        moves_->setPlainText(failureList(moveLines_));
-        moves_->setAccessibleName(tr("Every file renamed, with its old and new name"));
         moveLines_ = {};
         const QFontMetrics metrics(list->font());
         list->setSizeHint(
