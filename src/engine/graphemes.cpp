@@ -9,6 +9,7 @@
 #include <unicode/utf8.h>
 
 #include "engine/character_classes.h"
+#include "engine/normalization.h"
 #include "engine/utf8.h"
 
 namespace vellumix::detail {
@@ -190,6 +191,12 @@ bool isGraphemeBoundary(std::string_view utf8, std::size_t at) {
     }
     utext_close(&text);
     return boundary;
+}
+
+void prepareUnicodeData() {
+    (void)canonicalNormalizer(UNORM2_COMPOSE);
+    // A mark, a joined emoji, a flag and Hangul jamo: each goes through the iterator.
+    (void)graphemeBoundaries("e\u0301 \U0001F469\u200D\U0001F4BB \U0001F1E9\U0001F1EA \u1100\u1161");
 }
 
 }  // namespace vellumix::detail

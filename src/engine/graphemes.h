@@ -23,4 +23,10 @@ std::size_t firstGraphemeEnd(std::string_view utf8);
 // REQUIRES: `at` is at most the size and not inside a UTF-8 sequence.
 bool isGraphemeBoundary(std::string_view utf8, std::size_t at);
 
+// Makes on the calling thread what ICU makes on its first use by the
+// functions above and by the canonical normaliser (normalization.h), so that
+// threads started afterwards find it made. ICU guards that first use with
+// locks of its own, which a race detector cannot see into.
+void prepareUnicodeData();
+
 }  // namespace vellumix::detail

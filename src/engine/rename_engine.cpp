@@ -11,6 +11,7 @@
 #include "engine/batch_walk.h"
 #include "engine/disk_moves.h"
 #include "engine/foresight.h"
+#include "engine/graphemes.h"
 #include "engine/name_computer.h"
 #include "engine/normalization.h"
 #include "engine/rename_engine.h"
@@ -91,6 +92,7 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
             failures[part] = std::current_exception();
         }
     };
+    detail::prepareUnicodeData();
     std::vector<std::thread> helpers;
     helpers.reserve(parts - 1);
     std::size_t started = 1;  // part 0 is this thread's

@@ -3,11 +3,13 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -83,6 +85,15 @@ QSize roomBeside(const QWidget* parent) {
     return room;
 }
 
+}  // namespace
+
+QIcon outcomeIcon(const QStyle& style, bool anyFailed) {
+    return style.standardIcon(anyFailed ? QStyle::SP_MessageBoxWarning
+                                        : QStyle::SP_MessageBoxInformation);
+}
+
+namespace {
+
 // Lines one after another, as a list shows them.
 QString joinedLines(const std::vector<std::string>& lines) {
     std::size_t size = 0;
@@ -118,8 +129,13 @@ ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(
     setWindowTitle(tr("Result"));
     const bool hasFailures = !report.failureHeading.empty();
 
-    auto* icon = new QLabel(this);
-    icon->setPixmap(applicationIcon().pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
+    // The platform's own sign of how the batch went: information when every
+    // file was renamed, a warning when any was not.
+    icon_ = new QLabel(this);
+    QLabel* icon = icon_;
+    icon->setObjectName(QStringLiteral("resultIcon"));
+    icon->setPixmap(outcomeIcon(*style(), hasFailures)
+                        .pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignTop);
 
     summary_ = new QLabel(this);

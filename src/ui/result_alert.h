@@ -1,5 +1,6 @@
 // ResultAlert: the result of a batch rename, a modal dialog titled "Result"
-// with one button, "OK".
+// with one button, "OK", beside the platform's information icon, or its
+// warning icon when any file failed.
 //
 // The report is shown whole and verbatim at any length. Its counts stand at
 // the top; its failure lines fill a
@@ -16,12 +17,18 @@
 
 #include "viewmodel/result_report.h"
 
+class QIcon;
 class QLabel;
+class QStyle;
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
 namespace vellumix::ui {
+
+// The icon the result alert shows: the platform's information icon, or its
+// warning icon when any file failed.
+[[nodiscard]] QIcon outcomeIcon(const QStyle& style, bool anyFailed);
 
 class ResultAlert : public QDialog {
     Q_OBJECT
@@ -33,6 +40,7 @@ public:
     QString text() const;
 
     QLabel* summary() const { return summary_; }
+    QLabel* icon() const { return icon_; }
     // The list of failures; null when the report has no failure heading.
     QPlainTextEdit* details() const { return details_; }
     QPushButton* okButton() const { return ok_; }
@@ -49,6 +57,7 @@ private:
     void toggleMoves();
 
     QLabel* summary_ = nullptr;
+    QLabel* icon_ = nullptr;
     QPlainTextEdit* details_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* detailsButton_ = nullptr;

@@ -60,6 +60,14 @@ QStringList rows(const ContentView& view) {
     return rows;
 }
 
+// Whether `alert` shows the platform's icon for a batch where any file failed, or for one where none did.
+bool showsOutcomeIcon(const ResultAlert& alert, bool anyFailed) {
+    const QPixmap shown = alert.icon()->pixmap();
+    return shown.toImage() ==
+           outcomeIcon(*alert.style(), anyFailed).pixmap(shown.size() / shown.devicePixelRatio(),
+                                                        shown.devicePixelRatio()).toImage();
+}
+
 // The window active again once an alert has closed, as a window manager
 // makes it (the offscreen platform does not).
 void reactivate(TestWindow& w) {
@@ -140,6 +148,7 @@ private slots:
         QVERIFY(alert && alert->isVisible());
         QCOMPARE(alert->text().toStdString(), message);
         QVERIFY(alert->summary()->text().endsWith(QStringLiteral(" error(s):")));
+        QVERIFY(showsOutcomeIcon(*alert, true) && !showsOutcomeIcon(*alert, false));
         QVERIFY(alert->screen()->availableGeometry().contains(alert->frameGeometry()));
         QCOMPARE(alert->details()->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(alert->details()->verticalScrollBar()->maximum() > 0, failures > 1);
@@ -313,6 +322,7 @@ private slots:
         QVERIFY(alert && alert->isVisible());
         QCOMPARE(onDisk(), "z1.txt z2.txt b.txt");
         QCOMPARE(menuState(), "&Undo Rename of 2 Files (off), &Redo Rename (off)");
+        QVERIFY(showsOutcomeIcon(*alert, false) && !showsOutcomeIcon(*alert, true));
 
         // The moves are a record beside the message, which stays as it is.
         const QString message = alert->text();
