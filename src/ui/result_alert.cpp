@@ -88,8 +88,12 @@ QSize roomBeside(const QWidget* parent) {
 }  // namespace
 
 QIcon outcomeIcon(const QStyle& style, bool anyFailed) {
-    return style.standardIcon(anyFailed ? QStyle::SP_MessageBoxWarning
-                                        : QStyle::SP_MessageBoxInformation);
+    // The desktop's icon theme first, as its own dialogs show them; the
+    // style's drawing where the theme has none.
+    return QIcon::fromTheme(
+        anyFailed ? QStringLiteral("dialog-warning") : QStringLiteral("dialog-information"),
+        style.standardIcon(anyFailed ? QStyle::SP_MessageBoxWarning
+                                     : QStyle::SP_MessageBoxInformation));
 }
 
 namespace {
