@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>„%1“ byl nahrazen jiným souborem.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>„%1“ se nepodařilo přejmenovat: jednotka už není dostupná.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

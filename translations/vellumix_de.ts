@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>„%1“ wurde durch eine andere Datei ersetzt.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>„%1“ konnte nicht umbenannt werden: Das Laufwerk ist nicht mehr erreichbar.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

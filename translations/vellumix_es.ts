@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>«%1» ha sido sustituido por otro archivo.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>No se pudo renombrar «%1»: la unidad ya no está disponible.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

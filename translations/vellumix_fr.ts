@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>«&#xa0;%1&#xa0;» a été remplacé par un autre fichier.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être renommé&#xa0;: le lecteur n’est plus accessible.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>«%1» è stato sostituito da un altro file.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>Impossibile rinominare «%1»: l’unità non è più raggiungibile.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>‘%1’ 파일이 다른 파일로 바뀌었습니다.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>‘%1’ 파일의 이름을 바꾸지 못했습니다. 드라이브에 더 이상 연결할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>‘%1’ is vervangen door een ander bestand.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>‘%1’ kon niet worden hernoemd: het station is niet meer bereikbaar.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>„%1” został zastąpiony innym plikiem.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>Nie można zmienić nazwy „%1”: napęd nie jest już dostępny.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>“%1” foi substituído por outro arquivo.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>Não foi possível renomear “%1”: a unidade não está mais acessível.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>«%1» заменён другим файлом.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>Не удалось переименовать «%1»: диск больше недоступен.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

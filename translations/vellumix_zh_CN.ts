@@ -67,6 +67,10 @@
         <source>“%1” has been replaced by another file.</source>
         <translation>“%1”已被另一个文件替换。</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
+        <translation>无法重命名“%1”：驱动器已无法访问。</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>

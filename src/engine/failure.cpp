@@ -30,6 +30,10 @@ FailureKind failureKindOf(int error) {
             return FailureKind::otherFileSystem;
         case EIO:
             return FailureKind::diskError;
+        case ENOTCONN:  // a FUSE drive whose driver is gone
+        case ENODEV:
+        case ENXIO:
+            return FailureKind::driveGone;
         default:
             return FailureKind::other;
     }

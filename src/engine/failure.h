@@ -24,6 +24,7 @@ enum class FailureKind {
     reservedName,      // "." or "..", or a name that is not UTF-8
     nameNotOnDrive,    // the drive cannot hold the new name ("b:c.txt" on exFAT)
     replaced,          // another file stands where the file to move back was
+    driveGone,         // the drive was pulled out, or its driver stopped
     other,             // anything else, told with the system's description. Stays last.
 };
 

@@ -62,6 +62,9 @@ const char* failureTemplate(FailureKind kind) {
         case FailureKind::replaced:
             return QT_TRANSLATE_NOOP("FailureText",
                                      "\u201C%1\u201D has been replaced by another file.");
+        case FailureKind::driveGone:
+            return QT_TRANSLATE_NOOP(
+                "FailureText", "\u201C%1\u201D couldn't be renamed: the drive is no longer reachable.");
         case FailureKind::other:
             break;
     }

@@ -24,6 +24,7 @@ TEST(FailureTextTest, SentenceOfEachErrno) {
         {ETXTBSY, "\u201Ca.txt\u201D is in use."},
         {EXDEV, "\u201Ca.txt\u201D can't be moved to another file system."},
         {EIO, "A disk error occurred while renaming \u201Ca.txt\u201D."},
+        {ENOTCONN, "\u201Ca.txt\u201D couldn't be renamed: the drive is no longer reachable."},
         {EMLINK, "\u201Ca.txt\u201D couldn't be renamed (Too many links)."},
     };
     for (const auto& [error, text] : cases)

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@
 #include "model/uuid.h"
 #include "support/folder_state.h"
 #include "support/items.h"
+#include "support/mounted_drive.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 #include "viewmodel/rename_view_model.h"
@@ -133,6 +135,30 @@ TEST(FaultTest, DestinationCreatedBetweenPreviewAndRenameIsNeverReplaced) {
               "\xE2\x80\xA2 a.txt: \u201Cxa.txt\u201D already exists.");
     EXPECT_EQ(pathsOf(model.files()),
               (std::vector{dir.pathOf("a.txt"), dir.pathOf("xb.txt"), dir.pathOf("xc/")}));
+}
+
+// A camera card pulled out of its reader (its driver killed) before the
+// batch: every file fails at once with a sentence that says so, not with the
+// system's "Transport endpoint is not connected", and none counts as renamed.
+TEST(FaultTest, PulledOutDriveFailsEachFileWithASentenceThatSaysSo) {
+    const MountedDrive card(FileSystem::exfat);
+    if (card.path().empty()) GTEST_SKIP() << card.skipReason();
+    std::vector<FileItem> items;
+    for (const char* name : {"IMG_0001.JPG", "IMG_0002.JPG"}) {
+        std::ofstream(card.path() + "/" + name) << name;
+        items.push_back(previewed(FileUrl(card.path() + "/" + name), std::string("x_") + name));
+    }
+    ASSERT_TRUE(card.pullOut());
+
+    const RenameResult result = RenameEngine::rename(items);
+    EXPECT_EQ(result.success, 0);
+    EXPECT_TRUE(result.moved.empty());
+    EXPECT_EQ(result.errors,
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"IMG_0001.JPG", "\u201CIMG_0001.JPG\u201D couldn't be renamed: the drive is no "
+                                   "longer reachable."},
+                  {"IMG_0002.JPG", "\u201CIMG_0002.JPG\u201D couldn't be renamed: the drive is no "
+                                   "longer reachable."}}));
 }
 
 // A folder the user may read but not write: the move is refused with a

@@ -4,11 +4,14 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 
 namespace vellumix::testing {
 namespace {
@@ -84,6 +87,20 @@ MountedDrive::MountedDrive(FileSystem fileSystem) {
         return;
     }
     path_ = mountPoint_;
+}
+
+bool MountedDrive::pullOut() const {
+    bool killed = false;
+    for (const fs::directory_entry& process : fs::directory_iterator("/proc")) {
+        const std::string pid = process.path().filename();
+        if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::ifstream file(process.path() / "cmdline", std::ios::binary);
+        std::string arguments((std::istreambuf_iterator<char>(file)), {});
+        std::replace(arguments.begin(), arguments.end(), '\0', ' ');
+        if (arguments.find(" " + mountPoint_) == std::string::npos) continue;
+        killed = ::kill(std::stoi(pid), SIGKILL) == 0 || killed;
+    }
+    return killed;
 }
 
 MountedDrive::~MountedDrive() {

@@ -44,6 +44,10 @@ public:
     // devices), also printed to stderr, or "". A drive that could have been
     // mounted but was not (a tool missing or failing) is a test failure.
     const std::string& skipReason() const { return skipReason_; }
+    // Kills the FUSE driver that serves the drive, as when a card is pulled
+    // out of its reader: every call on it fails from then on. False when no
+    // driver was found.
+    bool pullOut() const;
 
 private:
     std::string folder_;  // holds the image and the mount point
