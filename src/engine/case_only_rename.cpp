@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "engine/file_move.h"
@@ -29,13 +30,28 @@ bool sameFile(int folder, const std::string& a, const std::string& b) {
              same(x.stx_mtime, y.stx_mtime) && same(x.stx_ctime, y.stx_ctime)));
 }
 
+// The most bytes a name may have on the drives in use; a limit counted in
+// UTF-16 units (exFAT, FAT, NTFS) is never less than one counted in bytes.
+constexpr std::size_t kLongestName = 255;
+
 }  // namespace
+
+std::string temporaryNameFor(std::string_view name) {
+    const std::string tag = ".vellumix-renaming-" + Uuid().toString().substr(0, 8);
+    std::size_t kept = std::min(name.size(), kLongestName - tag.size());
+    // Not inside a character: back to the start of the one cut.
+    if (kept < name.size()) {
+        while (kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
+            --kept;
+    }
+    return std::string(name.substr(0, kept)) + tag;
+}
 
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to) {
     const int error = moveWithoutReplacing(folder, from, to);
     // A name that is its own new name stays refused like any existing one.
     if (error != EEXIST || from == to || !sameFile(folder, from, to)) return error;
-    const std::string temporary = ".vellumix-" + Uuid().toString();
+    const std::string temporary = temporaryNameFor(from);
     if (const int first = moveWithoutReplacing(folder, from, temporary); first != 0) return first;
     const int second = moveWithoutReplacing(folder, temporary, to);
     if (second != 0) moveWithoutReplacing(folder, temporary, from);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vellumix::detail {
 
@@ -15,9 +16,16 @@ namespace vellumix::detail {
 // then the file moves to a fresh temporary name in the same folder and from
 // there to `to`, both without replacing. Should the second move fail (another
 // file stands at `to`), the file moves back and the error of the second move
-// is returned. (Only a drive failing in between could keep it from moving
-// back: then it stays in its folder as ".vellumix-UUID".)
+// is returned. (Only a drive failing in between, or the program stopped
+// there, could keep it from moving back: then it stays in its folder under
+// its temporary name, which carries its name.)
 // Returns 0 on success, otherwise the errno of the failure.
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to);
+
+// A fresh name for the file `name` between its two moves, visible and made
+// of its own name, so that whoever finds it after an interruption knows the
+// file: "IMG_0001.JPG.vellumix-renaming-3f2a91c0". The name is cut, between
+// characters, where the whole would pass 255 bytes.
+[[nodiscard]] std::string temporaryNameFor(std::string_view name);
 
 }  // namespace vellumix::detail

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine/case_only_rename.h"
+#include "engine/utf8.h"
 #include "support/escaped_bytes.h"
 #include "support/temp_dir.h"
 
@@ -73,6 +74,25 @@ TEST(FileMoveTest, EveryStageMovesOnlyToAFreeName) {
             EXPECT_EQ(dir.contents(), c.after) << s.name << ": " << c.name;
         }
     }
+}
+
+// The name a file has between the two moves of a change of letter case tells
+// whoever finds it after an interruption which file it is, and still fits.
+TEST(FileMoveTest, TemporaryNameCarriesTheNameAndFits) {
+    const std::string photo = temporaryNameFor("IMG_0001.JPG");
+    EXPECT_TRUE(photo.starts_with("IMG_0001.JPG.vellumix-renaming-")) << photo;
+    EXPECT_EQ(photo.size(), std::string("IMG_0001.JPG.vellumix-renaming-").size() + 8);
+    EXPECT_NE(temporaryNameFor("IMG_0001.JPG"), photo);  // fresh each time
+
+    // "x" and 127 two-byte letters, 255 bytes: the cut falls inside a letter
+    // and moves before it.
+    std::string longest = "x";
+    for (int i = 0; i < 127; ++i)
+        longest += "\xC3\xA9";
+    const std::string cut = temporaryNameFor(longest);
+    EXPECT_LE(cut.size(), 255u);
+    EXPECT_TRUE(isValidUtf8(cut)) << escapedBytes(cut);
+    EXPECT_EQ(cut.substr(0, cut.find(".vellumix-renaming-")), longest.substr(0, 1 + 2 * 113));
 }
 
 TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {
