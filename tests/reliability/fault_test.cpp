@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -159,6 +160,23 @@ TEST(FaultTest, PulledOutDriveFailsEachFileWithASentenceThatSaysSo) {
                                    "longer reachable."},
                   {"IMG_0002.JPG", "\u201CIMG_0002.JPG\u201D couldn't be renamed: the drive is no "
                                    "longer reachable."}}));
+}
+
+// A driver that stops answering (stopped here) must not hang the run: the
+// drive's watchdog kills it, the waiting call fails, and the test fails
+// with a message that says why.
+TEST(FaultTest, ADriveThatStopsAnsweringFailsTheTestInsteadOfHangingIt) {
+    if (const MountedDrive probe(FileSystem::exfat); probe.path().empty()) {
+        GTEST_SKIP() << probe.skipReason();
+    }
+    EXPECT_NONFATAL_FAILURE_ON_ALL_THREADS(
+        {
+            const MountedDrive card(FileSystem::exfat, std::chrono::seconds(1));
+            ASSERT_TRUE(card.freeze());
+            struct stat info {};
+            EXPECT_NE(::stat((card.path() + "/IMG_0001.JPG").c_str(), &info), 0);
+        },
+        "did not answer within 1 s");
 }
 
 // A folder the user may read but not write: the move is refused with a

@@ -46,7 +46,7 @@ std::string_view nameOf(FileSystem fileSystem) {
     return names[static_cast<int>(fileSystem)];
 }
 
-MountedDrive::MountedDrive(FileSystem fileSystem) {
+MountedDrive::MountedDrive(FileSystem fileSystem, std::chrono::seconds hungAfter) {
     if (fileSystem == FileSystem::local) {
         path_ = fs::temp_directory_path();
         return;
@@ -87,23 +87,48 @@ MountedDrive::MountedDrive(FileSystem fileSystem) {
         return;
     }
     path_ = mountPoint_;
+    if (fileSystem < FileSystem::exfat) return;  // the kernel's own drives answer or fail
+    watchdog_ = std::thread([this, hungAfter, name = std::string(nameOf(fileSystem))] {
+        std::unique_lock lock(mutex_);
+        if (unmounting_.wait_for(lock, hungAfter, [this] { return isUnmounting_; })) return;
+        lock.unlock();
+        pullOut();
+        ADD_FAILURE() << "the " << name << " drive did not answer within " << hungAfter.count()
+                      << " s: its driver was killed so that the test ends";
+    });
 }
 
-bool MountedDrive::pullOut() const {
-    bool killed = false;
+bool MountedDrive::signalDriver(int signal) const {
+    bool sent = false;
     for (const fs::directory_entry& process : fs::directory_iterator("/proc")) {
         const std::string pid = process.path().filename();
         if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
         std::ifstream file(process.path() / "cmdline", std::ios::binary);
         std::string arguments((std::istreambuf_iterator<char>(file)), {});
         std::replace(arguments.begin(), arguments.end(), '\0', ' ');
-        if (arguments.find(" " + mountPoint_) == std::string::npos) continue;
-        killed = ::kill(std::stoi(pid), SIGKILL) == 0 || killed;
+        if ((arguments + ' ').find(' ' + mountPoint_ + ' ') == std::string::npos) continue;
+        sent = ::kill(std::stoi(pid), signal) == 0 || sent;
     }
-    return killed;
+    return sent;
+}
+
+bool MountedDrive::pullOut() const {
+    return signalDriver(SIGKILL);
+}
+
+bool MountedDrive::freeze() const {
+    return signalDriver(SIGSTOP);
 }
 
 MountedDrive::~MountedDrive() {
+    if (watchdog_.joinable()) {
+        {
+            const std::lock_guard lock(mutex_);
+            isUnmounting_ = true;
+        }
+        unmounting_.notify_one();
+        watchdog_.join();
+    }
     if (folder_.empty()) return;
     // A FUSE driver may still be busy for a moment after the last file closed.
     for (int attempt = 0; attempt < 50 && ::umount2(mountPoint_.c_str(), 0) != 0; ++attempt) {

@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace vellumix::testing {
 
@@ -31,9 +35,15 @@ constexpr bool holdsAnyBytes(FileSystem f) {
     return f <= FileSystem::ext4;
 }
 
+// A drive whose FUSE driver stops answering would keep a test waiting for
+// ever, in a sleep that no timeout can end. So a FUSE drive still mounted
+// `hungAfter` after it was made (no test on these small drives takes half
+// as long) has its driver killed: the waiting calls fail at once, and the
+// test fails, saying that the drive did not answer.
 class MountedDrive {
 public:
-    explicit MountedDrive(FileSystem fileSystem);
+    explicit MountedDrive(FileSystem fileSystem,
+                          std::chrono::seconds hungAfter = std::chrono::seconds(120));
     ~MountedDrive();
     MountedDrive(const MountedDrive&) = delete;
     MountedDrive& operator=(const MountedDrive&) = delete;
@@ -48,12 +58,21 @@ public:
     // out of its reader: every call on it fails from then on. False when no
     // driver was found.
     bool pullOut() const;
+    // Stops the FUSE driver without killing it, as a driver that hangs.
+    bool freeze() const;
 
 private:
+    // Sends `signal` to the FUSE driver of the drive; false when none was found.
+    bool signalDriver(int signal) const;
+
     std::string folder_;  // holds the image and the mount point
     std::string mountPoint_;
     std::string path_;
     std::string skipReason_;
+    std::mutex mutex_;
+    std::condition_variable unmounting_;
+    bool isUnmounting_ = false;
+    std::thread watchdog_;
 };
 
 // A test run once on each of kFileSystems; it skips where the drive cannot be
