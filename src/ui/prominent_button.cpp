@@ -74,8 +74,7 @@ void ProminentButton::paintEvent(QPaintEvent*) {
     const int gap = icon().isNull() ? 0 : kIconTextGap;
     const int available = width() - 2 * kPaddingX - iconSize.width() - gap;
     const int mnemonic = mnemonicTextFlag(*this);
-    const QString shown = metrics.elidedText(text(), Qt::ElideRight, std::max(0, available) + 0.5,
-                                             Qt::TextShowMnemonic);
+    const QString shown = fittedLabel(metrics, text(), std::max(0, available) + 0.5);
     const qreal contentWidth =
         iconSize.width() + gap + metrics.size(Qt::TextShowMnemonic, shown).width();
     int x = static_cast<int>((width() - contentWidth) / 2);

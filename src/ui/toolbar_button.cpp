@@ -13,6 +13,13 @@ int mnemonicTextFlag(const QWidget& button) {
                : Qt::TextHideMnemonic;
 }
 
+QString fittedLabel(const QFontMetricsF& metrics, const QString& text, qreal width) {
+    // Qt's eliding counts a mnemonic's "&" as a character: only a label too
+    // long for the room is given to it.
+    if (metrics.size(Qt::TextShowMnemonic, text).width() <= width) return text;
+    return metrics.elidedText(text, Qt::ElideRight, width, Qt::TextShowMnemonic);
+}
+
 ToolbarButton::ToolbarButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
 
 void ToolbarButton::paintEvent(QPaintEvent*) {
@@ -48,12 +55,10 @@ void ToolbarButton::paintEvent(QPaintEvent*) {
         painter.drawItemPixmap(QStyle::visualRect(layoutDirection(), content, iconRect),
                                Qt::AlignCenter, pixmap);
     }
+    const QString shown = fittedLabel(QFontMetricsF(font()), text, textRect.width() + 0.5);
     painter.drawItemText(QStyle::visualRect(layoutDirection(), content, textRect),
                          Qt::AlignVCenter | Qt::AlignLeading | mnemonic, option.palette,
-                         isEnabled(),
-                         option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width(),
-                                                       Qt::TextShowMnemonic),
-                         QPalette::ButtonText);
+                         isEnabled(), shown, QPalette::ButtonText);
 }
 
 }  // namespace vellumix::ui

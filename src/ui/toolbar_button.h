@@ -5,6 +5,7 @@
 // any push button. UI thread only.
 #pragma once
 
+#include <QFontMetricsF>
 #include <QPushButton>
 
 namespace vellumix::ui {
@@ -16,6 +17,10 @@ inline constexpr int kIconTextGap = 4;
 // How a button's label draws its mnemonic ("&Add Files"): underlined where the
 // style underlines shortcuts, hidden where it shows them only on demand.
 [[nodiscard]] int mnemonicTextFlag(const QWidget& button);
+
+// A button's `text` as a label `width` wide shows it: whole where it fits, its
+// mnemonic measured as drawn (one letter, not "&" and a letter), else elided.
+[[nodiscard]] QString fittedLabel(const QFontMetricsF& metrics, const QString& text, qreal width);
 
 class ToolbarButton : public QPushButton {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "ui/preview_delegates.h"
 #include "ui/prominent_button.h"
 #include "ui/symbol_icons.h"
+#include "ui/toolbar_button.h"
 #include "ui_test_support.h"
 
 using namespace vellumix;
@@ -165,6 +166,18 @@ private slots:
         AppPalette dark(darkPalette());
         QCOMPARE(strongestPixel(w.view().addFilesButton()->icon(), 16).rgb(),
                  darkPalette().color(QPalette::ButtonText).rgb());
+    }
+
+    // A button's label with a mnemonic shows whole in the room its drawn
+    // width takes ("(&C)" draws as "(C)"), and elided only in less.
+    void labelsWithAMnemonicShowWholeWhereTheyFit() {
+        const QFontMetricsF metrics(QApplication::font());
+        for (const QString& text : {QStringLiteral("&Add Files"), QStringLiteral("\u30AF\u30EA\u30A2(&C)"),
+                                    QStringLiteral("&Rename 100000 File(s)")}) {
+            const qreal drawn = metrics.size(Qt::TextShowMnemonic, text).width();
+            QCOMPARE(fittedLabel(metrics, text, drawn), text);
+            QVERIFY2(fittedLabel(metrics, text, drawn / 2).endsWith(QChar(0x2026)), qPrintable(text));
+        }
     }
 };
 
