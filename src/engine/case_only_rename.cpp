@@ -30,6 +30,10 @@ bool sameFile(int folder, const std::string& a, const std::string& b) {
              same(x.stx_mtime, y.stx_mtime) && same(x.stx_ctime, y.stx_ctime)));
 }
 
+// What a temporary name adds to the name it carries: this and eight hex digits.
+constexpr std::string_view kTemporaryTag = ".vellumix-renaming-";
+constexpr std::size_t kTagDigits = 8;
+
 // The most bytes a name may have on the drives in use; a limit counted in
 // UTF-16 units (exFAT, FAT, NTFS) is never less than one counted in bytes.
 constexpr std::size_t kLongestName = 255;
@@ -37,7 +41,7 @@ constexpr std::size_t kLongestName = 255;
 }  // namespace
 
 std::string temporaryNameFor(std::string_view name) {
-    const std::string tag = ".vellumix-renaming-" + Uuid().toString().substr(0, 8);
+    const std::string tag = std::string(kTemporaryTag) + Uuid().toString().substr(0, kTagDigits);
     std::size_t kept = std::min(name.size(), kLongestName - tag.size());
     // Not inside a character: back to the start of the one cut.
     if (kept < name.size()) {
@@ -45,6 +49,18 @@ std::string temporaryNameFor(std::string_view name) {
             --kept;
     }
     return std::string(name.substr(0, kept)) + tag;
+}
+
+std::optional<std::string_view> nameCarriedBy(std::string_view name) {
+    const std::size_t tagSize = kTemporaryTag.size() + kTagDigits;
+    if (name.size() <= tagSize) return std::nullopt;
+    const std::size_t tagAt = name.size() - tagSize;
+    const std::string_view digits = name.substr(tagAt + kTemporaryTag.size());
+    if (name.substr(tagAt, kTemporaryTag.size()) != kTemporaryTag ||
+        digits.find_first_not_of("0123456789abcdef") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return name.substr(0, tagAt);
 }
 
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to) {

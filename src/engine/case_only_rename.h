@@ -6,6 +6,7 @@
 // Internal to the engine; safe to call from any thread.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,9 @@ int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std:
 // file: "IMG_0001.JPG.vellumix-renaming-3f2a91c0". The name is cut, between
 // characters, where the whole would pass 255 bytes.
 [[nodiscard]] std::string temporaryNameFor(std::string_view name);
+
+// The name that a name made by temporaryNameFor carries ("IMG_0001.JPG" of
+// "IMG_0001.JPG.vellumix-renaming-3f2a91c0"), or nothing for any other name.
+[[nodiscard]] std::optional<std::string_view> nameCarriedBy(std::string_view name);
 
 }  // namespace vellumix::detail

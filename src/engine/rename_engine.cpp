@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/batch_walk.h"
+#include "engine/case_only_rename.h"
 #include "engine/disk_moves.h"
 #include "engine/foresight.h"
 #include "engine/graphemes.h"
@@ -33,7 +34,12 @@ void previewRange(const detail::NameComputer& computer, const std::vector<FileIt
     for (std::size_t i = begin; i < end; ++i) {
         FileItem& item = out.emplace_back(files[i]);
         const std::string_view currentName = lastPathComponent(item.url.path());
-        item.newName = computer.nameFor(currentName, static_cast<std::int64_t>(i));
+        // A file left under its temporary name by an interrupted change of
+        // letter case (a pulled drive, a crash) is offered back under the
+        // name it carries, whatever the rule.
+        const std::optional<std::string_view> carried = detail::nameCarriedBy(currentName);
+        item.newName = carried ? std::string(*carried)
+                               : computer.nameFor(currentName, static_cast<std::int64_t>(i));
         // Byte-equal names are the common case and need no normalisation. A
         // name that is not UTF-8 computes to itself, so names that differ are
         // both well-formed (the computer never makes an ill-formed name).

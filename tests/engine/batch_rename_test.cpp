@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/case_only_rename.h"
 #include "engine/rename_engine.h"
 #include "support/items.h"
 #include "support/mounted_drive.h"
@@ -31,6 +32,24 @@ TEST(PreviewTest, NameDifferingOnlyByNormalisationIsUnchangedAndNotRenamed) {
     EXPECT_EQ(preview[0].status, Status::unchanged) << preview[0].newName;
     EXPECT_EQ(RenameEngine::rename(preview).success, 0);
     EXPECT_EQ(dir.contents(), (Contents{{"caf\xC3\xA9.txt", "C"}}));
+}
+
+// A file that an interrupted change of letter case left under its temporary
+// name is offered back under the name it carries, whatever the rule; a name
+// that only looks like one gets the rule's name.
+TEST(PreviewTest, FileLeftUnderATemporaryNameIsOfferedItsNameBack) {
+    TempDir dir;
+    const std::string stranded = detail::temporaryNameFor("IMG_0001.JPG");
+    const auto preview = RenameEngine::preview(
+        {FileItem(dir.write(stranded)), FileItem(dir.write("a.vellumix-renaming-zzzzzzzz")),
+         FileItem(dir.write(".vellumix-renaming-3f2a91c0"))},
+        prefixConfig("x_"));
+    EXPECT_EQ(preview[0].newName, "IMG_0001.JPG");
+    EXPECT_EQ(preview[0].status, Status::changed);
+    EXPECT_EQ(preview[1].newName, "x_a.vellumix-renaming-zzzzzzzz");
+    EXPECT_EQ(preview[2].newName, "x_.vellumix-renaming-3f2a91c0");
+    EXPECT_EQ(RenameEngine::rename(preview).success, 3);
+    EXPECT_TRUE(dir.exists("IMG_0001.JPG"));
 }
 
 TEST(PreviewTest, LongListGivesEachFileTheNameItGetsAlone) {
