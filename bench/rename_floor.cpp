@@ -1,11 +1,14 @@
-// vellumix_bench_rename_floor [--folder-handle] FOLDER [PREFIX]
+// vellumix_bench_rename_floor [--folder-handle] [--uppercase] FOLDER [PREFIX]
 // The floors of the side-by-side rename comparison: list FOLDER (no hidden
 // entries, no subfolders) and move each file to PREFIX + its name in the same
 // folder with renameat2(RENAME_NOREPLACE), in the same order as the engine (by
 // name). Nothing else. Without --folder-handle the moves name absolute paths,
 // so the kernel walks the folder's path twice per move; with it the folder is
 // opened once (O_PATH) and every move names the files relative to that
-// handle, as the engine does. Exits 1 when a rename fails.
+// handle, as the engine does. With --uppercase each file's name before its
+// extension goes to capitals instead, in two moves through a temporary name
+// (a change of case alone on a drive that ignores letter case takes no less).
+// Exits 1 when a rename fails.
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -13,6 +16,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -23,8 +27,12 @@ int main(int argc, char** argv) {
     const bool folderHandle = argc > 1 && std::string_view(argv[1]) == "--folder-handle";
     argc -= folderHandle;
     argv += folderHandle;
+    const bool uppercase = argc > 1 && std::string_view(argv[1]) == "--uppercase";
+    argc -= uppercase;
+    argv += uppercase;
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s [--folder-handle] FOLDER [PREFIX]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--folder-handle] [--uppercase] FOLDER [PREFIX]\n",
+                     argv[0]);
         return 2;
     }
     std::string folder = argv[1];
@@ -59,6 +67,20 @@ int main(int argc, char** argv) {
     for (const std::string& name : names) {
         from.resize(base.size());
         from += name;
+        if (uppercase) {
+            to.resize(base.size());
+            const std::size_t dot = name.rfind('.');
+            for (std::size_t i = 0; i < name.size(); ++i)
+                to += i < dot ? static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])))
+                              : name[i];
+            const std::string temporary = from + ".moving";
+            if (::renameat2(at, from.c_str(), at, temporary.c_str(), RENAME_NOREPLACE) != 0 ||
+                ::renameat2(at, temporary.c_str(), at, to.c_str(), RENAME_NOREPLACE) != 0) {
+                std::fprintf(stderr, "%s: %s\n", name.c_str(), std::strerror(errno));
+                status = 1;
+            }
+            continue;
+        }
         to.resize(base.size() + prefix.size());
         to += name;
         if (::renameat2(at, from.c_str(), at, to.c_str(), RENAME_NOREPLACE) != 0) {
