@@ -7,7 +7,8 @@
 // opened once (O_PATH) and every move names the files relative to that
 // handle, as the engine does. With --uppercase each file's name before its
 // extension goes to capitals instead, in two moves through a temporary name
-// (a change of case alone on a drive that ignores letter case takes no less).
+// (a change of case alone on a drive that ignores letter case takes no less),
+// plain renames, as such drives' FUSE drivers refuse RENAME_NOREPLACE.
 // Exits 1 when a rename fails.
 #include <dirent.h>
 #include <fcntl.h>
@@ -74,8 +75,9 @@ int main(int argc, char** argv) {
                 to += i < dot ? static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])))
                               : name[i];
             const std::string temporary = from + ".moving";
-            if (::renameat2(at, from.c_str(), at, temporary.c_str(), RENAME_NOREPLACE) != 0 ||
-                ::renameat2(at, temporary.c_str(), at, to.c_str(), RENAME_NOREPLACE) != 0) {
+            // Plain moves: the FUSE drivers of such drives refuse the no-replace flag.
+            if (::renameat(at, from.c_str(), at, temporary.c_str()) != 0 ||
+                ::renameat(at, temporary.c_str(), at, to.c_str()) != 0) {
                 std::fprintf(stderr, "%s: %s\n", name.c_str(), std::strerror(errno));
                 status = 1;
             }

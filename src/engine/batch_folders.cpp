@@ -25,7 +25,7 @@ BatchFolders::~BatchFolders() {
     closeAll();
 }
 
-const OpenFolder& BatchFolders::open(std::string_view path) {
+OpenFolder& BatchFolders::open(std::string_view path) {
     // A list holds the files of one folder after another, most often.
     if (last_ != nullptr && path == lastPath_) return *last_;
     auto found = folders_.find(std::string(path));

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "engine/drive_names.h"
+#include "engine/file_move.h"
 
 namespace vellumix::detail {
 
@@ -20,6 +21,7 @@ struct OpenFolder {
     int fd = -1;
     int error = 0;
     Drive drive = Drive::other;
+    MoveAbilities abilities;  // what the moves in it learnt of its drive
 };
 
 class BatchFolders {
@@ -32,13 +34,13 @@ public:
     // The folder at `path` ("/a/b/"; "./" is the working folder), opened on its
     // first use; the reference lasts until the next call. Should the process
     // run out of file handles, the folders opened so far are closed first.
-    const OpenFolder& open(std::string_view path);
+    OpenFolder& open(std::string_view path);
 
 private:
     void closeAll();
 
     std::unordered_map<std::string, OpenFolder> folders_;
-    const OpenFolder* last_ = nullptr;  // the folder of the previous call
+    OpenFolder* last_ = nullptr;  // the folder of the previous call
     std::string_view lastPath_;         // its path, a key of `folders_`
 };
 

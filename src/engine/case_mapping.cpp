@@ -2,6 +2,10 @@
 
 #include <unicode/bytestream.h>
 #include <unicode/casemap.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include <cstdint>
 
 #include "engine/utf8.h"
 
@@ -56,6 +60,31 @@ std::string toUpperFull(std::string_view utf8) {
     std::string out;
     appendUpperFull(out, utf8);
     return out;
+}
+
+std::string simpleUppercase(std::string_view utf8) {
+    std::string key;
+    key.reserve(utf8.size());
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    const auto length = static_cast<std::int32_t>(utf8.size());
+    for (std::int32_t i = 0; i < length;) {
+        if (bytes[i] < 0x80) {
+            key += asciiUpper(utf8[i++]);
+            continue;
+        }
+        const std::int32_t start = i;
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) {
+            key.append(utf8.substr(start, i - start));
+            continue;
+        }
+        char upper[U8_MAX_LENGTH];
+        std::int32_t written = 0;
+        U8_APPEND_UNSAFE(upper, written, u_toupper(c));
+        key.append(upper, written);
+    }
+    return key;
 }
 
 }  // namespace vellumix::detail

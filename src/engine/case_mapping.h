@@ -17,6 +17,11 @@ constexpr char asciiUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
 }
 
+// Each character of `utf8` in its simple capital form, one for one, as drives
+// that ignore letter case compare names (FAT, exFAT); bytes that are not
+// UTF-8 stay as they are.
+std::string simpleUppercase(std::string_view utf8);
+
 // Full Unicode default case mapping of well-formed UTF-8, independent of any
 // locale (ICU's root locale): one character may become several ("ß" -> "SS").
 // ASCII-only texts take a byte-wise fast path with the same result.

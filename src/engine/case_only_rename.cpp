@@ -63,14 +63,27 @@ std::optional<std::string_view> nameCarriedBy(std::string_view name) {
     return name.substr(0, tagAt);
 }
 
-int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to) {
-    const int error = moveWithoutReplacing(folder, from, to);
+int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to,
+                                 MoveAbilities& known) {
+    const int error = moveWithoutReplacing(folder, from, to, known);
     // A name that is its own new name stays refused like any existing one.
     if (error != EEXIST || from == to || !sameFile(folder, from, to)) return error;
+    return renameThroughTemporaryName(folder, from, to, known);
+}
+
+int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to) {
+    MoveAbilities once;
+    return renameAllowingCaseOnlyChange(folder, from, to, once);
+}
+
+int renameThroughTemporaryName(int folder, const std::string& from, const std::string& to,
+                               MoveAbilities& known) {
     const std::string temporary = temporaryNameFor(from);
-    if (const int first = moveWithoutReplacing(folder, from, temporary); first != 0) return first;
-    const int second = moveWithoutReplacing(folder, temporary, to);
-    if (second != 0) moveWithoutReplacing(folder, temporary, from);
+    if (const int first = moveWithoutReplacing(folder, from, temporary, known); first != 0) {
+        return first;
+    }
+    const int second = moveWithoutReplacing(folder, temporary, to, known);
+    if (second != 0) moveWithoutReplacing(folder, temporary, from, known);
     return second;
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file_move.h"
+
 namespace vellumix::detail {
 
 // Gives `from` the name `to` in `folder` like moveWithoutReplacing, and also
@@ -21,7 +23,17 @@ namespace vellumix::detail {
 // there, could keep it from moving back: then it stays in its folder under
 // its temporary name, which carries its name.)
 // Returns 0 on success, otherwise the errno of the failure.
+int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to,
+                                 MoveAbilities& known);
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to);
+
+// The two moves alone: `from` to a fresh temporary name, and from there to
+// `to`, both without replacing; should the second fail, the file moves back
+// and its error is returned. Where the drive is known to ignore letter case
+// and the names differ in it alone, they are one entry there: the first try
+// and the check above would only cost a slow drive three more round trips.
+int renameThroughTemporaryName(int folder, const std::string& from, const std::string& to,
+                               MoveAbilities& known);
 
 // A fresh name for the file `name` between its two moves, visible and made
 // of its own name, so that whoever finds it after an interruption knows the

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include "engine/case_mapping.h"
 #include "engine/case_only_rename.h"
 #include "engine/file_move.h"
 
@@ -20,7 +21,11 @@ bool DiskMoves::isFolder(const std::string& name) {
 }
 
 std::optional<Failure> DiskMoves::move(const std::string& from, const std::string& to) {
-    const int error = renameAllowingCaseOnlyChange(folder_->fd, from, to);
+    const bool caseAlone = ignoresCase(folder_->drive) && from != to &&
+                           simpleUppercase(from) == simpleUppercase(to);
+    const int error = caseAlone
+                          ? renameThroughTemporaryName(folder_->fd, from, to, folder_->abilities)
+                          : renameAllowingCaseOnlyChange(folder_->fd, from, to, folder_->abilities);
     if (error == 0) return std::nullopt;
     return Failure{moveFailureKind(folder_->fd, from, to, error), from, to, error};
 }

@@ -21,7 +21,7 @@ public:
 
 private:
     BatchFolders folders_;
-    const OpenFolder* folder_ = nullptr;
+    OpenFolder* folder_ = nullptr;
 };
 
 }  // namespace vellumix::detail

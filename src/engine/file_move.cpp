@@ -36,14 +36,23 @@ int freshStat(int folder, const std::string& name, struct statx& info) {
     return ::statx(folder, name.c_str(), flags, STATX_BASIC_STATS | STATX_BTIME, &info) == 0 ? 0 : errno;
 }
 
-int moveWithoutReplacing(int folder, const std::string& from, const std::string& to) {
+int moveWithoutReplacing(int folder, const std::string& from, const std::string& to,
+                         MoveAbilities& known) {
     if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     const int error = errno;
     // EINVAL: this file system does not know the flag; ENOSYS: nor does the kernel.
     if (error != EINVAL && error != ENOSYS) return error;
-    const int linked = moveByHardLink(folder, from, to);
-    if (!hardLinksRefused(linked)) return linked;
+    if (!known.refusesHardLinks) {
+        const int linked = moveByHardLink(folder, from, to);
+        if (!hardLinksRefused(linked)) return linked;
+        known.refusesHardLinks = true;
+    }
     return moveAfterCheck(folder, from, to);
+}
+
+int moveWithoutReplacing(int folder, const std::string& from, const std::string& to) {
+    MoveAbilities once;
+    return moveWithoutReplacing(folder, from, to, once);
 }
 
 int moveByHardLink(int folder, const std::string& from, const std::string& to) {

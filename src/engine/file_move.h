@@ -23,9 +23,19 @@ struct statx;
 
 namespace vellumix::detail {
 
+// What a folder's drive has shown that it refuses, learnt by one move there
+// and kept for the next ones of the batch, so that they do not ask again: a
+// slow drive charges for every question.
+struct MoveAbilities {
+    bool refusesHardLinks = false;
+};
+
 // Moves `from` to `to` in `folder`, never replacing an existing entry at `to`.
 // Returns 0 on success, otherwise the errno of the failure; on failure `from`
-// is where and as it was.
+// is where and as it was. `known` is what earlier moves in the folder learnt.
+int moveWithoutReplacing(int folder, const std::string& from, const std::string& to,
+                         MoveAbilities& known);
+// The same, learning nothing for later.
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to);
 
 // The fallback stages, exposed so they can be exercised on any file system.

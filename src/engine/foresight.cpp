@@ -5,8 +5,6 @@
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -181,29 +179,7 @@ private:
 
 std::string FolderSnapshot::Folder::keyOf(std::string_view name) const {
     if (!detail::ignoresCase(drive)) return std::string(name);
-    // One character at a time to its simple capital form, as such drives compare names.
-    std::string key;
-    key.reserve(name.size());
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(name.data());
-    const auto length = static_cast<std::int32_t>(name.size());
-    for (std::int32_t i = 0; i < length;) {
-        if (bytes[i] < 0x80) {
-            key += detail::asciiUpper(name[i++]);
-            continue;
-        }
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0) {
-            key.append(name.substr(start, i - start));
-            continue;
-        }
-        char upper[U8_MAX_LENGTH];
-        std::int32_t written = 0;
-        U8_APPEND_UNSAFE(upper, written, u_toupper(c));
-        key.append(upper, written);
-    }
-    return key;
+    return detail::simpleUppercase(name);
 }
 
 FolderSnapshot FolderSnapshot::read(const std::vector<FileItem>& files) {
