@@ -9,7 +9,6 @@
 namespace vellumix::detail {
 namespace {
 
-
 // Why the item `name` -> `newName`, found `changed` with a current name that
 // is valid UTF-8, cannot get its new name within its own folder, or nothing
 // once it has it. With an `expected` file, `found` is the file that was moved.

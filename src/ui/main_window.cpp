@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -97,10 +98,15 @@ void MainWindow::refreshActions() {
                        : tr("&Redo Rename of %Ln Files", nullptr, static_cast<int>(toRedo)));
     undo_->setEnabled(idle && vm.canUndoRename());
     redo_->setEnabled(idle && vm.canRedoRename());
-    clear_->setEnabled(!vm.files().empty() && !vm.isProcessing());
-    rename_->setEnabled(content_->snapshot().changedCount() != 0 && !vm.isProcessing());
-    addFiles_->setEnabled(!vm.isProcessing());
-    addFolder_->setEnabled(!vm.isProcessing());
+    // The File menu's commands are as usable as the buttons they stand for,
+    // which the content view has just set (it takes each refresh first).
+    const auto usable = [](const QPushButton* button) {
+        return !button->isHidden() && button->isEnabled();
+    };
+    addFiles_->setEnabled(usable(content_->addFilesButton()));
+    addFolder_->setEnabled(usable(content_->addFolderButton()));
+    clear_->setEnabled(usable(content_->clearButton()));
+    rename_->setEnabled(usable(content_->renameButton()));
 }
 
 void MainWindow::showAbout() {
