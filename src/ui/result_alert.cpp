@@ -69,6 +69,19 @@ Wrapped wrapped(const QString& text, const QFont& font, qreal width) {
     return result;
 }
 
+// The width of `list`'s text: that of its widest first lines, within bounds.
+int firstLinesWidth(const QPlainTextEdit& list) {
+    const QFontMetrics metrics(list.font());
+    int widest = 0;
+    int measured = 0;
+    for (QTextBlock block = list.document()->begin(); block.isValid() && measured < kMeasuredLines;
+         block = block.next(), ++measured) {
+        widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+    }
+    return std::clamp(widest, kNarrowestChars * metrics.averageCharWidth(),
+                      kWidestChars * metrics.averageCharWidth());
+}
+
 // Lays out `dialog` anew, so that its size hint follows its children's.
 void relayout(QDialog& dialog) {
     dialog.layout()->invalidate();
@@ -189,10 +202,9 @@ void ResultAlert::toggleMoves() {
                      tr("Every file renamed, with its old and new name"));
         moves_ = list;
         moveLines_ = {};
-        const QFontMetrics metrics(list->font());
-        list->setSizeHint(
-            QSize(kWidestChars * metrics.averageCharWidth() + list->chrome().width(),
-                  kMostVisibleLines / 2 * metrics.lineSpacing() + list->chrome().height()));
+        list->setSizeHint(QSize(
+            firstLinesWidth(*list) + list->chrome().width(),
+            kMostVisibleLines / 2 * QFontMetrics(list->font()).lineSpacing() + list->chrome().height()));
         moves_->hide();
         column_->insertWidget(column_->count() - 1, moves_, 1);
     }
@@ -201,6 +213,7 @@ void ResultAlert::toggleMoves() {
     detailsButton_->setText(show ? tr("Hide Details\u2026") : tr("Show Details\u2026"));
     relayout(*this);
     resize(sizeHint().boundedTo(roomBeside(parentWidget())));
+    keepOnScreen();
 }
 
 QString ResultAlert::text() const {
@@ -211,6 +224,10 @@ QString ResultAlert::text() const {
 void ResultAlert::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred on a window that stands partly off screen, the dialog would too.
+    keepOnScreen();
+}
+
+void ResultAlert::keepOnScreen() {
     if (const QScreen* screen = this->screen()) {
         const QRect room = screen->availableGeometry();
         const QRect frame = frameGeometry();
@@ -229,14 +246,7 @@ void ResultAlert::fitToScreen() {
 
     // As wide as the widest of the first lines, within bounds and on screen.
     const QTextDocument& document = *list->document();
-    int widest = 0;
-    int measured = 0;
-    for (QTextBlock block = document.begin(); block.isValid() && measured < kMeasuredLines;
-         block = block.next(), ++measured) {
-        widest = std::max(widest, metrics.horizontalAdvance(block.text()));
-    }
-    int textWidth = std::clamp(widest, kNarrowestChars * metrics.averageCharWidth(),
-                               kWidestChars * metrics.averageCharWidth());
+    int textWidth = firstLinesWidth(*list);
     list->setSizeHint(QSize(textWidth + chrome.width(), metrics.lineSpacing() + chrome.height()));
     relayout(*this);
     textWidth = std::max(metrics.averageCharWidth(),

@@ -54,6 +54,8 @@ protected:
 
 private:
     void fitToScreen();
+    // Moves the dialog, where it stands partly off its screen, back onto it.
+    void keepOnScreen();
     void toggleMoves();
 
     QLabel* summary_ = nullptr;

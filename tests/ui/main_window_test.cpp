@@ -326,8 +326,12 @@ private slots:
 
         // The moves are a record beside the message, which stays as it is.
         const QString message = alert->text();
+        // Against the screen's right edge, the dialog grows onto the screen, not off it.
+        const QRect screen = alert->screen()->availableGeometry();
+        alert->move(screen.right() - alert->frameGeometry().width() + 1, screen.top());
         QTest::mouseClick(alert->detailsButton(), Qt::LeftButton);
         QVERIFY(alert->moves()->isVisible());
+        QVERIFY(alert->screen()->availableGeometry().contains(alert->frameGeometry()));
         QCOMPARE(alert->moves()->toPlainText(), "a1.txt \u2192 z1.txt\na2.txt \u2192 z2.txt");
         QCOMPARE(alert->detailsButton()->text(), "Hide Details\u2026");
         QCOMPARE(alert->text(), message);
