@@ -218,7 +218,7 @@ void resultAlertOf100000Failures(benchmark::State& state) {
     using namespace vellumix;
     const std::size_t failures = bench::scaled(100000);
     ResultReport report{
-        "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}, {}};
+        "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}, {}, {}};
     for (std::size_t i = 0; i < failures; ++i) {
         const std::string name = bench::fileName(bench::Names::ascii, i);
         report.failureLines.push_back("\u2022 " + name + ": \u201Cnew_" + name +

@@ -14,6 +14,21 @@ FileItem moveOf(const FileUrl& from, const std::string& to) {
     return item;
 }
 
+// The moves of `batch` by the batch rename's own walk, each file refused when
+// it is no longer the one the batch moved.
+RenameResult replay(const std::vector<MovedFile>& batch, BatchProgress* progress) {
+    std::vector<FileItem> items;
+    std::vector<FileIdentity> identities;
+    items.reserve(batch.size());
+    identities.reserve(batch.size());
+    for (const MovedFile& file : batch) {
+        items.push_back(moveOf(file.from, file.newName));
+        identities.push_back(file.identity);
+    }
+    detail::DiskMoves moves;
+    return detail::walkBatch(items, moves, identities, progress);
+}
+
 }  // namespace
 
 FileUrl MovedFile::to() const {
@@ -41,16 +56,11 @@ std::vector<MovedFile> inverseOf(const std::vector<MovedFile>& batch) {
 }
 
 RenameResult replayMoves(const std::vector<MovedFile>& batch) {
-    std::vector<FileItem> items;
-    std::vector<FileIdentity> identities;
-    items.reserve(batch.size());
-    identities.reserve(batch.size());
-    for (const MovedFile& file : batch) {
-        items.push_back(moveOf(file.from, file.newName));
-        identities.push_back(file.identity);
-    }
-    detail::DiskMoves moves;
-    return detail::walkBatch(items, moves, identities);
+    return replay(batch, nullptr);
+}
+
+RenameResult replayMoves(const std::vector<MovedFile>& batch, BatchProgress& progress) {
+    return replay(batch, &progress);
 }
 
 RenameResult undoMoves(const std::vector<MovedFile>& batch) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/batch_progress.h"
 #include "engine/file_identity.h"
 #include "engine/rename_engine.h"
 #include "model/file_url.h"
@@ -34,6 +35,10 @@ struct MovedFile {
 // Makes the moves of `batch` (again), in its order, each file refused when it
 // is no longer the one the batch moved. One outcome per file, in that order.
 [[nodiscard]] RenameResult replayMoves(const std::vector<MovedFile>& batch);
+// The same, telling `progress` of each file as its turn comes and stopping at
+// a cancel, as renameFiles does.
+[[nodiscard]] RenameResult replayMoves(const std::vector<MovedFile>& batch,
+                                       BatchProgress& progress);
 
 // Moves every file of `batch` back to its old name: replayMoves(inverseOf(batch)).
 [[nodiscard]] RenameResult undoMoves(const std::vector<MovedFile>& batch);

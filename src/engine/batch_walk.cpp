@@ -17,10 +17,10 @@ std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item, const
     const std::string& newName = item.newName;
     // The new name stays one component of the file's own folder.
     if (const std::optional<FailureKind> kind = invalidNameKind(newName)) {
-        return Failure{*kind, name, newName, 0};
+        return Failure{*kind, name, newName, 0, {}};
     }
     if (const int error = space.enter(folderOf(item.url.path())); error != 0) {
-        return Failure{failureKindOf(error), name, newName, error};
+        return Failure{failureKindOf(error), name, newName, error, {}};
     }
     const Drive drive = space.drive();
     if (std::optional<Failure> refusal =
@@ -31,13 +31,14 @@ std::optional<Failure> moveFailure(MoveSpace& space, const FileItem& item, const
         // A file that is gone is told by the move itself.
         found = space.identityOf(name);
         if (found.known && !sameFile(found, *expected)) {
-            return Failure{FailureKind::replaced, name, newName, 0};
+            return Failure{FailureKind::replaced, name, newName, 0, {}};
         }
     }
     return space.move(name, newName);
 }
 
-RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item, const FileIdentity* expected) {
+RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item, const FileIdentity* expected,
+                        bool cancelled) {
     RenameOutcome outcome{RenameOutcome::Kind::moved, item.url, item.newName, {}, {}};
     const std::string name = item.currentName();
     if (item.status != FileItem::Status::changed) {
@@ -46,6 +47,8 @@ RenameOutcome outcomeOf(MoveSpace& space, const FileItem& item, const FileIdenti
         outcome.kind = RenameOutcome::Kind::emptyName;
     } else if (!isValidUtf8(name)) {
         outcome.kind = RenameOutcome::Kind::notUtf8;
+    } else if (cancelled) {
+        outcome.kind = RenameOutcome::Kind::notAttempted;
     } else if (FileIdentity found;
                std::optional<Failure> failure = moveFailure(space, item, name, expected, found)) {
         outcome.kind = RenameOutcome::Kind::failed;
@@ -83,11 +86,19 @@ std::string_view folderOf(std::string_view path) {
 }
 
 RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space,
-                       const std::vector<FileIdentity>& expected) {
+                       const std::vector<FileIdentity>& expected, BatchProgress* progress) {
     std::vector<RenameOutcome> outcomes;
     outcomes.reserve(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i)
-        outcomes.push_back(outcomeOf(space, files[i], expected.empty() ? nullptr : &expected[i]));
+    bool cancelled = false;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (progress != nullptr && !cancelled && files[i].status == FileItem::Status::changed) {
+            // Asked once per turn: a cancel that comes in later waits for the next.
+            cancelled = progress->isCancelled();
+            if (!cancelled) progress->startingMove(i);
+        }
+        outcomes.push_back(
+            outcomeOf(space, files[i], expected.empty() ? nullptr : &expected[i], cancelled));
+    }
     return resultOf(std::move(outcomes));
 }
 

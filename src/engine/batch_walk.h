@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/batch_progress.h"
 #include "engine/drive_names.h"
 #include "engine/failure.h"
 #include "engine/rename_engine.h"
@@ -46,8 +47,10 @@ public:
 // `changed` item with a non-empty new name that is one valid component of
 // its own folder is moved; the others are skipped or refused. With
 // `expected` (one identity per item), an item whose file is no longer that
-// one is refused as replaced.
+// one is refused as replaced. With `progress`, each `changed` item is told
+// to it as its turn comes, and after a cancel none is moved.
 RenameResult walkBatch(const std::vector<FileItem>& files, MoveSpace& space,
-                       const std::vector<FileIdentity>& expected = {});
+                       const std::vector<FileIdentity>& expected = {},
+                       BatchProgress* progress = nullptr);
 
 }  // namespace vellumix::detail

@@ -23,11 +23,17 @@ bool DiskMoves::isFolder(const std::string& name) {
 std::optional<Failure> DiskMoves::move(const std::string& from, const std::string& to) {
     const bool caseAlone = ignoresCase(folder_->drive) && from != to &&
                            simpleUppercase(from) == simpleUppercase(to);
-    const int error = caseAlone
-                          ? renameThroughTemporaryName(folder_->fd, from, to, folder_->abilities)
-                          : renameAllowingCaseOnlyChange(folder_->fd, from, to, folder_->abilities);
+    std::string strandedAs;
+    const int error =
+        caseAlone
+            ? renameThroughTemporaryName(folder_->fd, from, to, folder_->abilities, &strandedAs)
+            : renameAllowingCaseOnlyChange(folder_->fd, from, to, folder_->abilities, &strandedAs);
     if (error == 0) return std::nullopt;
-    return Failure{moveFailureKind(folder_->fd, from, to, error), from, to, error};
+    // Where the file was left between its two moves, the sentence says so.
+    if (!strandedAs.empty()) {
+        return Failure{FailureKind::leftUnderTemporaryName, from, to, error, std::move(strandedAs)};
+    }
+    return Failure{moveFailureKind(folder_->fd, from, to, error), from, to, error, {}};
 }
 
 }  // namespace vellumix::detail

@@ -97,13 +97,13 @@ std::optional<Failure> driveRefusal(Drive drive, const std::string& name,
                               static_cast<unsigned char>(newName[i + 1]) < 0xA0);
         if (control || std::string_view("\"*/:<>?\\|").find(newName[i]) != std::string_view::npos ||
             (byte >= 0x80 && drive == Drive::fusefat)) {
-            return Failure{FailureKind::nameNotOnDrive, name, newName, 0};
+            return Failure{FailureKind::nameNotOnDrive, name, newName, 0, {}};
         }
     }
     if (utf16Length(newName) > 255)
-        return Failure{FailureKind::nameTooLong, name, newName, ENAMETOOLONG};
+        return Failure{FailureKind::nameTooLong, name, newName, ENAMETOOLONG, {}};
     if (drive == Drive::fusefat && isFolder) {
-        return Failure{FailureKind::other, name, newName, EOPNOTSUPP};
+        return Failure{FailureKind::other, name, newName, EOPNOTSUPP, {}};
     }
     return std::nullopt;
 }

@@ -25,6 +25,7 @@ enum class FailureKind {
     nameNotOnDrive,    // the drive cannot hold the new name ("b:c.txt" on exFAT)
     replaced,          // another file stands where the file to move back was
     driveGone,         // the drive was pulled out, or its driver stopped
+    leftUnderTemporaryName,  // stopped between the two moves of a change of letter case
     other,             // anything else, told with the system's description. Stays last.
 };
 
@@ -34,6 +35,7 @@ struct Failure {
     std::string name;     // the file's current name
     std::string newName;  // the name it was to get
     int error = 0;        // the system's error number, for `other`
+    std::string leftAs;   // the name the file is left under (leftUnderTemporaryName only)
 };
 
 // What the errno of a failed move means for the user. Example: EEXIST ->

@@ -65,6 +65,10 @@ const char* failureTemplate(FailureKind kind) {
         case FailureKind::driveGone:
             return QT_TRANSLATE_NOOP(
                 "FailureText", "\u201C%1\u201D couldn't be renamed: the drive is no longer reachable.");
+        case FailureKind::leftUnderTemporaryName:
+            return QT_TRANSLATE_NOOP(
+                "FailureText",
+                "\u201C%1\u201D couldn't be renamed and is now named \u201C%2\u201D, in the same folder.");
         case FailureKind::other:
             break;
     }
@@ -74,8 +78,9 @@ const char* failureTemplate(FailureKind kind) {
 std::string fillInFailure(const std::string& sentenceTemplate, const Failure& failure) {
     const std::string& first = speaksOfNewName(failure.kind) ? failure.newName : failure.name;
     // std::generic_category's description is thread-safe, unlike strerror.
-    const std::string second =
-        failure.kind == FailureKind::other ? std::generic_category().message(failure.error) : "";
+    const std::string second = failure.kind == FailureKind::other
+                                   ? std::generic_category().message(failure.error)
+                                   : failure.leftAs;
     std::string text;
     text.reserve(sentenceTemplate.size() + first.size() + second.size());
     for (std::size_t i = 0; i < sentenceTemplate.size(); ++i) {
@@ -98,10 +103,13 @@ void setFailureTranslation(FailureTranslation translation) {
     installedTranslation.store(translation);
 }
 
-std::string failureText(const Failure& failure) {
+std::string translatedTemplate(const char* englishTemplate) {
     const FailureTranslation translation = installedTranslation.load();
-    if (translation == nullptr) return englishFailureText(failure);
-    return fillInFailure(translation(failureTemplate(failure.kind)), failure);
+    return translation == nullptr ? std::string(englishTemplate) : translation(englishTemplate);
+}
+
+std::string failureText(const Failure& failure) {
+    return fillInFailure(translatedTemplate(failureTemplate(failure.kind)), failure);
 }
 
 }  // namespace vellumix

@@ -2,10 +2,11 @@
 //
 // Each failure kind has one English template, written once (failure_text.cpp):
 // "%1" stands for the name the sentence speaks of and "%2" for the system's
-// description of the error. An application that speaks the user's language
-// installs a translation of the templates once, before any rename; the names
-// are then put into the translated template. The core stays free of any
-// translation framework.
+// description of the error (for a file left under a temporary name, that
+// name). An application that speaks the user's language installs a
+// translation of the templates once, before any rename; the names are then
+// put into the translated template. The core stays free of any translation
+// framework.
 #pragma once
 
 #include <string>
@@ -25,6 +26,10 @@ namespace vellumix {
 // name stays as it is.
 [[nodiscard]] std::string fillInFailure(const std::string& sentenceTemplate,
                                         const Failure& failure);
+
+// `englishTemplate`, one of the templates marked for translation in the
+// "FailureText" context, in the installed translation (English by default).
+[[nodiscard]] std::string translatedTemplate(const char* englishTemplate);
 
 // The sentence in English.
 [[nodiscard]] std::string englishFailureText(const Failure& failure);

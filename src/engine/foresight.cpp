@@ -100,16 +100,16 @@ public:
         std::string fromKey, toKey;
         const Place source = placeOf(keyFor(from, fromKey));
         const File* file = source.file;
-        if (file == nullptr) return Failure{FailureKind::noLongerExists, from, to, ENOENT};
+        if (file == nullptr) return Failure{FailureKind::noLongerExists, from, to, ENOENT, {}};
         const std::size_t length = folder_->countsUtf16 ? detail::utf16Length(to) : to.size();
         if (length > folder_->longestName) {
-            return Failure{FailureKind::nameTooLong, from, to, ENAMETOOLONG};
+            return Failure{FailureKind::nameTooLong, from, to, ENAMETOOLONG, {}};
         }
         const Place target = placeOf(keyFor(to, toKey));
         if (const File* there = target.file) {
             // The file itself under another spelling: a change of letter case alone.
             if (from != to && there == file) return std::nullopt;
-            return Failure{FailureKind::alreadyExists, from, to, EEXIST};
+            return Failure{FailureKind::alreadyExists, from, to, EEXIST, {}};
         }
         occupy(source, nullptr);
         occupy(target, file);

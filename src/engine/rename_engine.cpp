@@ -129,6 +129,11 @@ RenameResult RenameEngine::rename(const std::vector<FileItem>& files) {
     return detail::walkBatch(files, moves);
 }
 
+RenameResult renameFiles(const std::vector<FileItem>& files, BatchProgress& progress) {
+    detail::DiskMoves moves;
+    return detail::walkBatch(files, moves, {}, &progress);
+}
+
 RenameResult RenameEngine::foresee(const std::vector<FileItem>& files) {
     return foreseeFrom(FolderSnapshot::read(files), files);
 }

@@ -18,6 +18,7 @@ struct RenameOutcome {
         emptyName,  // skipped: the preview gave it an empty name
         notUtf8,    // skipped: its current name is not UTF-8, and such a name is never renamed
         failed,     // the move was refused; the file is where and as it was (see `failure`)
+        notAttempted,  // skipped: the batch was cancelled before its turn came
     };
 
     Kind kind = Kind::unchanged;

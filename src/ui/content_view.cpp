@@ -100,9 +100,12 @@ ContentView::ContentView(QWidget* parent)
 
     // The foresight is worked out on a thread of its own and comes in through
     // this object's event queue.
-    vm_->setForesightPost([this](std::function<void()> task) {
+    // So do batches, whose results come in the same way.
+    const auto post = [this](std::function<void()> task) {
         QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
-    });
+    };
+    vm_->setForesightPost(post);
+    vm_->setBatchPost(post);
     connect(snapshot_.get(), &ViewModelSnapshot::refreshed, this, &ContentView::refresh);
     connect(snapshot_.get(), &ViewModelSnapshot::foresightArrived, this,
             [this] { marksLine_->setMarks(*snapshot_->marks()); });
@@ -111,9 +114,11 @@ ContentView::ContentView(QWidget* parent)
 }
 
 ContentView::~ContentView() {
-    // The foresight's thread stops first: nothing is posted to this object
-    // once it is being destroyed.
+    // The threads of a batch and of the foresight stop first: nothing is
+    // posted to this object once it is being destroyed.
+    vm_->setBatchPost(nullptr);
     vm_->setForesightPost(nullptr);
+    delete progress_;
     // Then the widgets: the alert reports its dismissal to the view model,
     // and nothing may reach the view model or the snapshot once they are gone.
     delete alert_;
@@ -257,11 +262,16 @@ void ContentView::refresh() {
     marksLine_->setMarks(*snapshot_->marks());
 
     rulePanel_->refresh();
+    if (progress_ && !vm.isProcessing()) {
+        delete progress_;
+        emit batchEnded();
+    }
     syncAlert();
 }
 
 void ContentView::syncAlert() {
     RenameViewModel& vm = *vm_;
+    if (closing_) return;
     if (vm.showAlert() && !alert_) {
         auto* alert = new ResultAlert(vm.resultReport(), this);
         alert->setAttribute(Qt::WA_DeleteOnClose);
@@ -334,7 +344,27 @@ void ContentView::clearFiles() {
 }
 
 void ContentView::renameFiles() {
-    vm_->applyRename();
+    startBatch(tr("Rename"), &RenameViewModel::startRename);
+}
+
+void ContentView::undoRename() {
+    startBatch(tr("Undo Rename"), &RenameViewModel::startUndoRename);
+}
+
+void ContentView::redoRename() {
+    startBatch(tr("Redo Rename"), &RenameViewModel::startRedoRename);
+}
+
+void ContentView::startBatch(const QString& title, void (RenameViewModel::*start)()) {
+    if (vm_->isProcessing()) return;
+    (vm_.get()->*start)();
+    // A batch with nothing to do, or run at once, has ended already.
+    if (vm_->isProcessing()) progress_ = new BatchProgressDialog(*vm_, title, window());
+}
+
+void ContentView::stopForClosing() {
+    closing_ = true;
+    vm_->cancelBatch();
 }
 
 }  // namespace vellumix::ui

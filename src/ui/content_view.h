@@ -12,6 +12,8 @@
 // on a thread of its own; what it foresees marks the table's rows and the line
 // under the statistics (MarksLine), and F8 / Shift+F8 step through the marked
 // rows. Whenever the window becomes active again, the folders are read anew.
+// Batches (the rename, its undo and redo) run on a thread of their own while
+// a BatchProgressDialog shows how far they have come and can stop them.
 // UI thread only.
 #pragma once
 
@@ -21,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/batch_progress_dialog.h"
 #include "ui/result_alert.h"
 
 class QPushButton;
@@ -64,12 +67,24 @@ public:
     QPushButton* renameButton() const { return rename_; }
     // The result alert while it is shown, else null.
     ResultAlert* resultAlert() const { return alert_; }
+    // The progress of the batch while one runs, else null.
+    BatchProgressDialog* batchProgress() const { return progress_; }
 
     // The actions of the toolbar buttons.
     void openFilePicker();
     void openFolderPicker();
     void clearFiles();
     void renameFiles();
+    // The batches of the Edit menu.
+    void undoRename();
+    void redoRename();
+    // Stops the running batch before its next move, to close the window once
+    // it has ended (batchEnded); no result alert is shown for it.
+    void stopForClosing();
+
+signals:
+    // A batch has ended and its result is in the view model.
+    void batchEnded();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -82,6 +97,7 @@ private:
     void refresh();
     void applyColors();
     void syncAlert();
+    void startBatch(const QString& title, void (RenameViewModel::*start)());
 
     std::unique_ptr<RenameViewModel> vm_;
     std::unique_ptr<ViewModelSnapshot> snapshot_;
@@ -100,6 +116,8 @@ private:
     QPushButton* rename_ = nullptr;
     FileListView* fileList_ = nullptr;
     QPointer<ResultAlert> alert_;
+    QPointer<BatchProgressDialog> progress_;
+    bool closing_ = false;
 };
 
 }  // namespace vellumix::ui

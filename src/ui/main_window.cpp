@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
@@ -49,6 +50,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     connect(&content_->snapshot(), &ViewModelSnapshot::refreshed, this,
             &MainWindow::refreshActions);
+    connect(content_, &ContentView::batchEnded, this, [this] {
+        if (closeWhenBatchEnds_) close();
+    });
     refreshActions();
 }
 
@@ -80,8 +84,8 @@ void MainWindow::buildEditMenu() {
     undo_->setShortcuts(QKeySequence::Undo);
     redo_ = edit->addAction(QIcon::fromTheme(QStringLiteral("edit-redo")), QString());
     redo_->setShortcuts(QKeySequence::Redo);
-    connect(undo_, &QAction::triggered, this, [this] { content_->viewModel().undoRename(); });
-    connect(redo_, &QAction::triggered, this, [this] { content_->viewModel().redoRename(); });
+    connect(undo_, &QAction::triggered, content_, &ContentView::undoRename);
+    connect(redo_, &QAction::triggered, content_, &ContentView::redoRename);
 }
 
 void MainWindow::refreshActions() {
@@ -107,6 +111,18 @@ void MainWindow::refreshActions() {
     addFolder_->setEnabled(usable(content_->addFolderButton()));
     clear_->setEnabled(usable(content_->clearButton()));
     rename_->setEnabled(usable(content_->renameButton()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A batch is stopped before its next move, never in the middle of one;
+    // the window closes once it has ended.
+    if (content_->viewModel().isProcessing()) {
+        closeWhenBatchEnds_ = true;
+        content_->stopForClosing();
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showAbout() {

@@ -7,7 +7,8 @@
 // batches, with the platform's undo and redo keys (a focused, editable text
 // field claims those keys for its own typing, even with nothing left to undo,
 // so they never undo a batch from there); Help > About Vellumix. No command
-// opens a second window. The About window is
+// opens a second window. Closing the window (or quitting) while a batch runs
+// stops the batch before its next move and closes once it has ended. The About window is
 // shown at most once at a time: asking again brings the open one to the front.
 #pragma once
 
@@ -47,6 +48,9 @@ public:
 
     void showAbout();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildFileMenu();
     void buildEditMenu();
@@ -63,6 +67,7 @@ private:
     QAction* quit_;
     QAction* about_;
     QPointer<AboutDialog> aboutDialog_;
+    bool closeWhenBatchEnds_ = false;
 };
 
 }  // namespace vellumix::ui

@@ -33,7 +33,7 @@ QString MarkTexts::reason(const PreviewMarks& marks, const FileItem& item, std::
                 .arg(QString::fromStdString(readableName(item.currentName())));
         case PreviewMarks::Mark::emptyName:
             return QString::fromStdString(
-                failureText(Failure{FailureKind::emptyName, item.currentName(), {}, 0}));
+                failureText(Failure{FailureKind::emptyName, item.currentName(), {}, 0, {}}));
         case PreviewMarks::Mark::warning:
             break;
     }

@@ -50,11 +50,21 @@ std::vector<FileItem> itemsToAdd(const ListedUrls& listed, const std::vector<Fil
     return items;
 }
 
-// Where the batch left the file of `outcome`: at its new name when it moved,
-// else where it was.
+// The name in its folder under which the batch left the file of `outcome`
+// when that is not where it was: its new name, or the temporary name that an
+// interrupted change of letter case left it under.
+const std::string* movedName(const RenameOutcome& outcome) {
+    if (outcome.kind == RenameOutcome::Kind::moved) return &outcome.newName;
+    if (outcome.kind == RenameOutcome::Kind::failed && !outcome.failure.leftAs.empty())
+        return &outcome.failure.leftAs;
+    return nullptr;
+}
+
+// Where the batch left the file of `outcome`.
 FileUrl urlAfter(const RenameOutcome& outcome) {
-    if (outcome.kind != RenameOutcome::Kind::moved) return outcome.url;
-    FileUrl url = outcome.url.deletingLastPathComponent().appendingPathComponent(outcome.newName);
+    const std::string* name = movedName(outcome);
+    if (name == nullptr) return outcome.url;
+    FileUrl url = outcome.url.deletingLastPathComponent().appendingPathComponent(*name);
     return outcome.url.hasDirectoryPath() ? url.appendingPathComponent("") : url;
 }
 
@@ -187,7 +197,7 @@ const std::string& RenameViewModel::alertMessage() const {
 }
 
 void RenameViewModel::setAlertMessage(std::string message) {
-    setResultReport(ResultReport{std::move(message), {}, {}, {}});
+    setResultReport(ResultReport{std::move(message), {}, {}, {}, {}});
 }
 
 const ResultReport& RenameViewModel::resultReport() const {
@@ -269,6 +279,68 @@ void RenameViewModel::applyRename() {
     const std::vector<FileItem> preview = previewFiles();
     const RenameResult result = RenameEngine::rename(preview);
     setIsProcessing(false);
+    takeRename(result);
+}
+
+void RenameViewModel::startRename() {
+    if (isProcessing_) return;
+    auto preview = std::make_shared<const std::vector<FileItem>>(previewFiles());
+    runBatch(
+        vellumix::changedCount(*preview),
+        [preview](std::size_t position) { return (*preview)[position].currentName(); },
+        [preview](BatchProgress& progress) { return renameFiles(*preview, progress); },
+        [this](const RenameResult& result) { takeRename(result); });
+}
+
+void RenameViewModel::runBatch(std::int64_t total, std::function<std::string(std::size_t)> nameAt,
+                               BatchRunner::Batch batch,
+                               std::function<void(const RenameResult&)> finish) {
+    setIsProcessing(true);
+    if (!runner_) {
+        BatchProgress progress;
+        const RenameResult result = batch(progress);
+        setIsProcessing(false);
+        finish(result);
+        return;
+    }
+    batchTotal_ = total;
+    batchNameAt_ = std::move(nameAt);
+    runner_->start(std::move(batch), [this, finish = std::move(finish)](RenameResult result) {
+        batchNameAt_ = nullptr;
+        setIsProcessing(false);
+        finish(result);
+    });
+}
+
+void RenameViewModel::cancelBatch() {
+    if (runner_ && isProcessing_) runner_->cancel();
+}
+
+std::optional<RenameViewModel::BatchStatus> RenameViewModel::batchStatus() const {
+    if (!runner_ || !batchNameAt_) return std::nullopt;
+    const std::shared_ptr<const BatchProgress> progress = runner_->progress();
+    BatchStatus status;
+    status.started = static_cast<std::int64_t>(progress->started());
+    status.total = batchTotal_;
+    if (status.started > 0) status.currentName = batchNameAt_(progress->position());
+    status.cancelled = progress->isCancelled();
+    return status;
+}
+
+void RenameViewModel::setBatchPost(BatchRunner::Post post) {
+    runner_.reset();
+    if (batchNameAt_) {
+        // The batch's result was dropped with its runner: whatever it moved is
+        // found on disk when the folders are read again.
+        batchNameAt_ = nullptr;
+        rereadFolders_ = true;
+        setIsProcessing(false);
+    }
+    if (post) runner_ = std::make_unique<BatchRunner>(std::move(post));
+}
+
+// The list rebuilt from what the rename did, the history and the alert.
+void RenameViewModel::takeRename(const RenameResult& result) {
     rereadFolders_ = true;  // the rename changed them
     if (std::vector<MovedFile> moved = movedFiles(result); !moved.empty()) {
         undoable_.push_back(inverseOf(moved));
@@ -311,16 +383,49 @@ void RenameViewModel::redoRename() {
     replayLast(redoable_, undoable_);
 }
 
+void RenameViewModel::startUndoRename() {
+    startReplay(undoable_, redoable_);
+}
+
+void RenameViewModel::startRedoRename() {
+    startReplay(redoable_, undoable_);
+}
+
 // Makes the moves of the newest batch of `from`; what it moved, taken back,
 // becomes the newest of `to` (a file that stayed leaves the history).
-void RenameViewModel::replayLast(std::vector<std::vector<MovedFile>>& from,
-                                 std::vector<std::vector<MovedFile>>& to) {
-    if (from.empty()) return;
+void RenameViewModel::replayLast(History& from, History& to) {
+    if (from.empty() || isProcessing_) return;
     const std::vector<MovedFile> batch = std::move(from.back());
     from.pop_back();
     setIsProcessing(true);
     const RenameResult result = replayMoves(batch);
     setIsProcessing(false);
+    takeReplay(from, to, batch, result);
+}
+
+void RenameViewModel::startReplay(History& from, History& to) {
+    if (from.empty() || isProcessing_) return;
+    auto batch = std::make_shared<const std::vector<MovedFile>>(std::move(from.back()));
+    from.pop_back();
+    runBatch(
+        std::ssize(*batch),
+        [batch](std::size_t position) { return (*batch)[position].from.lastPathComponent(); },
+        [batch](BatchProgress& progress) { return replayMoves(*batch, progress); },
+        [this, &from, &to, batch](const RenameResult& result) {
+            takeReplay(from, to, *batch, result);
+        });
+}
+
+// What the replay of `batch`, taken from `from`, moved goes to `to`, taken
+// back; the files a cancel left unmoved stay in `from`, to be moved later.
+// Then the list and the alert.
+void RenameViewModel::takeReplay(History& from, History& to, const std::vector<MovedFile>& batch,
+                                 const RenameResult& result) {
+    std::vector<MovedFile> rest;
+    for (std::size_t i = 0; i < batch.size() && i < result.outcomes.size(); ++i) {
+        if (result.outcomes[i].kind == RenameOutcome::Kind::notAttempted) rest.push_back(batch[i]);
+    }
+    if (!rest.empty()) from.push_back(std::move(rest));
     if (std::vector<MovedFile> moved = movedFiles(result); !moved.empty()) {
         to.push_back(inverseOf(moved));
     }
@@ -333,7 +438,7 @@ void RenameViewModel::takeMoves(const RenameResult& result) {
     rereadFolders_ = true;
     std::vector<FileItem> files = files_;
     for (const RenameOutcome& outcome : result.outcomes) {
-        if (outcome.kind != RenameOutcome::Kind::moved) continue;
+        if (movedName(outcome) == nullptr) continue;
         const std::optional<std::size_t> position = listed_.positionOf(outcome.url.path());
         if (!position) continue;  // removed from the list since: the file moves all the same
         FileItem& item = files[*position];

@@ -25,6 +25,7 @@
 #include "model/file_item.h"
 #include "model/file_url.h"
 #include "model/rename_config.h"
+#include "viewmodel/batch_runner.h"
 #include "viewmodel/foresight_worker.h"
 #include "viewmodel/listed_urls.h"
 #include "viewmodel/result_report.h"
@@ -116,6 +117,32 @@ public:
     std::int64_t filesToUndo() const;
     std::int64_t filesToRedo() const;
 
+    // Long batches: the rename, undo and redo above, made on a thread of
+    // their own once setBatchPost has been given a post function. Each call
+    // returns at once; isProcessing() stays true until the batch ends, and its
+    // result then comes in as the call above would leave it (the list, the
+    // history, the alert). Without a post function each runs at once. A call
+    // while a batch runs, or with nothing to undo (redo), does nothing.
+    void startRename();
+    void startUndoRename();
+    void startRedoRename();
+    // Stops the running batch before its next move: the moves made stay made
+    // (and can be undone), and the alert counts the files not attempted.
+    void cancelBatch();
+    // How far the running batch has come; nothing while none runs.
+    struct BatchStatus {
+        std::int64_t started = 0;  // files whose turn has come, the one being moved included
+        std::int64_t total = 0;    // files the batch is to move
+        std::string currentName;   // the name of the file being moved, or "" before the first
+        bool cancelled = false;    // a cancel was asked for
+    };
+    std::optional<BatchStatus> batchStatus() const;
+    // Makes batches run on a thread of their own; `post` must run the
+    // function it is given later on this view model's thread. Setting
+    // another (or none) cancels a batch under way and waits for it; its
+    // result is then dropped.
+    void setBatchPost(BatchRunner::Post post);
+
     // Foresight: what applyRename() would do, known before the click.
     // The revision of files() and config(): it grows with every write of either.
     std::uint64_t revision() const;
@@ -144,8 +171,15 @@ private:
     void willChange();
     void changeRevision();
     void takeForesight(std::uint64_t revision, std::shared_ptr<const RenameResult> foresight);
-    void replayLast(std::vector<std::vector<MovedFile>>& from,
-                    std::vector<std::vector<MovedFile>>& to);
+    using History = std::vector<std::vector<MovedFile>>;
+    // Runs `batch` (at once, or on the runner's thread), then `finish`.
+    void runBatch(std::int64_t total, std::function<std::string(std::size_t)> nameAt,
+                  BatchRunner::Batch batch, std::function<void(const RenameResult&)> finish);
+    void startReplay(History& from, History& to);
+    void replayLast(History& from, History& to);
+    void takeRename(const RenameResult& result);
+    void takeReplay(History& from, History& to, const std::vector<MovedFile>& batch,
+                    const RenameResult& result);
     void takeMoves(const RenameResult& result);
 
     std::vector<FileItem> files_;
@@ -159,14 +193,19 @@ private:
 
     // The batches that can be undone (oldest first) and redone (the next
     // last), each kept as the moves that undo (redo) it.
-    std::vector<std::vector<MovedFile>> undoable_;
-    std::vector<std::vector<MovedFile>> redoable_;
+    History undoable_;
+    History redoable_;
+
+    // The running batch: its size and the name of the file at a position of it.
+    std::int64_t batchTotal_ = 0;
+    std::function<std::string(std::size_t)> batchNameAt_;
 
     std::uint64_t revision_ = 0;
     ForesightWorker::Request lastRequest_;  // the preview last foreseen, for refreshFolders
     bool rereadFolders_ = false;            // the next foresight reads the folders anew
     std::shared_ptr<const RenameResult> foresight_;  // of revision_, or null
     std::shared_ptr<Observers> foresightObservers_;
+    std::unique_ptr<BatchRunner> runner_;      // stopped before the rest goes
     std::unique_ptr<ForesightWorker> worker_;  // last: stopped before the rest goes
 };
 

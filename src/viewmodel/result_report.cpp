@@ -1,9 +1,38 @@
 #include "viewmodel/result_report.h"
 
+#include <algorithm>
+
+#include "engine/failure_text.h"
+
+// Marks a text for the translators' tools (see engine/failure_text.cpp).
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace vellumix {
+namespace {
+
+// The line for the files a cancelled batch left alone; "%1" is their number.
+constexpr const char* kCancelNote =
+    QT_TRANSLATE_NOOP("FailureText", "\u23F9 %1 file(s) not attempted: the batch was cancelled.");
+
+std::string cancelNoteFor(std::size_t notAttempted) {
+    if (notAttempted == 0) return {};
+    std::string note = translatedTemplate(kCancelNote);
+    if (const std::size_t at = note.find("%1"); at != std::string::npos) {
+        note.replace(at, 2, std::to_string(notAttempted));
+    }
+    return note;
+}
+
+}  // namespace
 
 std::string ResultReport::message() const {
     std::string text = summary;
+    if (!cancelNote.empty()) {
+        text += '\n';
+        text += cancelNote;
+    }
     if (failureHeading.empty()) return text;
     text += '\n';
     text += failureHeading;
@@ -33,6 +62,10 @@ ResultReport reportOf(const RenameResult& result) {
         report.summary = "\u2705 " + count + " renamed.";
         report.failureHeading = "\u274C " + std::to_string(result.errors.size()) + " error(s):";
     }
+    report.cancelNote = cancelNoteFor(static_cast<std::size_t>(
+        std::count_if(result.outcomes.begin(), result.outcomes.end(), [](const RenameOutcome& o) {
+            return o.kind == RenameOutcome::Kind::notAttempted;
+        })));
     return report;
 }
 

@@ -21,9 +21,13 @@ struct ResultReport {
     // Every move the batch made, in the list's order: "a1.txt → x_a1.txt".
     // Not part of the message: a record to look at and copy.
     std::vector<std::string> moveLines;
+    // After a cancel, "⏹ 8 file(s) not attempted: the batch was cancelled."
+    // in the user's language (see failure_text.h); else "".
+    std::string cancelNote;
 
-    // The alert's whole text: the summary, then the heading and each failure
-    // line, each after a line feed (none after the last).
+    // The alert's whole text: the summary, then the cancel note, the heading
+    // and each failure line that there are, each after a line feed (none
+    // after the last).
     [[nodiscard]] std::string message() const;
 };
 

@@ -134,7 +134,7 @@ private slots:
         QFETCH(int, key);
         TestWindow w;
         ResultReport report{
-            "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}, {}};
+            "\u2705 0 renamed.", "\u274C " + std::to_string(failures) + " error(s):", {}, {}, {}};
         for (int i = 0; i < failures; ++i) {
             const std::string name = (i % 7 == 0 ? std::string(246, 'x') : "f") + std::to_string(i);
             report.failureLines.push_back("\u2022 " + name + ".jpg: \u201Cnew_" + name +

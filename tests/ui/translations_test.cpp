@@ -118,7 +118,7 @@ private slots:
     // byte for byte, also names that hold "%1" or "%2" or are not UTF-8.
     void untranslatedFailuresAreTheEnglishSentences() {
         for (int kind = 0; kind <= static_cast<int>(FailureKind::other); ++kind) {  // other: last
-            const Failure failure{FailureKind(kind), "%2 a\xff%1.txt", "%1 b%2.txt", EMLINK};
+            const Failure failure{FailureKind(kind), "%2 a\xff%1.txt", "%1 b%2.txt", EMLINK, "x%1"};
             QCOMPARE(QByteArray::fromStdString(failureText(failure)),
                      QByteArray::fromStdString(englishFailureText(failure)));
         }

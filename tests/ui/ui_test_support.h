@@ -48,9 +48,18 @@ private:
     QTemporaryDir home_;
 };
 
-// Views refresh once per burst of notifications, on the event loop.
+// Views refresh once per burst of notifications, on the event loop; a batch
+// runs on a thread of its own, and its result comes in through the loop too.
 inline void settle() {
     QCoreApplication::processEvents();
+    QList<QPointer<MainWindow>> windows;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<MainWindow*>(top)) windows << window;
+    for (const QPointer<MainWindow>& window : windows) {
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !window || !window->content()->viewModel().isProcessing(); }, 30000));
+        QCoreApplication::processEvents();
+    }
 }
 
 // Types `text` one code point at a time, also what QTest::keyClicks cannot send.
