@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>„%1“ se nepodařilo přejmenovat: jednotka už není dostupná.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>„%1“ se nepodařilo přejmenovat a nyní se jmenuje „%2“ ve stejné složce.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 soubor(ů) nezpracováno: dávka byla zrušena.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Otevře webové stránky aplikace Vellumix ve webovém prohlížeči</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Jednotka neodpovídá.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Zastavuji před dalším souborem…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Přejmenovávám %L1 z %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Vymazat seznam</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Přejmenovat</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Vrátit přejmenování</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Zopakovat přejmenování</translation>
     </message>
 </context>
 <context>

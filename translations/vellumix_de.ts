@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>„%1“ konnte nicht umbenannt werden: Das Laufwerk ist nicht mehr erreichbar.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>„%1“ konnte nicht umbenannt werden und heißt jetzt „%2“, im selben Ordner.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 Datei(en) nicht versucht: Der Vorgang wurde abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Öffnet die Website von Vellumix im Webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Das Laufwerk antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Wird vor der nächsten Datei angehalten…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Umbenennen: %L1 von %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Liste leeren</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Umbenennen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Umbenennen wiederholen</translation>
     </message>
 </context>
 <context>

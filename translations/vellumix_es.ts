@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>No se pudo renombrar «%1»: la unidad ya no está disponible.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>No se pudo renombrar «%1» y ahora se llama «%2», en la misma carpeta.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 archivo(s) sin intentar: se canceló el lote.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Abre el sitio web de Vellumix en el navegador web</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>La unidad no responde.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Deteniendo antes del siguiente archivo…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Renombrando %L1 de %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Vaciar lista</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Deshacer cambio de nombre</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Rehacer cambio de nombre</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>«&#xa0;%1&#xa0;» n’a pas pu être renommé&#xa0;: le lecteur n’est plus accessible.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être renommé et s’appelle maintenant «&#xa0;%2&#xa0;», dans le même dossier.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 fichier(s) non traité(s)&#xa0;: le lot a été annulé.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Ouvre le site web de Vellumix dans le navigateur</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Le lecteur ne répond pas.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Arrêt avant le fichier suivant…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Renommage de %L1 sur %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Annuler le renommage</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Rétablir le renommage</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>Impossibile rinominare «%1»: l’unità non è più raggiungibile.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>Impossibile rinominare «%1», che ora si chiama «%2», nella stessa cartella.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 file non tentati: l’operazione è stata annullata.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Apre il sito web di Vellumix nel browser</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>L’unità non risponde.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Arresto prima del file successivo…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Rinomina di %L1 su %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>S&amp;vuota elenco</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Annulla rinomina</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Ripeti rinomina</translation>
     </message>
 </context>
 <context>

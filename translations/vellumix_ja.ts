@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>「%1」の名前を変更できませんでした。ドライブにアクセスできなくなりました。</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>「%1」の名前を変更できず、同じフォルダー内で「%2」という名前になっています。</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 個のファイルは処理されませんでした: 一括処理がキャンセルされました。</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Vellumix の Web サイトを Web ブラウザーで開きます</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>ドライブが応答していません。</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>次のファイルの前で停止しています…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>名前を変更中: %L2 個中 %L1 個目…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>クリア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>名前の変更を元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>名前の変更をやり直す</translation>
     </message>
 </context>
 <context>

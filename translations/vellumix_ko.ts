@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>‘%1’ 파일의 이름을 바꾸지 못했습니다. 드라이브에 더 이상 연결할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>‘%1’ 파일의 이름을 바꾸지 못했으며, 지금은 같은 폴더에서 ‘%2’(이)라는 이름입니다.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ 파일 %1개는 시도하지 않았습니다: 일괄 작업이 취소되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>웹 브라우저에서 Vellumix 웹 사이트를 엽니다</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>드라이브가 응답하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>다음 파일 전에 멈추는 중…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>이름 바꾸는 중: %L2개 중 %L1번째…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>목록 지우기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>이름 바꾸기 실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>이름 바꾸기 다시 실행</translation>
     </message>
 </context>
 <context>

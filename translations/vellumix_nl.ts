@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>‘%1’ kon niet worden hernoemd: het station is niet meer bereikbaar.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>‘%1’ kon niet worden hernoemd en heet nu ‘%2’, in dezelfde map.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 bestand(en) niet geprobeerd: de batch is geannuleerd.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Opent de website van Vellumix in de webbrowser</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Het station reageert niet.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Stoppen voor het volgende bestand…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Hernoemen: %L1 van %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Lijst wissen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Hernoemen ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Hernoemen opnieuw uitvoeren</translation>
     </message>
 </context>
 <context>

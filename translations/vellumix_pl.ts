@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>Nie można zmienić nazwy „%1”: napęd nie jest już dostępny.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>Nie można zmienić nazwy „%1”; plik nazywa się teraz „%2” w tym samym folderze.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ Pominięto plików: %1 – operacja została anulowana.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Otwiera stronę internetową programu Vellumix w przeglądarce</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Napęd nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Zatrzymywanie przed następnym plikiem…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Zmienianie nazwy %L1 z %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwy</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Cofnij zmianę nazw</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Ponów zmianę nazw</translation>
     </message>
 </context>
 <context>

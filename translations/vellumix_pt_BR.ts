@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>Não foi possível renomear “%1”: a unidade não está mais acessível.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>Não foi possível renomear “%1”, que agora se chama “%2”, na mesma pasta.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 arquivo(s) não tentado(s): o lote foi cancelado.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Abre o site do Vellumix no navegador</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>A unidade não está respondendo.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Parando antes do próximo arquivo…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Renomeando %L1 de %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Limpar lista</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Desfazer renomeação</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Refazer renomeação</translation>
     </message>
 </context>
 <context>

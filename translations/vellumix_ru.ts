@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>Не удалось переименовать «%1»: диск больше недоступен.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>Не удалось переименовать «%1»; теперь он называется «%2» в той же папке.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ Не обработано файлов: %1 — операция отменена.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Открывает веб-сайт Vellumix в браузере</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Диск не отвечает.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Остановка перед следующим файлом…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Переименование %L1 из %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Очистить</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Отменить переименование</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Повторить переименование</translation>
     </message>
 </context>
 <context>

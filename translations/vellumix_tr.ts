@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>“%1” yeniden adlandırılamadı: sürücüye artık erişilemiyor.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>“%1” yeniden adlandırılamadı ve şimdi aynı klasörde “%2” adını taşıyor.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 dosya denenmedi: toplu işlem iptal edildi.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Vellumix web sitesini web tarayıcısında açar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Sürücü yanıt vermiyor.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Sonraki dosyadan önce duruluyor…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Yeniden adlandırılıyor: %L1 / %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Temizle</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Yeniden Adlandırmayı Geri Al</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Yeniden Adlandırmayı Yinele</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>Не вдалося перейменувати «%1»: диск більше недоступний.</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>Не вдалося перейменувати «%1»; тепер він називається «%2» у тій самій теці.</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ Не оброблено файлів: %1 — операцію скасовано.</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>Відкриває вебсайт Vellumix у браузері</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>Диск не відповідає.</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>Зупинка перед наступним файлом…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>Перейменування %L1 з %L2…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>&amp;Очистити</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Перейменувати</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Скасувати перейменування</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Повторити перейменування</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,14 @@
         <source>“%1” couldn&apos;t be renamed: the drive is no longer reachable.</source>
         <translation>无法重命名“%1”：驱动器已无法访问。</translation>
     </message>
+    <message>
+        <source>“%1” couldn&apos;t be renamed and is now named “%2”, in the same folder.</source>
+        <translation>无法重命名“%1”，它现在在同一文件夹中名为“%2”。</translation>
+    </message>
+    <message>
+        <source>⏹ %1 file(s) not attempted: the batch was cancelled.</source>
+        <translation>⏹ %1 个文件未处理：批处理已取消。</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::AboutDialog</name>
@@ -93,6 +101,21 @@
     <message>
         <source>Opens the Vellumix web site in the web browser</source>
         <translation>在网页浏览器中打开 Vellumix 网站</translation>
+    </message>
+</context>
+<context>
+    <name>vellumix::ui::BatchProgressDialog</name>
+    <message>
+        <source>The drive is not answering.</source>
+        <translation>驱动器没有响应。</translation>
+    </message>
+    <message>
+        <source>Stopping before the next file…</source>
+        <translation>正在下一个文件之前停止…</translation>
+    </message>
+    <message>
+        <source>Renaming %L1 of %L2…</source>
+        <translation>正在重命名第 %L1 个，共 %L2 个…</translation>
     </message>
 </context>
 <context>
@@ -177,6 +200,18 @@
     <message>
         <source>&amp;Clear</source>
         <translation>清空(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>撤销重命名</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>重做重命名</translation>
     </message>
 </context>
 <context>

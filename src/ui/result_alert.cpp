@@ -147,11 +147,11 @@ ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(
     const bool hasFailures = !report.failureHeading.empty();
 
     // The platform's own sign of how the batch went: information when every
-    // file was renamed, a warning when any was not.
+    // file was renamed, a warning when any failed or was not attempted.
     icon_ = new QLabel(this);
     QLabel* icon = icon_;
     icon->setObjectName(QStringLiteral("resultIcon"));
-    icon->setPixmap(outcomeIcon(*style(), hasFailures)
+    icon->setPixmap(outcomeIcon(*style(), hasFailures || !report.cancelNote.empty())
                         .pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignTop);
 
@@ -159,6 +159,7 @@ ResultAlert::ResultAlert(const ResultReport& report, QWidget* parent) : QDialog(
     summary_->setObjectName(QStringLiteral("resultSummary"));
     summary_->setTextFormat(Qt::PlainText);
     QString counts = QString::fromStdString(report.summary);
+    if (!report.cancelNote.empty()) counts += QLatin1Char('\n') + QString::fromStdString(report.cancelNote);
     if (hasFailures) counts += QLatin1Char('\n') + QString::fromStdString(report.failureHeading);
     summary_->setText(counts);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);

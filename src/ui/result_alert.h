@@ -27,7 +27,7 @@ class QVBoxLayout;
 namespace vellumix::ui {
 
 // The icon the result alert shows: the platform's information icon, or its
-// warning icon when any file failed.
+// warning icon when any file failed or a cancel left any untouched.
 [[nodiscard]] QIcon outcomeIcon(const QStyle& style, bool anyFailed);
 
 class ResultAlert : public QDialog {

@@ -42,7 +42,8 @@ bool run(const std::string& command) {
 }  // namespace
 
 std::string_view nameOf(FileSystem fileSystem) {
-    constexpr std::string_view names[] = {"local", "tmpfs", "ext4", "exfat", "fat", "ntfs"};
+    constexpr std::string_view names[] = {"local", "tmpfs", "ext4", "exfat",
+                                          "fat",   "ntfs",  "slow"};
     return names[static_cast<int>(fileSystem)];
 }
 
@@ -55,7 +56,8 @@ MountedDrive::MountedDrive(FileSystem fileSystem, std::chrono::seconds hungAfter
         skipReason_ = "mounting needs root";
     } else if (fileSystem >= FileSystem::exfat && ::access("/dev/fuse", R_OK | W_OK) != 0) {
         skipReason_ = "no /dev/fuse";
-    } else if (fileSystem != FileSystem::tmpfs && ::access("/dev/loop-control", W_OK) != 0) {
+    } else if (fileSystem != FileSystem::tmpfs && fileSystem != FileSystem::slow &&
+               ::access("/dev/loop-control", W_OK) != 0) {
         skipReason_ = "no loop devices";
     }
     if (!skipReason_.empty()) {
@@ -68,6 +70,7 @@ MountedDrive::MountedDrive(FileSystem fileSystem, std::chrono::seconds hungAfter
     folder_ = kDrives / (std::string(nameOf(fileSystem)) + "-" + std::to_string(::getpid()) + "-" +
                          std::to_string(count++));
     mountPoint_ = folder_ + "/mount";
+    slow_ = fileSystem == FileSystem::slow;
     fs::create_directories(mountPoint_);
     // How each file system is made on an image and mounted from it; util-linux's
     // mount sets up a loop device that detaches itself when unmounted.
@@ -79,8 +82,14 @@ MountedDrive::MountedDrive(FileSystem fileSystem, std::chrono::seconds hungAfter
         "mkfs.exfat " + image + " && mount -o loop -t exfat-fuse " + image + " " + mountPoint_,
         "mkfs.vfat " + image + " && fusefat -o rw+ " + image + " " + mountPoint_,
         "mkntfs -q -F -f " + image + " && mount -o loop -t ntfs-3g " + image + " " + mountPoint_,
+        "mkdir " + backing() + " && (/usr/bin/python3 " VELLUMIX_SLOW_DRIVE " " + backing() + " " +
+            mountPoint_ + " 5 &) && for i in $(seq 200); do mountpoint -q " + mountPoint_ +
+            " && exit 0; sleep 0.05; done; exit 1",
     };
     const std::string& command = commands[static_cast<int>(fileSystem)];
+    // Mounting again takes what made the image away.
+    const std::size_t made = command.find("&& ");
+    mountCommand_ = made == std::string::npos ? command : command.substr(made + 3);
     if (!run("truncate -s 16M " + image + " && " + command)) {
         ADD_FAILURE() << "cannot make and mount " << nameOf(fileSystem) << ": " << command
                       << " (scripts/install-deps installs the tools)";
@@ -118,6 +127,15 @@ bool MountedDrive::pullOut() const {
 
 bool MountedDrive::freeze() const {
     return signalDriver(SIGSTOP);
+}
+
+bool MountedDrive::plugBackIn() {
+    ::umount2(mountPoint_.c_str(), MNT_DETACH);
+    return run(mountCommand_);
+}
+
+std::string MountedDrive::backing() const {
+    return slow_ ? folder_ + "/backing" : std::string();
 }
 
 MountedDrive::~MountedDrive() {

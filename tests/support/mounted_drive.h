@@ -15,8 +15,11 @@
 
 namespace vellumix::testing {
 
-// `local` mounts nothing: it is the system's temporary folder.
-enum class FileSystem { local, tmpfs, ext4, exfat, fat, ntfs };
+// `local` mounts nothing: it is the system's temporary folder. `slow` is no
+// file system of its own but a FUSE passthrough of a folder in which every
+// move takes 5 ms (support/slow_drive.py); the drives of kFileSystems are
+// what the tests run on each, the slow one is for long batches alone.
+enum class FileSystem { local, tmpfs, ext4, exfat, fat, ntfs, slow };
 
 constexpr FileSystem kFileSystems[] = {FileSystem::local, FileSystem::tmpfs, FileSystem::ext4,
                                        FileSystem::exfat, FileSystem::fat,   FileSystem::ntfs};
@@ -60,12 +63,19 @@ public:
     bool pullOut() const;
     // Stops the FUSE driver without killing it, as a driver that hangs.
     bool freeze() const;
+    // After pullOut, mounts the drive's image again, as when the card goes
+    // back into its reader. False when that fails.
+    bool plugBackIn();
+    // The folder the slow drive passes through, to fill it fast; "" for others.
+    std::string backing() const;
 
 private:
     // Sends `signal` to the FUSE driver of the drive; false when none was found.
     bool signalDriver(int signal) const;
 
     std::string folder_;  // holds the image and the mount point
+    std::string mountCommand_;
+    bool slow_ = false;
     std::string mountPoint_;
     std::string path_;
     std::string skipReason_;
