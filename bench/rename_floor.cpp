@@ -1,4 +1,4 @@
-// vellumix_bench_rename_floor [--folder-handle] [--uppercase] FOLDER [PREFIX]
+// vellumix_bench_rename_floor [--folder-handle] [--uppercase | --link] FOLDER [PREFIX]
 // The floors of the side-by-side rename comparison: list FOLDER (no hidden
 // entries, no subfolders) and move each file to PREFIX + its name in the same
 // folder with renameat2(RENAME_NOREPLACE), in the same order as the engine (by
@@ -9,6 +9,8 @@
 // extension goes to capitals instead, in two moves through a temporary name
 // (a change of case alone on a drive that ignores letter case takes no less),
 // plain renames, as such drives' FUSE drivers refuse RENAME_NOREPLACE.
+// With --link each move is link + unlink, the move that never replaces on a
+// drive that refuses the flag but keeps hard links (NTFS through ntfs-3g).
 // Exits 1 when a rename fails.
 #include <dirent.h>
 #include <fcntl.h>
@@ -31,8 +33,11 @@ int main(int argc, char** argv) {
     const bool uppercase = argc > 1 && std::string_view(argv[1]) == "--uppercase";
     argc -= uppercase;
     argv += uppercase;
+    const bool link = argc > 1 && std::string_view(argv[1]) == "--link";
+    argc -= link;
+    argv += link;
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s [--folder-handle] [--uppercase] FOLDER [PREFIX]\n",
+        std::fprintf(stderr, "usage: %s [--folder-handle] [--uppercase | --link] FOLDER [PREFIX]\n",
                      argv[0]);
         return 2;
     }
@@ -85,7 +90,10 @@ int main(int argc, char** argv) {
         }
         to.resize(base.size() + prefix.size());
         to += name;
-        if (::renameat2(at, from.c_str(), at, to.c_str(), RENAME_NOREPLACE) != 0) {
+        const bool moved = link ? ::linkat(at, from.c_str(), at, to.c_str(), 0) == 0 &&
+                                      ::unlinkat(at, from.c_str(), 0) == 0
+                                : ::renameat2(at, from.c_str(), at, to.c_str(), RENAME_NOREPLACE) == 0;
+        if (!moved) {
             std::fprintf(stderr, "%s: %s\n", name.c_str(), std::strerror(errno));
             status = 1;
         }

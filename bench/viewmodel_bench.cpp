@@ -11,6 +11,9 @@
 #include <stdio.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -213,6 +216,41 @@ void undoRename(benchmark::State& state, std::size_t count) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
 }
 
+// The batch the window makes: on the view model's own thread, with its
+// progress told, and its result taken back on this thread.
+void startRename(benchmark::State& state, std::size_t count) {
+    const std::string folder = benchFolder("start-rename", true);
+    const std::string expected = "✅ " + std::to_string(count) + " file(s) renamed successfully.";
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::function<void()> finish;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = freshModel(folder, count);
+        model->setBatchPost([&](std::function<void()> task) {
+            const std::lock_guard lock(mutex);
+            finish = std::move(task);
+            arrived.notify_one();
+        });
+        state.ResumeTiming();
+        model->startRename();
+        {
+            std::unique_lock lock(mutex);
+            arrived.wait(lock, [&] { return finish != nullptr; });
+        }
+        std::exchange(finish, nullptr)();
+        state.PauseTiming();
+        if (model->alertMessage() != expected) {
+            state.SkipWithError("not every file was renamed");
+            break;
+        }
+        model.reset();
+        state.ResumeTiming();
+    }
+    removeFolder(folder);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
 void engineRename(benchmark::State& state, std::size_t count) {
     const std::string folder = benchFolder("engine-rename", true);
     for (auto _ : state) {
@@ -299,6 +337,7 @@ void registerAll() {
     add("foresight/marks/" + std::to_string(many), foresightMarks, many);
     add("rename/applyRename/" + std::to_string(renames), applyRename, renames);
     add("rename/undoRename/" + std::to_string(renames), undoRename, renames);
+    add("rename/startRename/" + std::to_string(renames), startRename, renames);
     add("rename/engine/" + std::to_string(renames), engineRename, renames);
     add("rename/renameat2Loop/" + std::to_string(renames),
         [](benchmark::State& state, std::size_t count) { renameat2Loop(state, count, false); },
