@@ -38,14 +38,18 @@ int freshStat(int folder, const std::string& name, struct statx& info) {
 
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to,
                          MoveAbilities& known) {
-    if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-    const int error = errno;
-    // EINVAL: this file system does not know the flag; ENOSYS: nor does the kernel.
-    if (error != EINVAL && error != ENOSYS) return error;
+    if (!known.refusesNoReplace) {
+        if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+        const int error = errno;
+        // EINVAL: this file system does not know the flag; ENOSYS: nor does the kernel.
+        if (error != EINVAL && error != ENOSYS) return error;
+        known.refusesNoReplace = true;
+    }
     if (!known.refusesHardLinks) {
         const int linked = moveByHardLink(folder, from, to);
         if (!hardLinksRefused(linked)) return linked;
-        known.refusesHardLinks = true;
+        // A folder refuses links to itself anywhere; the drive may take them still.
+        if (linked != EISDIR) known.refusesHardLinks = true;
     }
     return moveAfterCheck(folder, from, to);
 }
@@ -56,11 +60,16 @@ int moveWithoutReplacing(int folder, const std::string& from, const std::string&
 }
 
 int moveByHardLink(int folder, const std::string& from, const std::string& to) {
-    struct stat info {};
-    if (::fstatat(folder, from.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return errno;
-    if (S_ISDIR(info.st_mode)) return EISDIR;
     // Flags 0: a symbolic link is linked itself, not its target.
-    if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) return errno;
+    if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) {
+        const int error = errno;
+        struct stat info {};
+        if (error == EPERM && ::fstatat(folder, from.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(info.st_mode)) {
+            return EISDIR;
+        }
+        return error;
+    }
     if (::unlinkat(folder, from.c_str(), 0) != 0) {
         const int error = errno;
         ::unlinkat(folder, to.c_str(), 0);  // the link just made; the file keeps its old name

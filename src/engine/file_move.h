@@ -27,6 +27,7 @@ namespace vellumix::detail {
 // and kept for the next ones of the batch, so that they do not ask again: a
 // slow drive charges for every question.
 struct MoveAbilities {
+    bool refusesNoReplace = false;  // renameat2 knows no RENAME_NOREPLACE here
     bool refusesHardLinks = false;
 };
 
@@ -39,7 +40,8 @@ int moveWithoutReplacing(int folder, const std::string& from, const std::string&
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to);
 
 // The fallback stages, exposed so they can be exercised on any file system.
-// link(from, to) then unlink(from). Directories are refused with EISDIR.
+// link(from, to) then unlink(from). Directories are refused with EISDIR (told
+// apart only once the link has failed: a slow drive charges for every question).
 int moveByHardLink(int folder, const std::string& from, const std::string& to);
 // `to` must not exist (asked of the drive itself, not of the kernel's cache),
 // then rename(from, to).

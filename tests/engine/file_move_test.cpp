@@ -8,12 +8,14 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
 #include "engine/case_only_rename.h"
 #include "engine/utf8.h"
 #include "support/escaped_bytes.h"
+#include "support/mounted_drive.h"
 #include "support/temp_dir.h"
 
 namespace vellumix::detail {
@@ -93,6 +95,26 @@ TEST(FileMoveTest, TemporaryNameCarriesTheNameAndFits) {
     EXPECT_LE(cut.size(), 255u);
     EXPECT_TRUE(isValidUtf8(cut)) << escapedBytes(cut);
     EXPECT_EQ(cut.substr(0, cut.find(".vellumix-renaming-")), longest.substr(0, 1 + 2 * 113));
+}
+
+// A drive without the no-replace flag (NTFS through ntfs-3g) is asked for it
+// once per folder; a folder, which no drive hard-links, does not make the
+// files after it fall back to the weaker check-then-rename.
+TEST(FileMoveTest, AFolderLearnsWhatItsDriveRefusesAndAFolderMovedTeachesNothing) {
+    const testing::MountedDrive drive(testing::FileSystem::ntfs);
+    if (drive.path().empty()) GTEST_SKIP() << drive.skipReason();
+    std::filesystem::create_directory(drive.path() + "/album");
+    std::ofstream(drive.path() + "/a.jpg") << "A";
+    const int folder = ::open(drive.path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    MoveAbilities known;
+    EXPECT_EQ(moveWithoutReplacing(folder, "album", "x_album", known), 0);
+    EXPECT_TRUE(known.refusesNoReplace);
+    EXPECT_FALSE(known.refusesHardLinks);
+    EXPECT_EQ(moveWithoutReplacing(folder, "a.jpg", "x_a.jpg", known), 0);
+    EXPECT_FALSE(known.refusesHardLinks);
+    ::close(folder);
+    EXPECT_TRUE(std::filesystem::is_directory(drive.path() + "/x_album"));
+    EXPECT_TRUE(std::filesystem::exists(drive.path() + "/x_a.jpg"));
 }
 
 TEST(FileMoveTest, NamesThatCannotStayInTheFolder) {

@@ -5,6 +5,7 @@
 // the truth about each.
 
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -206,6 +207,37 @@ TEST(LongBatchTest, CardPulledOutMidBatchLeavesEveryFileWhereTheResultSays) {
     EXPECT_NE(result.errors.back().second.find(gone), std::string::npos) << result.errors.back().second;
     ASSERT_TRUE(card.plugBackIn());
     expectResultTrueOfEachFile(card.path(), items, result);
+}
+
+// A card pulled out between the two moves of a change of letter case (the
+// driver killed as soon as the first move is seen): the file stays under its
+// temporary name, which carries its old one, and the result says where it is.
+TEST(LongBatchTest, CardPulledOutBetweenTheTwoMovesOfACaseChangeTellsWhereTheFileIs) {
+    bool stranded = false;
+    for (int attempt = 0; attempt < 20 && !stranded; ++attempt) {
+        MountedDrive card(FileSystem::exfat);
+        if (card.path().empty()) GTEST_SKIP() << card.skipReason();
+        const std::vector<FileItem> items = caseChangesOn(card.path(), 20);
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(::inotify_add_watch(watch, card.path().c_str(), IN_MOVED_TO), 0);
+        RenameResult result;
+        std::thread batch([&] { result = RenameEngine::rename(items); });
+        alignas(inotify_event) char events[4096];
+        ASSERT_GT(::read(watch, events, sizeof events), 0);  // the first move, to a temporary name
+        ASSERT_TRUE(card.pullOut());
+        batch.join();
+        ::close(watch);
+        ASSERT_TRUE(card.plugBackIn());
+        expectResultTrueOfEachFile(card.path(), items, result);
+        const Failure& first = result.outcomes.front().failure;
+        stranded = first.kind == FailureKind::leftUnderTemporaryName;
+        if (stranded) {
+            EXPECT_EQ(result.errors.front().second,
+                      "\u201CIMG_000.JPG\u201D couldn't be renamed and is now named \u201C" +
+                          first.leftAs + "\u201D, in the same folder.");
+        }
+    }
+    EXPECT_TRUE(stranded) << "the driver was never killed between the two moves";
 }
 
 // The program killed mid-batch: no file is hidden or lost.
