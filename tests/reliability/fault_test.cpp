@@ -138,30 +138,6 @@ TEST(FaultTest, DestinationCreatedBetweenPreviewAndRenameIsNeverReplaced) {
               (std::vector{dir.pathOf("a.txt"), dir.pathOf("xb.txt"), dir.pathOf("xc/")}));
 }
 
-// A camera card pulled out of its reader (its driver killed) before the
-// batch: every file fails at once with a sentence that says so, not with the
-// system's "Transport endpoint is not connected", and none counts as renamed.
-TEST(FaultTest, PulledOutDriveFailsEachFileWithASentenceThatSaysSo) {
-    const MountedDrive card(FileSystem::exfat);
-    if (card.path().empty()) GTEST_SKIP() << card.skipReason();
-    std::vector<FileItem> items;
-    for (const char* name : {"IMG_0001.JPG", "IMG_0002.JPG"}) {
-        std::ofstream(card.path() + "/" + name) << name;
-        items.push_back(previewed(FileUrl(card.path() + "/" + name), std::string("x_") + name));
-    }
-    ASSERT_TRUE(card.pullOut());
-
-    const RenameResult result = RenameEngine::rename(items);
-    EXPECT_EQ(result.success, 0);
-    EXPECT_TRUE(result.moved.empty());
-    EXPECT_EQ(result.errors,
-              (std::vector<std::pair<std::string, std::string>>{
-                  {"IMG_0001.JPG", "\u201CIMG_0001.JPG\u201D couldn't be renamed: the drive is no "
-                                   "longer reachable."},
-                  {"IMG_0002.JPG", "\u201CIMG_0002.JPG\u201D couldn't be renamed: the drive is no "
-                                   "longer reachable."}}));
-}
-
 // A driver that stops answering (stopped here) must not hang the run: the
 // drive's watchdog kills it, the waiting call fails, and the test fails
 // with a message that says why.

@@ -14,7 +14,6 @@
 #include <cctype>
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -38,30 +37,25 @@ using namespace std::chrono_literals;
 using testing::FileSystem;
 using testing::MountedDrive;
 
-// An event loop's queue, for a view model whose batches run on a thread.
-class PostedTasks {
-public:
+// An event loop's queue of one, for a view model whose batches run on a thread.
+struct PostedTask {
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::function<void()> task;
+
     BatchRunner::Post post() {
-        return [this](std::function<void()> task) {
-            const std::lock_guard lock(mutex_);
-            tasks_.push_back(std::move(task));
-            arrived_.notify_one();
+        return [this](std::function<void()> posted) {
+            const std::lock_guard lock(mutex);
+            task = std::move(posted);
+            arrived.notify_one();
         };
     }
-    // Runs the tasks that came in, waiting up to 60 s for the first.
-    void runNext() {
-        std::unique_lock lock(mutex_);
-        ASSERT_TRUE(arrived_.wait_for(lock, 60s, [this] { return !tasks_.empty(); }));
-        std::deque<std::function<void()>> tasks = std::move(tasks_);
-        lock.unlock();
-        for (auto& task : tasks)
-            task();
+    // Runs the task once it has come in.
+    void run() {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(arrived.wait_for(lock, 60s, [this] { return task != nullptr; }));
+        std::exchange(task, nullptr)();
     }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::deque<std::function<void()>> tasks_;
 };
 
 std::string numbered(int i, const char* prefix = "f") {
@@ -97,7 +91,7 @@ TEST(LongBatchTest, CancelStopsBeforeTheNextMoveAndEveryFileCanStillBeTakenBack)
         std::ofstream(drive.backing() + "/" + numbered(i)) << i;
         urls.emplace_back(drive.path() + "/" + numbered(i));
     }
-    PostedTasks loop;
+    PostedTask loop;
     RenameViewModel model;
     model.setBatchPost(loop.post());
     model.addFiles(urls);
@@ -115,7 +109,7 @@ TEST(LongBatchTest, CancelStopsBeforeTheNextMoveAndEveryFileCanStillBeTakenBack)
     EXPECT_TRUE(status.currentName.starts_with("f")) << status.currentName;
     model.cancelBatch();
     EXPECT_TRUE(model.batchStatus()->cancelled);
-    loop.runNext();
+    loop.run();
 
     ASSERT_FALSE(model.isProcessing());
     EXPECT_FALSE(model.batchStatus());
@@ -142,7 +136,7 @@ TEST(LongBatchTest, CancelStopsBeforeTheNextMoveAndEveryFileCanStillBeTakenBack)
     model.startUndoRename();
     waitUntil([&] { return model.batchStatus()->started >= 3; });
     model.cancelBatch();
-    loop.runNext();
+    loop.run();
     const std::int64_t movedBack = model.filesToRedo();
     EXPECT_GE(movedBack, 3);
     EXPECT_EQ(model.filesToUndo(), moved - movedBack);
@@ -187,8 +181,9 @@ std::vector<FileItem> caseChangesOn(const std::string& folder, int count) {
 }
 
 // A card pulled out of its reader mid-batch: the batch ends at once, every
-// later file fails with a sentence that says the drive is gone, and once the
-// card is back each file is where the result says.
+// later file fails with a sentence that says the drive is gone (not the
+// system's "Transport endpoint is not connected"), none of them counts as
+// renamed, and once the card is back each file is where the result says.
 TEST(LongBatchTest, CardPulledOutMidBatchLeavesEveryFileWhereTheResultSays) {
     MountedDrive card(FileSystem::exfat);
     if (card.path().empty()) GTEST_SKIP() << card.skipReason();
@@ -203,8 +198,10 @@ TEST(LongBatchTest, CardPulledOutMidBatchLeavesEveryFileWhereTheResultSays) {
     EXPECT_GE(result.success, 39);
     EXPECT_LT(result.success, 400);
     EXPECT_EQ(result.success + std::ssize(result.errors), 400);
-    const std::string gone = "couldn't be renamed: the drive is no longer reachable.";
-    EXPECT_NE(result.errors.back().second.find(gone), std::string::npos) << result.errors.back().second;
+    EXPECT_EQ(result.errors.back(),
+              (std::pair<std::string, std::string>{
+                  "IMG_399.JPG",
+                  "\u201CIMG_399.JPG\u201D couldn't be renamed: the drive is no longer reachable."}));
     ASSERT_TRUE(card.plugBackIn());
     expectResultTrueOfEachFile(card.path(), items, result);
 }
