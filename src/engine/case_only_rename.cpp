@@ -64,11 +64,11 @@ std::optional<std::string_view> nameCarriedBy(std::string_view name) {
 }
 
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to,
-                                 MoveAbilities& known, std::string* strandedAs) {
-    const int error = moveWithoutReplacing(folder, from, to, known);
+                                 MoveAbilities& known, MoveNotes* notes) {
+    const int error = moveWithoutReplacing(folder, from, to, known, notes);
     // A name that is its own new name stays refused like any existing one.
     if (error != EEXIST || from == to || !sameFile(folder, from, to)) return error;
-    return renameThroughTemporaryName(folder, from, to, known, strandedAs);
+    return renameThroughTemporaryName(folder, from, to, known, notes);
 }
 
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to) {
@@ -77,15 +77,15 @@ int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std:
 }
 
 int renameThroughTemporaryName(int folder, const std::string& from, const std::string& to,
-                               MoveAbilities& known, std::string* strandedAs) {
+                               MoveAbilities& known, MoveNotes* notes) {
     const std::string temporary = temporaryNameFor(from);
     if (const int first = moveWithoutReplacing(folder, from, temporary, known); first != 0) {
         return first;
     }
     const int second = moveWithoutReplacing(folder, temporary, to, known);
     if (second != 0 && moveWithoutReplacing(folder, temporary, from, known) != 0 &&
-        strandedAs != nullptr) {
-        *strandedAs = temporary;
+        notes != nullptr) {
+        notes->strandedAs = temporary;
     }
     return second;
 }

@@ -22,10 +22,10 @@ namespace vellumix::detail {
 // is returned. (Only a drive failing in between, or the program stopped
 // there, could keep it from moving back: then it stays in its folder under
 // its temporary name, which carries its name, and that name is put in
-// `strandedAs` when given.)
+// `notes` when given.)
 // Returns 0 on success, otherwise the errno of the failure.
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to,
-                                 MoveAbilities& known, std::string* strandedAs = nullptr);
+                                 MoveAbilities& known, MoveNotes* notes = nullptr);
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to);
 
 // The two moves alone: `from` to a fresh temporary name, and from there to
@@ -34,7 +34,7 @@ int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std:
 // and the names differ in it alone, they are one entry there: the first try
 // and the check above would only cost a slow drive three more round trips.
 int renameThroughTemporaryName(int folder, const std::string& from, const std::string& to,
-                               MoveAbilities& known, std::string* strandedAs = nullptr);
+                               MoveAbilities& known, MoveNotes* notes = nullptr);
 
 // A fresh name for the file `name` between its two moves, visible and made
 // of its own name, so that whoever finds it after an interruption knows the

@@ -15,13 +15,14 @@ public:
     [[nodiscard]] Drive drive() const override { return folder_->drive; }
     [[nodiscard]] bool isFolder(const std::string& name) override;
     std::optional<Failure> move(const std::string& from, const std::string& to) override;
-    [[nodiscard]] FileIdentity identityOf(const std::string& name) override {
-        return vellumix::identityOf(folder_->fd, name);
-    }
+    [[nodiscard]] FileIdentity identityOf(const std::string& name) override;
 
 private:
     BatchFolders folders_;
     OpenFolder* folder_ = nullptr;
+    // The last move's target, and the file there as the move saw it (if it did).
+    std::string movedTo_;
+    FileIdentity movedAs_;
 };
 
 }  // namespace vellumix::detail

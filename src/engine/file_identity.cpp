@@ -9,8 +9,12 @@ namespace vellumix {
 
 FileIdentity identityOf(int folder, const std::string& name) {
     struct statx info {};
+    if (detail::freshStat(folder, name, info) != 0) return {};
+    return identityFrom(info);
+}
+
+FileIdentity identityFrom(const struct statx& info) {
     FileIdentity identity;
-    if (detail::freshStat(folder, name, info) != 0) return identity;
     identity.known = true;
     identity.deviceMajor = info.stx_dev_major;
     identity.deviceMinor = info.stx_dev_minor;

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+struct statx;
+
 namespace vellumix {
 
 struct FileIdentity {
@@ -22,6 +24,8 @@ struct FileIdentity {
 
 // What the drive says of `name` in the open folder `folder`, past the kernel's cache.
 [[nodiscard]] FileIdentity identityOf(int folder, const std::string& name);
+// The identity that `info` (with the basic fields and the birth time asked for) tells.
+[[nodiscard]] FileIdentity identityFrom(const struct statx& info);
 
 // Whether `a` and `b`, both known, are one file. Where the drive tells when a
 // file was made, the same inode made at the same moment (an inode number

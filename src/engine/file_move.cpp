@@ -37,7 +37,7 @@ int freshStat(int folder, const std::string& name, struct statx& info) {
 }
 
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to,
-                         MoveAbilities& known) {
+                         MoveAbilities& known, MoveNotes* notes) {
     if (!known.refusesNoReplace) {
         if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
         const int error = errno;
@@ -46,7 +46,7 @@ int moveWithoutReplacing(int folder, const std::string& from, const std::string&
         known.refusesNoReplace = true;
     }
     if (!known.refusesHardLinks) {
-        const int linked = moveByHardLink(folder, from, to);
+        const int linked = moveByHardLink(folder, from, to, notes);
         if (!hardLinksRefused(linked)) return linked;
         // A folder refuses links to itself anywhere; the drive may take them still.
         if (linked != EISDIR) known.refusesHardLinks = true;
@@ -59,7 +59,8 @@ int moveWithoutReplacing(int folder, const std::string& from, const std::string&
     return moveWithoutReplacing(folder, from, to, once);
 }
 
-int moveByHardLink(int folder, const std::string& from, const std::string& to) {
+int moveByHardLink(int folder, const std::string& from, const std::string& to,
+                   MoveNotes* notes) {
     // Flags 0: a symbolic link is linked itself, not its target.
     if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) {
         const int error = errno;
@@ -69,6 +70,14 @@ int moveByHardLink(int folder, const std::string& from, const std::string& to) {
             return EISDIR;
         }
         return error;
+    }
+    // What the drive answered to the link, as the kernel keeps it: asking the
+    // drive again would cost a slow one a round trip per file.
+    constexpr int kFromCache = AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC;
+    if (struct statx info {}; notes != nullptr &&
+                              ::statx(folder, to.c_str(), kFromCache,
+                                      STATX_BASIC_STATS | STATX_BTIME, &info) == 0) {
+        notes->movedAs = identityFrom(info);
     }
     if (::unlinkat(folder, from.c_str(), 0) != 0) {
         const int error = errno;

@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "engine/failure.h"
+#include "engine/file_identity.h"
 
 struct statx;
 
@@ -31,18 +32,29 @@ struct MoveAbilities {
     bool refusesHardLinks = false;
 };
 
+// What a move tells beside its result, so that nobody has to ask the drive again.
+struct MoveNotes {
+    // A move by hard link: the file as the link left it, read from the
+    // kernel's cache, which the drive's answer to the link has just filled.
+    FileIdentity movedAs;
+    // A change of letter case stopped between its two moves: the temporary
+    // name the file was left under (see case_only_rename.h).
+    std::string strandedAs;
+};
+
 // Moves `from` to `to` in `folder`, never replacing an existing entry at `to`.
 // Returns 0 on success, otherwise the errno of the failure; on failure `from`
 // is where and as it was. `known` is what earlier moves in the folder learnt.
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to,
-                         MoveAbilities& known);
+                         MoveAbilities& known, MoveNotes* notes = nullptr);
 // The same, learning nothing for later.
 int moveWithoutReplacing(int folder, const std::string& from, const std::string& to);
 
 // The fallback stages, exposed so they can be exercised on any file system.
 // link(from, to) then unlink(from). Directories are refused with EISDIR (told
 // apart only once the link has failed: a slow drive charges for every question).
-int moveByHardLink(int folder, const std::string& from, const std::string& to);
+int moveByHardLink(int folder, const std::string& from, const std::string& to,
+                   MoveNotes* notes = nullptr);
 // `to` must not exist (asked of the drive itself, not of the kernel's cache),
 // then rename(from, to).
 int moveAfterCheck(int folder, const std::string& from, const std::string& to);

@@ -34,7 +34,7 @@ struct Stage {
 // fallbacks are called here directly.
 const Stage kStages[] = {
     {"renameat2", &moveWithoutReplacing},
-    {"link + unlink", &moveByHardLink},
+    {"link + unlink", [](int f, const std::string& a, const std::string& b) { return moveByHardLink(f, a, b); }},
     {"check + rename", &moveAfterCheck},
     {"also by letter case alone", &renameAllowingCaseOnlyChange},
 };
