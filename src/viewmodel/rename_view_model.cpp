@@ -161,6 +161,7 @@ const std::vector<FileItem>& RenameViewModel::files() const {
 void RenameViewModel::setFiles(std::vector<FileItem> files) {
     willChange();
     files_ = std::move(files);
+    sortedBy_.reset();
     listed_.rebuild();
     changeRevision();
 }
@@ -180,6 +181,45 @@ void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
     files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(kept), files_.end());
     listed_.rebuild();
     changeRevision();
+}
+
+void RenameViewModel::sortFiles(FileSort sort) {
+    const std::vector<std::size_t> order = sortedPositions(files_, sort);
+    willChange();
+    std::vector<FileItem> sorted;
+    sorted.reserve(files_.size());
+    for (const std::size_t position : order)
+        sorted.push_back(std::move(files_[position]));
+    files_ = std::move(sorted);
+    listed_.rebuild();
+    sortedBy_ = sort;
+    changeRevision();
+}
+
+void RenameViewModel::moveFiles(const std::vector<std::size_t>& positions, std::size_t before) {
+    std::vector<bool> moving(files_.size(), false);
+    for (const std::size_t position : positions) {
+        if (position < moving.size()) moving[position] = true;
+    }
+    willChange();
+    std::vector<FileItem> moved;
+    std::vector<FileItem> staying;
+    std::size_t insertAt = 0;  // among the staying items
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        if (i == before) insertAt = staying.size();
+        (moving[i] ? moved : staying).push_back(std::move(files_[i]));
+    }
+    if (before >= files_.size()) insertAt = staying.size();
+    staying.insert(staying.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                   std::make_move_iterator(moved.begin()), std::make_move_iterator(moved.end()));
+    files_ = std::move(staying);
+    listed_.rebuild();
+    sortedBy_.reset();
+    changeRevision();
+}
+
+std::optional<FileSort> RenameViewModel::sortedBy() const {
+    return sortedBy_;
 }
 
 const RenameConfig& RenameViewModel::config() const {
@@ -262,6 +302,7 @@ void RenameViewModel::addFiles(const std::vector<FileUrl>& urls) {
     std::vector<FileItem> added = itemsToAdd(listed_, urls);
     willChange();
     const std::size_t first = files_.size();
+    if (!added.empty()) sortedBy_.reset();
     files_.insert(files_.end(), std::make_move_iterator(added.begin()),
                   std::make_move_iterator(added.end()));
     listed_.add(first);

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/batch_undo.h"
+#include "engine/file_order.h"
 #include "engine/pattern_error.h"
 #include "model/file_item.h"
 #include "model/file_url.h"
@@ -67,6 +68,19 @@ public:
     // Removes the items at `positions` (0-based, any order; out-of-range and
     // repeated positions are ignored) in one edit with one notification.
     void removeFiles(const std::vector<std::size_t>& positions);
+
+    // The list in the order the user means (Add Numbering numbers in it).
+    // Each is one edit with one notification, and the items keep their ids;
+    // the list is never sorted by itself (files added later go at the end).
+    // Sorts the list; dates and sizes are read from the files now.
+    void sortFiles(FileSort sort);
+    // Moves the items at `positions` (any order; out-of-range and repeated
+    // ones ignored), in their list order, to stand before the item now at
+    // `before` (files().size() or more: at the end).
+    void moveFiles(const std::vector<std::size_t>& positions, std::size_t before);
+    // The order the list was last sorted in, while no edit has changed the
+    // list since; nothing otherwise.
+    std::optional<FileSort> sortedBy() const;
 
     const RenameConfig& config() const;
     void setConfig(RenameConfig config);
@@ -184,6 +198,7 @@ private:
 
     std::vector<FileItem> files_;
     ListedUrls listed_;  // an index of files_, kept up to date by every write of it
+    std::optional<FileSort> sortedBy_;  // reset by every other write of files_
     RenameConfig config_;
     std::string alertMessage_;
     ResultReport resultReport_;

@@ -1,0 +1,120 @@
+// The list in the order the user means: sorted by name as names read, by date,
+// size and type, either way; reordered by hand; Add Numbering follows.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <unicode/locid.h>
+#include <vector>
+
+#include "support/items.h"
+#include "support/temp_dir.h"
+#include "viewmodel/rename_view_model.h"
+
+namespace vellumix {
+namespace {
+
+using namespace vellumix::testing;
+
+std::vector<std::string> namesOf(const std::vector<FileItem>& items, bool newNames = false) {
+    std::vector<std::string> names;
+    for (const FileItem& item : items)
+        names.push_back(newNames ? item.newName : item.currentName());
+    return names;
+}
+
+// Files written with a size (their contents' length) and a modification time.
+struct Made {
+    const char* name;
+    int size;
+    int modified;  // seconds after a fixed moment
+};
+
+TEST(FileOrderTest, SortsAsAPersonMeansAndNumberingFollows) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale("en_US"), status);
+    const TempDir dir;
+    RenameViewModel model;
+    const Made made[] = {{"IMG_10.jpg", 30, 5}, {"Zebra.txt", 10, 1}, {"img_11.JPG", 20, 3},
+                         {"\xC3\x89t\xC3\xA9.txt", 40, 4}, {"IMG_9.jpg", 50, 2}};
+    std::vector<FileUrl> urls;
+    for (const Made& m : made) {
+        urls.push_back(dir.write(m.name, std::string(static_cast<std::size_t>(m.size), 'x')));
+        const timespec times[2] = {{1'700'000'000 + m.modified, 0}, {1'700'000'000 + m.modified, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, urls.back().path().c_str(), times, 0), 0);
+    }
+    urls.emplace_back(dir.pathOf("gone.txt"));  // listed, then vanished: last by date and size
+    model.addFiles(urls);
+    ASSERT_EQ(namesOf(model.files()).front(), "IMG_10.jpg");  // code points, as added
+    const Uuid zebra = model.files()[2].id;
+    ASSERT_EQ(model.files()[2].currentName(), "Zebra.txt");
+
+    const std::string ete = "\xC3\x89t\xC3\xA9.txt";
+    struct Case {
+        FileSort sort;
+        std::vector<std::string> order;
+    };
+    const Case cases[] = {
+        {{SortKey::name, false}, {ete, "gone.txt", "IMG_9.jpg", "IMG_10.jpg", "img_11.JPG", "Zebra.txt"}},
+        {{SortKey::name, true}, {"Zebra.txt", "img_11.JPG", "IMG_10.jpg", "IMG_9.jpg", "gone.txt", ete}},
+        {{SortKey::size, false}, {"Zebra.txt", "img_11.JPG", "IMG_10.jpg", ete, "IMG_9.jpg", "gone.txt"}},
+        {{SortKey::size, true}, {"IMG_9.jpg", ete, "IMG_10.jpg", "img_11.JPG", "Zebra.txt", "gone.txt"}},
+        {{SortKey::dateModified, false}, {"Zebra.txt", "IMG_9.jpg", "img_11.JPG", ete, "IMG_10.jpg", "gone.txt"}},
+        {{SortKey::type, false}, {"IMG_9.jpg", "IMG_10.jpg", "img_11.JPG", ete, "gone.txt", "Zebra.txt"}},
+    };
+    RenameConfig numbering;
+    numbering.rule = RenameRule::addNumber;
+    model.setConfig(numbering);
+    for (const Case& c : cases) {
+        model.sortFiles(c.sort);
+        EXPECT_EQ(namesOf(model.files()), c.order) << static_cast<int>(c.sort.key) << c.sort.descending;
+        EXPECT_EQ(model.sortedBy(), c.sort);
+        // Numbering counts in the order shown: the first gets _01.
+        EXPECT_EQ(namesOf(model.previewFiles(), true).front(),
+                  c.order.front().substr(0, c.order.front().rfind('.')) + "_01" +
+                      c.order.front().substr(c.order.front().rfind('.')));
+    }
+    EXPECT_EQ(model.files()[5].id, zebra);  // the rows keep their ids
+    model.addFiles({dir.write("a.txt")});  // added later: at the end, and the list is no longer sorted
+    EXPECT_EQ(namesOf(model.files()).back(), "a.txt");
+    EXPECT_FALSE(model.sortedBy());
+}
+
+TEST(FileOrderTest, MovesTheChosenRowsTogetherInOneEdit) {
+    struct Case {
+        std::vector<std::size_t> positions;
+        std::size_t before;
+        std::string order;
+    };
+    const Case cases[] = {
+        {{1}, 0, "bacde"},        // up one (Alt+Up)
+        {{1}, 3, "acbde"},        // down one (Alt+Down)
+        {{0, 3}, 5, "bcead"},     // gathered at the end, in list order
+        {{3, 0}, 2, "badce"},     // any order given, list order kept
+        {{4, 9, 4}, 0, "eabcd"},  // out of range and repeated: ignored
+        {{2}, 2, "abcde"},        // before itself: stays
+    };
+    for (const Case& c : cases) {
+        RenameViewModel model;
+        std::vector<FileItem> items;
+        for (const char* name : {"a", "b", "c", "d", "e"})
+            items.emplace_back(FileUrl(std::string("/d/") + name));
+        model.setFiles(items);
+        model.sortFiles({SortKey::name, false});
+        int notifications = 0;
+        const Subscription counting = model.onWillChange([&] { ++notifications; });
+        model.moveFiles(c.positions, c.before);
+        std::string order;
+        for (const FileItem& item : model.files())
+            order += item.currentName();
+        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(notifications, 1);
+        EXPECT_FALSE(model.sortedBy());
+        EXPECT_EQ(model.files()[static_cast<std::size_t>(order.find('a'))].id, items[0].id);
+    }
+}
+
+}  // namespace
+}  // namespace vellumix
