@@ -314,6 +314,46 @@
             <numerusform>&amp;Zopakovat přejmenování %Ln souborů</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Posunout na&amp;horu</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Posunout &amp;dolů</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Zo&amp;brazení</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>Řadit &amp;podle</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Název</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Datum &amp;změny</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Velikost</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Typ</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>Vz&amp;estupně</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Sestupně</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

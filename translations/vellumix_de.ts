@@ -312,6 +312,46 @@
             <numerusform>Umbenennen von %Ln Dateien &amp;wiederholen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>Sortieren &amp;nach</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Änderungs&amp;datum</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Typ</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Aufsteigend</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>Ab&amp;steigend</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

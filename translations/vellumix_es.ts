@@ -312,6 +312,46 @@
             <numerusform>&amp;Rehacer cambio de nombre de %Ln archivos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Vi&amp;sta</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Fecha de &amp;modificación</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>T&amp;ipo</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Ascendente</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Descendente</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

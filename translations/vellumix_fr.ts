@@ -312,6 +312,46 @@
             <numerusform>&amp;Rétablir le renommage de %Ln fichiers</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>D&amp;escendre</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Trier par</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Date de &amp;modification</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>T&amp;ype</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Croissant</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Décroissant</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

@@ -312,6 +312,46 @@
             <numerusform>&amp;Ripeti rinomina di %Ln file</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Vi&amp;sualizza</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Ordina per</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Data di &amp;modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Dimensione</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Crescente</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>D&amp;ecrescente</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

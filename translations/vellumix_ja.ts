@@ -310,6 +310,46 @@
             <numerusform>%Ln 個のファイルの名前の変更をやり直す(&amp;R)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上へ移動(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>並べ替え(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>名前(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>更新日時(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>サイズ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>種類(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>昇順(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>降順(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

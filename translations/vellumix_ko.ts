@@ -310,6 +310,46 @@
             <numerusform>파일 %Ln개 이름 바꾸기 다시 실행(&amp;R)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>위로 이동(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>아래로 이동(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>정렬 기준(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>이름(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>수정한 날짜(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>크기(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>종류(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>오름차순(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>내림차순(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

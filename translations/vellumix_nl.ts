@@ -312,6 +312,46 @@
             <numerusform>Hernoemen van %Ln bestanden opnieuw &amp;uitvoeren</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Om&amp;hoog</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Om&amp;laag</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Sorteren op</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Naam</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Datum ge&amp;wijzigd</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Grootte</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Oplopend</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Aflopend</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

@@ -314,6 +314,46 @@
             <numerusform>&amp;Ponów zmianę nazw %Ln plików</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Przesuń w &amp;górę</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Przesuń w &amp;dół</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Wid&amp;ok</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Sortuj według</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nazwa</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Data &amp;modyfikacji</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>Ro&amp;zmiar</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Typ</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Rosnąco</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>Mal&amp;ejąco</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

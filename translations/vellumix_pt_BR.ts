@@ -312,6 +312,46 @@
             <numerusform>&amp;Refazer renomeação de %Ln arquivos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Mover para &amp;cima</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Mover para &amp;baixo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Data de &amp;modificação</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Tamanho</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>T&amp;ipo</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Crescente</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Decrescente</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

@@ -314,6 +314,46 @@
             <numerusform>&amp;Повторить переименование %Ln файлов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Переместить &amp;вверх</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Переместить в&amp;низ</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Сортировка</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Имя</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Дата из&amp;менения</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Размер</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Тип</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>По &amp;возрастанию</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>По &amp;убыванию</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

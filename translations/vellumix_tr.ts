@@ -310,6 +310,46 @@
             <numerusform>%Ln Dosyanın Yeniden Adlandırılmasını &amp;Yinele</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Y&amp;ukarı Taşı</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>A&amp;şağı Taşı</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Görünüm</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Sırala</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Ad</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>&amp;Değiştirilme Tarihi</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Boyut</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Tür</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>A&amp;rtan</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>Aza&amp;lan</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

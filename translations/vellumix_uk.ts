@@ -314,6 +314,46 @@
             <numerusform>&amp;Повторити перейменування %Ln файлів</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Перемістити &amp;вгору</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Перемістити в&amp;низ</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вигляд</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>&amp;Упорядкувати</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Назва</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>Дата з&amp;міни</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Розмір</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Тип</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>За &amp;зростанням</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>За с&amp;паданням</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

@@ -310,6 +310,46 @@
             <numerusform>重做重命名 %Ln 个文件(&amp;R)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>上移(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation>排序方式(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>名称(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Date &amp;Modified</source>
+        <translation>修改日期(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>大小(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>类型(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>升序(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>降序(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>

@@ -66,6 +66,9 @@ FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
     header->setMinimumSectionSize(kStatusColumnWidth / 2);
     header->resizeSection(PreviewTableModel::statusColumn, kStatusColumnWidth);
     header->setStretchLastSection(false);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
+        if (section == PreviewTableModel::originalNameColumn) sortByName();
+    });
 
     // Rows of one fixed height: nothing is measured per row, so a list of
     // 100,000 files lays out and scrolls as fast as a short one.
@@ -125,6 +128,13 @@ FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
 }
 
 void FileListView::refresh() {
+    const std::optional<FileSort> sorted = snapshot_.viewModel().sortedBy();
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSortIndicatorShown(sorted && sorted->key == SortKey::name);
+    if (sorted && sorted->key == SortKey::name) {
+        header->setSortIndicator(PreviewTableModel::originalNameColumn,
+                                 sorted->descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
     model_->setItems(snapshot_.preview());
     model_->setMarks(snapshot_.marks());
     const bool empty = snapshot_.viewModel().files().empty();
@@ -229,6 +239,50 @@ void FileListView::removeSelectedRows() {
     const int row = std::min(current - removedAboveCurrent, rows - 1);
     table_->selectionModel()->setCurrentIndex(
         model_->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::vector<Uuid> FileListView::selectedIds() const {
+    QModelIndexList selected = table_->selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end());
+    std::vector<Uuid> ids;
+    const std::vector<FileItem>& shown = model_->items();
+    for (const QModelIndex& index : selected) {
+        if (static_cast<std::size_t>(index.row()) < shown.size())
+            ids.push_back(shown[static_cast<std::size_t>(index.row())].id);
+    }
+    return ids;
+}
+
+void FileListView::selectIds(const std::vector<Uuid>& ids) {
+    QItemSelection selection;
+    for (const std::size_t row : positionsOf(model_->items(), ids)) {
+        const QModelIndex index = model_->index(static_cast<int>(row), 0);
+        selection.select(index, index);
+    }
+    if (selection.isEmpty()) return;
+    table_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
+    const QModelIndex first = selection.indexes().front();
+    table_->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    table_->scrollTo(first);
+}
+
+void FileListView::moveSelectedRows(bool up) {
+    RenameViewModel& vm = snapshot_.viewModel();
+    const std::vector<Uuid> ids = selectedIds();
+    const std::vector<std::size_t> positions = positionsOf(vm.files(), ids);
+    if (positions.empty()) return;
+    if (up ? positions.front() == 0 : positions.back() + 1 >= vm.files().size()) return;
+    vm.moveFiles(positions, up ? positions.front() - 1 : positions.back() + 2);
+    // The new order is shown at once, the moved rows still selected.
+    snapshot_.refresh();
+    selectIds(ids);
+}
+
+void FileListView::sortByName() {
+    RenameViewModel& vm = snapshot_.viewModel();
+    const std::optional<FileSort> sorted = vm.sortedBy();
+    vm.sortFiles({SortKey::name, sorted == FileSort{SortKey::name, false}});
 }
 
 std::optional<std::string> FileListView::localPath(const QUrl& url) {

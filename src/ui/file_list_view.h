@@ -11,7 +11,10 @@
 // from List" in the context menu, removes the selected rows from the view
 // model in one edit and selects the row that took their place. The rows'
 // marks (renames that will fail, see ViewModelSnapshot::marks) follow the
-// foresight as it comes in.
+// foresight as it comes in. A click on the Original Name title sorts the
+// list by name, again the other way; the title shows the order while the list
+// is sorted by name. The selected rows move up or down by one (Alt+Up and
+// Alt+Down from the Edit menu) and stay selected.
 //
 // Observes the view model without owning it. UI thread only.
 #pragma once
@@ -22,6 +25,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "model/uuid.h"
 
 class QTableView;
 
@@ -52,6 +57,12 @@ public:
     // around the end, and scrolls to it: a rename that will fail, a file that
     // will be skipped, a new name with a warning. None marked: nothing.
     void stepToMarkedRow(bool forward);
+    // Moves the selected rows together one place up (down) from the first
+    // (last) of them, keeping them selected; none selected, or already at
+    // the top (bottom): nothing.
+    void moveSelectedRows(bool up);
+    // Sorts by name; again the other way when the list is sorted by name ascending.
+    void sortByName();
 
     // The path of a local file URL as the bytes the file system knows it by,
     // or nothing for a URL that names no local file.
@@ -70,6 +81,9 @@ private:
     void applyColors();
     void placeDropZone();
     void showContextMenu(const QPoint& position);
+    // The ids of the selected rows, in the order shown.
+    std::vector<Uuid> selectedIds() const;
+    void selectIds(const std::vector<Uuid>& ids);
 
     ViewModelSnapshot& snapshot_;
     QTableView* table_;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStyleOptionHeader>
 
 #include "ui/palette_colors.h"
 #include "ui/preview_delegates.h"
@@ -17,7 +18,7 @@ constexpr int kPaddingX = 12;
 }  // namespace
 
 ListHeader::ListHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
-    setSectionsClickable(false);
+    setSectionsClickable(true);
     setHighlightSections(false);
     setSectionsMovable(false);
     setFont(styledFont(TextStyle::body, QFont::DemiBold));
@@ -68,6 +69,18 @@ void ListHeader::paintSection(QPainter* painter, const QRect& rect, int logicalI
         textRect.adjust(logicalIndex == 0 ? kPaddingX : kNameCellInset, 0, -4, 0);
     }
     painter->save();
+    if (isSortIndicatorShown() && sortIndicatorSection() == logicalIndex) {
+        // The platform's arrow at the title's end, as a plain header draws it.
+        QStyleOptionHeader arrow;
+        arrow.initFrom(this);
+        const int size = fontMetrics().height() / 2 + 2;
+        arrow.rect = QRect(textRect.right() - size, rect.center().y() - size / 2, size, size);
+        arrow.sortIndicator = sortIndicatorOrder() == Qt::AscendingOrder
+                                  ? QStyleOptionHeader::SortDown
+                                  : QStyleOptionHeader::SortUp;
+        style()->drawPrimitive(QStyle::PE_IndicatorHeaderArrow, &arrow, painter, this);
+        textRect.setRight(arrow.rect.left() - 4);
+    }
     painter->setFont(font());
     painter->setPen(palette().color(QPalette::WindowText));
     painter->drawText(textRect, (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter,

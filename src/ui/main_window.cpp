@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -11,6 +12,8 @@
 #include "ui/about_dialog.h"
 #include "ui/app_identity.h"
 #include "ui/content_view.h"
+#include "ui/file_list_view.h"
+#include "viewmodel/rename_view_model.h"
 #include "ui/symbol_icons.h"
 #include "ui/view_model_snapshot.h"
 
@@ -43,6 +46,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     buildFileMenu();
     buildEditMenu();
+    buildViewMenu();
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     about_ = help->addAction(QIcon::fromTheme(QStringLiteral("help-about")), tr("About Vellumix"));
     about_->setMenuRole(QAction::AboutRole);
@@ -86,6 +90,40 @@ void MainWindow::buildEditMenu() {
     redo_->setShortcuts(QKeySequence::Redo);
     connect(undo_, &QAction::triggered, content_, &ContentView::undoRename);
     connect(redo_, &QAction::triggered, content_, &ContentView::redoRename);
+    edit->addSeparator();
+    moveUp_ = edit->addAction(tr("Move U&p"), QKeySequence(Qt::ALT | Qt::Key_Up), this,
+                              [this] { content_->fileList()->moveSelectedRows(true); });
+    moveDown_ = edit->addAction(tr("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down), this,
+                                [this] { content_->fileList()->moveSelectedRows(false); });
+}
+
+void MainWindow::buildViewMenu() {
+    QMenu* sortBy = menuBar()->addMenu(tr("&View"))->addMenu(tr("Sort &By"));
+    auto* keys = new QActionGroup(this);
+    keys->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    auto* directions = new QActionGroup(this);
+    const auto add = [&](const QString& text, QActionGroup* group) {
+        QAction* action = sortBy->addAction(text);
+        action->setCheckable(true);
+        group->addAction(action);
+        sortActions_ << action;
+        return action;
+    };
+    for (const QString& key : {tr("&Name"), tr("Date &Modified"), tr("&Size"), tr("&Type")})
+        add(key, keys);
+    sortBy->addSeparator();
+    add(tr("&Ascending"), directions)->setChecked(true);
+    add(tr("&Descending"), directions);
+    // A key sorts in the direction checked; a direction sorts by the key
+    // checked, by name when none is.
+    const auto sort = [this, keys] {
+        const QAction* key = keys->checkedAction();
+        content_->viewModel().sortFiles(
+            {key == nullptr ? SortKey::name : SortKey(sortActions_.indexOf(key)),
+             sortActions_.back()->isChecked()});
+    };
+    for (QAction* action : sortActions_)
+        connect(action, &QAction::triggered, this, sort);
 }
 
 void MainWindow::refreshActions() {
@@ -102,6 +140,16 @@ void MainWindow::refreshActions() {
                        : tr("&Redo Rename of %Ln Files", nullptr, static_cast<int>(toRedo)));
     undo_->setEnabled(idle && vm.canUndoRename());
     redo_->setEnabled(idle && vm.canRedoRename());
+    const bool reorderable = idle && vm.files().size() > 1;
+    moveUp_->setEnabled(reorderable);
+    moveDown_->setEnabled(reorderable);
+    const std::optional<FileSort> sorted = vm.sortedBy();
+    for (qsizetype i = 0; i < sortActions_.size(); ++i) {
+        QAction* action = sortActions_[i];
+        action->setEnabled(reorderable);
+        if (i < 4) action->setChecked(sorted && sorted->key == SortKey(i));
+    }
+    if (sorted) sortActions_[sorted->descending ? 5 : 4]->setChecked(true);
     // The File menu's commands are as usable as the buttons they stand for,
     // which the content view has just set (it takes each refresh first).
     const auto usable = [](const QPushButton* button) {

@@ -6,12 +6,16 @@
 // button it stands for; Edit > Undo Rename and Redo Rename of the session's
 // batches, with the platform's undo and redo keys (a focused, editable text
 // field claims those keys for its own typing, even with nothing left to undo,
-// so they never undo a batch from there); Help > About Vellumix. No command
+// so they never undo a batch from there), Move Up (Alt+Up) and Move Down
+// (Alt+Down) of the selected rows; View > Sort By > Name, Date Modified,
+// Size, Type, Ascending, Descending, checked as the list is sorted; Help >
+// About Vellumix. No command
 // opens a second window. Closing the window (or quitting) while a batch runs
 // stops the batch before its next move and closes once it has ended. The About window is
 // shown at most once at a time: asking again brings the open one to the front.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -42,6 +46,10 @@ public:
     QAction* renameAction() const { return rename_; }
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
+    QAction* moveUpAction() const { return moveUp_; }
+    QAction* moveDownAction() const { return moveDown_; }
+    // Sort By: the keys in the order of SortKey, then Ascending and Descending.
+    const QList<QAction*>& sortActions() const { return sortActions_; }
     QAction* aboutAction() const { return about_; }
     // The About window while it is open, else null.
     AboutDialog* aboutDialog() const { return aboutDialog_; }
@@ -54,6 +62,7 @@ protected:
 private:
     void buildFileMenu();
     void buildEditMenu();
+    void buildViewMenu();
     // The actions' texts and enabled states, as the view model stands.
     void refreshActions();
 
@@ -64,6 +73,9 @@ private:
     QAction* rename_;
     QAction* undo_;
     QAction* redo_;
+    QAction* moveUp_;
+    QAction* moveDown_;
+    QList<QAction*> sortActions_;
     QAction* quit_;
     QAction* about_;
     QPointer<AboutDialog> aboutDialog_;

@@ -94,6 +94,39 @@ private slots:
         QVERIFY(table->selectionModel()->isRowSelected(0, QModelIndex()));
     }
 
+    // A click on the Original Name title sorts by name (numbers by value), a
+    // second the other way, with the title's arrow; Alt+Down and Alt+Up move
+    // the selected row and keep it selected; View › Sort By sorts by size.
+    void headerMenusAndKeysSetTheOrder() {
+        TestWindow w({"IMG_10", "IMG_9", "b"});
+        w.files.write("b", "bigger");
+        QTableView* table = w.view().fileList()->table();
+        QHeaderView* header = table->horizontalHeader();
+        const QPoint title(header->sectionViewportPosition(0) + 20, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, title);
+        settle();
+        QCOMPARE(listed(w), QStringLiteral("b IMG_9 IMG_10"));
+        QVERIFY(header->isSortIndicatorShown() && header->sortIndicatorOrder() == Qt::AscendingOrder);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, title);
+        settle();
+        QCOMPARE(listed(w), QStringLiteral("IMG_10 IMG_9 b"));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+
+        table->setFocus();
+        table->selectRow(0);
+        QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(listed(w), QStringLiteral("IMG_9 IMG_10 b"));
+        QVERIFY(table->selectionModel()->isRowSelected(1, QModelIndex()));
+        QVERIFY(!header->isSortIndicatorShown());
+        QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(listed(w), QStringLiteral("IMG_10 IMG_9 b"));
+
+        w.window.sortActions()[2]->trigger();  // Size, in the direction checked: descending
+        settle();
+        QCOMPARE(listed(w), QStringLiteral("b IMG_9 IMG_10"));  // equal sizes by name
+        QVERIFY(w.window.sortActions()[2]->isChecked() && w.window.sortActions()[5]->isChecked());
+    }
+
     void unusableDropsChangeNothingButAreAccepted() {
         TestWindow w;
         QVERIFY(drop(w, {QUrl(QStringLiteral("https://example.org/a.txt")),

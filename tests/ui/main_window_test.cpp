@@ -289,6 +289,9 @@ private slots:
                                      "&File > &Quit Ctrl+Q",
                                      "&Edit > &Undo Rename " + platformKey(QKeySequence::Undo) + " (disabled)",
                                      "&Edit > &Redo Rename " + platformKey(QKeySequence::Redo) + " (disabled)",
+                                     "&Edit > Move U&p Alt+Up (disabled)",
+                                     "&Edit > Move Do&wn Alt+Down (disabled)",
+                                     "&View > Sort &By ",
                                      "&Help > About Vellumix "}));
         // Ctrl+Q quits whatever the platform's key scheme says.
         QTest::keyClick(w.find<QLineEdit>("prefixField"), Qt::Key_Q, Qt::ControlModifier);
