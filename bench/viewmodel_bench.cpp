@@ -114,6 +114,21 @@ void addFolder(benchmark::State& state, std::size_t count) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
 }
 
+// Sorting a listed folder of `count` files by `key`, descending (the list
+// arrives ascending by code points, so every sort moves every item).
+void sortFiles(benchmark::State& state, std::size_t count, SortKey key) {
+    const std::string folder = benchFolder("folder-" + std::to_string(count), false);
+    if (entryCount(folder) != count) remakeFiles(folder, count);
+    RenameViewModel model;
+    model.addFolder(FileUrl(folder + "/"));
+    bool descending = true;
+    for (auto _ : state) {
+        model.sortFiles({key, descending});
+        descending = !descending;
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
+}
+
 // The preview under Add Prefix of the files of a folder of `count` entries.
 std::vector<FileItem> folderPreview(std::size_t count) {
     const std::string folder = benchFolder("folder-" + std::to_string(count), false);
@@ -331,6 +346,14 @@ void registerAll() {
     add("addFiles/alreadyListed/" + std::to_string(many), addFilesListed, many);
     add("addFiles/oneByOne/" + std::to_string(many), addFilesOneByOne, many);
     add("addFolder/" + std::to_string(many), addFolder, many);
+    add("sort/name/" + std::to_string(many),
+        [](benchmark::State& state, std::size_t count) { sortFiles(state, count, SortKey::name); },
+        many);
+    add("sort/dateModified/" + std::to_string(many),
+        [](benchmark::State& state, std::size_t count) {
+            sortFiles(state, count, SortKey::dateModified);
+        },
+        many);
     add("foresight/read/" + std::to_string(many), foresightRead, many);
     add("foresight/covers/" + std::to_string(many), foresightCovers, many);
     add("foresight/walk/" + std::to_string(many), foresightWalk, many);
