@@ -593,5 +593,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Neplatný vzor: %1 (na znaku %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Číslovat související soubory společně</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Soubory jedné složky se stejným názvem před příponou, například fotka a její soubor RAW, dostanou jedno číslo</translation>
+    </message>
 </context>
 </TS>

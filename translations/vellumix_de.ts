@@ -588,5 +588,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Ungültiges Muster: %1 (bei Zeichen %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Begleitdateien gemeinsam nummerieren</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Dateien eines Ordners mit demselben Namen vor der Endung, etwa ein Foto und seine RAW-Datei, erhalten eine Nummer</translation>
+    </message>
 </context>
 </TS>

@@ -588,5 +588,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Patrón no válido: %1 (en el carácter %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Numerar juntos los archivos compañeros</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Los archivos de una carpeta con el mismo nombre antes de la extensión, como una foto y su archivo RAW, reciben un mismo número</translation>
+    </message>
 </context>
 </TS>

@@ -588,5 +588,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Motif non valide&#xa0;: %1 (au caractère %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Numéroter ensemble les fichiers associés</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Les fichiers d’un dossier qui ont le même nom avant l’extension, comme une photo et son fichier RAW, reçoivent un même numéro</translation>
+    </message>
 </context>
 </TS>

@@ -588,5 +588,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Schema non valido: %1 (al carattere %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Numera insieme i file associati</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>I file di una cartella con lo stesso nome prima dell’estensione, come una foto e il suo file RAW, ricevono un solo numero</translation>
+    </message>
 </context>
 </TS>

@@ -583,5 +583,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>無効なパターン: %1（%2 文字目）</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>関連ファイルに同じ番号を付ける</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>同じフォルダー内で拡張子より前の名前が同じファイル (写真とその RAW ファイルなど) には同じ番号が付きます</translation>
+    </message>
 </context>
 </TS>

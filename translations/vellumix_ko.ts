@@ -583,5 +583,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>잘못된 패턴: %1 (%2번째 문자)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>관련 파일에 같은 번호 매기기</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>한 폴더에서 확장자 앞의 이름이 같은 파일(사진과 그 RAW 파일 등)은 하나의 번호를 받습니다</translation>
+    </message>
 </context>
 </TS>

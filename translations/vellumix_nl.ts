@@ -588,5 +588,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Ongeldig patroon: %1 (bij teken %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Bijbehorende bestanden samen nummeren</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Bestanden in één map met dezelfde naam vóór de extensie, zoals een foto en zijn RAW-bestand, krijgen één nummer</translation>
+    </message>
 </context>
 </TS>

@@ -593,5 +593,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Nieprawidłowy wzorzec: %1 (przy znaku %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Numeruj powiązane pliki razem</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Pliki jednego folderu o tej samej nazwie przed rozszerzeniem, np. zdjęcie i jego plik RAW, dostają jeden numer</translation>
+    </message>
 </context>
 </TS>

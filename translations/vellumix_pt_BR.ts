@@ -588,5 +588,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Padrão inválido: %1 (no caractere %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Numerar arquivos associados juntos</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Arquivos de uma pasta com o mesmo nome antes da extensão, como uma foto e seu arquivo RAW, recebem um só número</translation>
+    </message>
 </context>
 </TS>

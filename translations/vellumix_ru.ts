@@ -593,5 +593,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Недопустимый шаблон: %1 (символ %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Нумеровать связанные файлы вместе</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Файлы одной папки с одинаковым именем до расширения, например фото и его RAW-файл, получают один номер</translation>
+    </message>
 </context>
 </TS>

@@ -583,5 +583,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Geçersiz desen: %1 (%2. karakterde)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Eş dosyaları birlikte numaralandır</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Bir klasörde uzantıdan önceki adı aynı olan dosyalar, örneğin bir fotoğraf ve RAW dosyası, tek bir numara alır</translation>
+    </message>
 </context>
 </TS>

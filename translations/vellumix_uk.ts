@@ -593,5 +593,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>Неприпустимий шаблон: %1 (символ %2)</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>Нумерувати пов’язані файли разом</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>Файли однієї теки з однаковою назвою до розширення, наприклад фото та його RAW-файл, отримують один номер</translation>
+    </message>
 </context>
 </TS>

@@ -583,5 +583,13 @@
         <source>Invalid pattern: %1 (at character %2)</source>
         <translation>无效的模式：%1（在第 %2 个字符处）</translation>
     </message>
+    <message>
+        <source>Number companions together</source>
+        <translation>相关文件使用同一编号</translation>
+    </message>
+    <message>
+        <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
+        <translation>同一文件夹中扩展名前名称相同的文件（如照片及其 RAW 文件）使用同一个编号</translation>
+    </message>
 </context>
 </TS>

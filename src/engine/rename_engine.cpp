@@ -5,7 +5,9 @@
 #include <chrono>
 #include <exception>
 #include <iterator>
+#include <string_view>
 #include <thread>
+#include <unordered_map>
 #include <utility>
 
 #include "engine/batch_walk.h"
@@ -27,10 +29,34 @@ namespace {
 constexpr std::size_t kMinFilesPerThread = 4096;
 constexpr std::size_t kMaxPreviewThreads = 8;
 
-// Appends to `out` the previewed copies of files[begin, end), whose positions
-// in the list are their indexes: same id and url, newName and status filled in.
+// The numbering index of each file when companions share a number: files of
+// one folder with one base name get the index their group has, in the order
+// in which the groups first appear.
+std::vector<std::int64_t> companionIndexes(const std::vector<FileItem>& files) {
+    std::unordered_map<std::string_view, std::int64_t> groups;
+    groups.reserve(files.size());
+    std::vector<std::int64_t> indexes;
+    indexes.reserve(files.size());
+    for (const FileItem& file : files) {
+        // The path up to the name's extension: its folder and its base name.
+        const std::string& path = file.url.path();
+        const std::string_view name = lastPathComponent(path);
+        const std::size_t dot = extensionDot(name);
+        const std::size_t baseEnd = static_cast<std::size_t>(name.data() - path.data()) +
+                                    (dot == std::string_view::npos ? name.size() : dot);
+        const auto group =
+            groups.try_emplace(std::string_view(path).substr(0, baseEnd), std::ssize(groups));
+        indexes.push_back(group.first->second);
+    }
+    return indexes;
+}
+
+// Appends to `out` the previewed copies of files[begin, end): same id and url,
+// newName and status filled in. A file's index is its position in the list,
+// or its entry of `indexes` when given.
 void previewRange(const detail::NameComputer& computer, const std::vector<FileItem>& files,
-                  std::size_t begin, std::size_t end, std::vector<FileItem>& out) {
+                  const std::vector<std::int64_t>* indexes, std::size_t begin, std::size_t end,
+                  std::vector<FileItem>& out) {
     for (std::size_t i = begin; i < end; ++i) {
         FileItem& item = out.emplace_back(files[i]);
         const std::string_view currentName = lastPathComponent(item.url.path());
@@ -38,8 +64,8 @@ void previewRange(const detail::NameComputer& computer, const std::vector<FileIt
         // letter case (a pulled drive, a crash) is offered back under the
         // name it carries, whatever the rule.
         const std::optional<std::string_view> carried = detail::nameCarriedBy(currentName);
-        item.newName = carried ? std::string(*carried)
-                               : computer.nameFor(currentName, static_cast<std::int64_t>(i));
+        const std::int64_t index = indexes ? (*indexes)[i] : static_cast<std::int64_t>(i);
+        item.newName = carried ? std::string(*carried) : computer.nameFor(currentName, index);
         // Byte-equal names are the common case and need no normalisation. A
         // name that is not UTF-8 computes to itself, so names that differ are
         // both well-formed (the computer never makes an ill-formed name).
@@ -73,8 +99,12 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
     // One rule, prepared once with one clock reading, for the whole list: every
     // file of one preview gets the same date.
     const detail::NameComputer computer(config, std::chrono::system_clock::now());
+    const std::vector<std::int64_t> companions =
+        config.rule == RenameRule::addNumber && config.numberCompanions ? companionIndexes(files)
+                                                                        : std::vector<std::int64_t>();
+    const std::vector<std::int64_t>* indexes = companions.empty() ? nullptr : &companions;
 
-    // Each file's name depends only on the rule, its own name and its position,
+    // Each file's name depends only on the rule, its own name and its index,
     // so a long list is cut into consecutive parts previewed side by side (the
     // copying of the items included) and joined in order: the result is the
     // same item for item.
@@ -82,7 +112,7 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
     const std::size_t parts =
         std::min({cores, kMaxPreviewThreads, files.size() / kMinFilesPerThread});
     if (parts <= 1) {
-        previewRange(computer, files, 0, files.size(), result);
+        previewRange(computer, files, indexes, 0, files.size(), result);
         return result;
     }
     const auto partBegin = [&](std::size_t part) { return files.size() * part / parts; };
@@ -93,7 +123,7 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
         try {
             std::vector<FileItem>& out = part == 0 ? result : partItems[part];
             out.reserve(partBegin(part + 1) - partBegin(part));
-            previewRange(computer, files, partBegin(part), partBegin(part + 1), out);
+            previewRange(computer, files, indexes, partBegin(part), partBegin(part + 1), out);
         } catch (...) {
             failures[part] = std::current_exception();
         }

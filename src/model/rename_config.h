@@ -47,6 +47,15 @@ struct RenameConfig {
     std::int64_t removeFrom = 0;
     // Remove Characters: how many user-perceived characters to remove.
     std::int64_t removeCount = 1;
+
+    // Add Date: where the date comes from. Only `now` is read so far: the
+    // other sources, read from the files, come with the dates' reader, and
+    // until then they too give the current date.
+    DateSource dateSource = DateSource::now;
+    // Add Numbering: files of one folder that share a base name
+    // (IMG_0001.JPG, IMG_0001.CR2, IMG_0001.XMP) share one number, the one
+    // the first of them gets in the list; the numbers count such groups.
+    bool numberCompanions = false;
 };
 
 }  // namespace vellumix

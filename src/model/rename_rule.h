@@ -30,6 +30,9 @@ enum class CaseOption { lowercase, uppercase, titleCase, camelCase, snakeCase, k
 
 enum class InsertPosition { prefix, suffix };
 
+// Add Date: where the date comes from. Labels "Now", "Date Modified", "Date Taken".
+enum class DateSource { now, modified, taken };
+
 // The label of a case, character for character: rawValue(RenameRule::replace) == "Find & Replace".
 constexpr std::string_view rawValue(RenameRule rule) {
     switch (rule) {

@@ -1,9 +1,11 @@
 #include "ui/rule_panel.h"
 
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QComboBox>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -181,7 +183,7 @@ QList<QWidget*> RulePanel::controls() const {
     return {rulePicker_,           prefixField_,        suffixField_,     findField_,
             replaceField_,         caseSensitive_,      casePicker_,      numberPositionPicker_,
             numberSeparatorField_, numberStart_,        numberStep_,      numberPadding_,
-            datePositionPicker_,   dateSeparatorField_, dateFormatField_, removeFrom_,
+            numberCompanions_,     datePositionPicker_,   dateSeparatorField_, dateFormatField_, removeFrom_,
             removeCount_};
 }
 
@@ -284,15 +286,50 @@ QWidget* RulePanel::buildFindReplaceEditor() {
     replaceField_ = addFieldRow(layout, QStringLiteral("Replace"), QStringLiteral("replacement"),
                                 &RenameConfig::replaceText, QStringLiteral("replaceField"),
                                 tr("Text put in place of each match"));
-    caseSensitive_ = new QCheckBox(tr("Case sensitive"), editor);
-    caseSensitive_->setObjectName(QStringLiteral("caseSensitiveCheck"));
-    describe(*caseSensitive_, tr("Case sensitive"),
-             tr("When checked, upper and lower case letters must match exactly"));
-    connect(caseSensitive_, &QCheckBox::toggled, this, [this](bool checked) {
-        edit([&](RenameConfig& config) { config.caseSensitive = checked; });
-    });
-    layout->addWidget(caseSensitive_);
+    caseSensitive_ = addCheck(layout, tr("Case sensitive"), &RenameConfig::caseSensitive,
+                              QStringLiteral("caseSensitiveCheck"),
+                              tr("When checked, upper and lower case letters must match exactly"));
     return editor;
+}
+
+namespace {
+
+// The text of a check box that wraps, and toggles the box when clicked.
+class CheckText : public QLabel {
+public:
+    CheckText(const QString& text, QCheckBox* box) : QLabel(text), box_(box) {
+        setWordWrap(true);
+        setBuddy(box);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && box_->isEnabled()) box_->click();
+    }
+
+private:
+    QCheckBox* box_;
+};
+
+}  // namespace
+
+QCheckBox* RulePanel::addCheck(QVBoxLayout* column, const QString& text,
+                               bool RenameConfig::*field, const QString& name,
+                               const QString& description) {
+    // The text beside the box wraps, so that a long one in any language stays
+    // within the panel's width; a click on it toggles the box, as on a box's own text.
+    auto* check = new QCheckBox(column->parentWidget());
+    check->setObjectName(name);
+    describe(*check, QString(text).remove(QLatin1Char('&')), description);
+    connect(check, &QCheckBox::toggled, this, [this, field](bool checked) {
+        edit([&](RenameConfig& config) { config.*field = checked; });
+    });
+    auto* label = new CheckText(text, check);
+    auto* row = new QHBoxLayout;
+    row->addWidget(check, 0, Qt::AlignTop);
+    row->addWidget(label, 1);
+    column->addLayout(row);
+    return check;
 }
 
 QWidget* RulePanel::buildCaseEditor() {
@@ -340,6 +377,11 @@ QWidget* RulePanel::buildNumberingEditor() {
                                 tr("The fewest digits a number has, filled with leading zeros"));
     steppers->addStretch(1);
     layout->addLayout(steppers);
+    numberCompanions_ = addCheck(
+        layout, tr("Number companions together"), &RenameConfig::numberCompanions,
+        QStringLiteral("numberCompanionsCheck"),
+        tr("Files of one folder with the same name before the extension, such as a photo and "
+           "its raw file, get one number"));
     return editor;
 }
 
@@ -410,8 +452,9 @@ void RulePanel::refresh() {
     }
     patternError_->setVisible(error.has_value());
     showText(replaceField_, config.replaceText);
-    if (caseSensitive_->isChecked() != config.caseSensitive) {
-        caseSensitive_->setChecked(config.caseSensitive);
+    for (const auto& [check, value] : {std::pair{caseSensitive_, config.caseSensitive},
+                                        std::pair{numberCompanions_, config.numberCompanions}}) {
+        if (check->isChecked() != value) check->setChecked(value);
     }
     showChoice(casePicker_, config.caseOption);
     showChoice(numberPositionPicker_, config.numberPosition);

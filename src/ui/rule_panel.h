@@ -77,6 +77,9 @@ private:
     QLineEdit* addFieldRow(QVBoxLayout* column, const QString& label, const QString& placeholder,
                            std::string RenameConfig::*field, const QString& name,
                            const QString& description);
+    // A check box bound to `field`, added to `column`.
+    QCheckBox* addCheck(QVBoxLayout* column, const QString& text, bool RenameConfig::*field,
+                        const QString& name, const QString& description);
     QSpinBox* addStepper(QLayout* row, const QString& label, std::int64_t RenameConfig::*field,
                          int minimum, int maximum, const QString& name, const QString& description);
     // The rows an inserting rule (numbering, date) begins with: its position
@@ -110,6 +113,7 @@ private:
     QLabel* patternError_ = nullptr;  // under the Find field: what is wrong with the pattern
     QLineEdit* replaceField_ = nullptr;
     QCheckBox* caseSensitive_ = nullptr;
+    QCheckBox* numberCompanions_ = nullptr;
     QComboBox* casePicker_ = nullptr;
     QComboBox* numberPositionPicker_ = nullptr;
     QLineEdit* numberSeparatorField_ = nullptr;

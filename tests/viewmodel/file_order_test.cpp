@@ -82,6 +82,37 @@ TEST(FileOrderTest, SortsAsAPersonMeansAndNumberingFollows) {
     EXPECT_FALSE(model.sortedBy());
 }
 
+// A photo, its raw file and its sidecar keep one number, that of the first
+// of them in the order shown, sorted or set by hand; a file of the same name
+// in another folder is no companion; off, every file has its own.
+TEST(FileOrderTest, CompanionsShareTheNumberOfTheFirstOfThem) {
+    const TempDir dir;
+    RenameViewModel model;
+    std::vector<FileUrl> urls;
+    for (const char* name : {"IMG_0002.JPG", "IMG_0001.CR2", "IMG_0001.JPG", "IMG_0001.XMP",
+                             "IMG_0002.CR2", "notes.txt", "other/IMG_0001.JPG"})
+        urls.push_back(dir.write(name));
+    model.addFiles(urls);
+    RenameConfig config;
+    config.rule = RenameRule::addNumber;
+    config.numberCompanions = true;
+    model.setConfig(config);
+    model.sortFiles({SortKey::name, false});
+    const auto numbers = [&] {
+        std::string all;
+        for (const FileItem& item : model.previewFiles())
+            all += item.newName.substr(item.newName.find('_', 4) + 1, 2) + " ";
+        return all;
+    };
+    // IMG_0001.CR2, IMG_0001.JPG, other/IMG_0001.JPG, IMG_0001.XMP, IMG_0002.CR2 .JPG, notes.txt
+    EXPECT_EQ(numbers(), "01 01 02 01 03 03 04 ");
+    model.moveFiles({6}, 0);  // notes.txt first
+    EXPECT_EQ(numbers(), "01 02 02 03 02 04 04 ");
+    config.numberCompanions = false;
+    model.setConfig(config);
+    EXPECT_EQ(numbers(), "01 02 03 04 05 06 07 ");
+}
+
 TEST(FileOrderTest, MovesTheChosenRowsTogetherInOneEdit) {
     struct Case {
         std::vector<std::size_t> positions;
