@@ -100,7 +100,9 @@ FileListView::FileListView(ViewModelSnapshot& snapshot, QWidget* parent)
         describe(*corner, tr("Select All"), tr("Selects every file in the list"));
     }
     table_->setTabKeyNavigation(false);
-    table_->setDragDropMode(QAbstractItemView::NoDragDrop);
+    // Rows are dragged from the table and dropped on this view (see dropEvent).
+    table_->setDragDropMode(QAbstractItemView::DragOnly);
+    table_->setDefaultDropAction(Qt::MoveAction);
     table_->setAcceptDrops(false);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
     table_->installEventFilter(this);
@@ -279,6 +281,24 @@ void FileListView::moveSelectedRows(bool up) {
     selectIds(ids);
 }
 
+void FileListView::dropRows(const std::vector<Uuid>& ids, const QPoint& at) {
+    RenameViewModel& vm = snapshot_.viewModel();
+    const std::vector<std::size_t> positions = positionsOf(vm.files(), ids);
+    if (positions.empty()) return;
+    const QPoint inTable = table_->viewport()->mapFrom(this, at);
+    const int row = table_->rowAt(inTable.y());
+    std::size_t before = vm.files().size();  // below the last row: at the end
+    if (row >= 0 && static_cast<std::size_t>(row) < model_->items().size()) {
+        const QRect cell = table_->visualRect(model_->index(row, 0));
+        const std::vector<std::size_t> target =
+            positionsOf(vm.files(), {model_->items()[static_cast<std::size_t>(row)].id});
+        if (!target.empty()) before = target.front() + (inTable.y() > cell.center().y() ? 1 : 0);
+    }
+    vm.moveFiles(positions, before);
+    snapshot_.refresh();
+    selectIds(ids);
+}
+
 void FileListView::sortByName() {
     RenameViewModel& vm = snapshot_.viewModel();
     const std::optional<FileSort> sorted = vm.sortedBy();
@@ -317,14 +337,25 @@ void FileListView::addPath(const std::string& path) {
 }
 
 void FileListView::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) acceptAsCopy(event);
+    dragMoveEvent(event);
 }
 
 void FileListView::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData()->hasUrls()) acceptAsCopy(event);
+    if (dynamic_cast<const DraggedRows*>(event->mimeData()) != nullptr) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else if (event->mimeData()->hasUrls()) {
+        acceptAsCopy(event);
+    }
 }
 
 void FileListView::dropEvent(QDropEvent* event) {
+    if (const auto* rows = dynamic_cast<const DraggedRows*>(event->mimeData())) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+        dropRows(rows->ids(), event->position().toPoint());
+        return;
+    }
     if (!event->mimeData()->hasUrls()) return;
     acceptAsCopy(event);
     handleDrop(event->mimeData()->urls());

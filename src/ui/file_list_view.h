@@ -14,7 +14,8 @@
 // foresight as it comes in. A click on the Original Name title sorts the
 // list by name, again the other way; the title shows the order while the list
 // is sorted by name. The selected rows move up or down by one (Alt+Up and
-// Alt+Down from the Edit menu) and stay selected.
+// Alt+Down from the Edit menu) and stay selected; dragged, they go where they
+// are dropped, before the row under the pointer (after it in its lower half).
 //
 // Observes the view model without owning it. UI thread only.
 #pragma once
@@ -81,6 +82,8 @@ private:
     void applyColors();
     void placeDropZone();
     void showContextMenu(const QPoint& position);
+    // Puts the rows of `ids`, dragged, where the pointer let them go.
+    void dropRows(const std::vector<Uuid>& ids, const QPoint& at);
     // The ids of the selected rows, in the order shown.
     std::vector<Uuid> selectedIds() const;
     void selectIds(const std::vector<Uuid>& ids);

@@ -254,4 +254,27 @@ QString PreviewTableModel::statusText(FileItem::Status status) {
     return {};
 }
 
+Qt::ItemFlags PreviewTableModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
+QStringList PreviewTableModel::mimeTypes() const {
+    return {QLatin1String(DraggedRows::kFormat)};
+}
+
+QMimeData* PreviewTableModel::mimeData(const QModelIndexList& indexes) const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : indexes) {
+        if (index.isValid() && static_cast<std::size_t>(index.row()) < items_->size())
+            rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<Uuid> ids;
+    for (const int row : rows)
+        ids.push_back((*items_)[static_cast<std::size_t>(row)].id);
+    return new DraggedRows(std::move(ids));
+}
+
 }  // namespace vellumix::ui

@@ -23,10 +23,26 @@
 #include <memory>
 #include <vector>
 
+#include <QMimeData>
+#include <utility>
+
 #include "model/file_item.h"
 #include "viewmodel/preview_marks.h"
 
 namespace vellumix::ui {
+
+// The rows dragged within the list: the ids of their items, in the order shown.
+class DraggedRows : public QMimeData {
+public:
+    static constexpr auto kFormat = "application/x-vellumix-rows";
+    explicit DraggedRows(std::vector<Uuid> ids) : ids_(std::move(ids)) {
+        setData(QLatin1String(kFormat), {});
+    }
+    const std::vector<Uuid>& ids() const { return ids_; }
+
+private:
+    std::vector<Uuid> ids_;
+};
 
 class PreviewTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -62,6 +78,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // Rows can be dragged, to be put elsewhere in the list (see DraggedRows).
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
     // The text shown for `status` in the status column ("" for pending).
     static QString statusText(FileItem::Status status);

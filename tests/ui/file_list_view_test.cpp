@@ -96,7 +96,8 @@ private slots:
 
     // A click on the Original Name title sorts by name (numbers by value), a
     // second the other way, with the title's arrow; Alt+Down and Alt+Up move
-    // the selected row and keep it selected; View › Sort By sorts by size.
+    // the selected row and keep it selected, and so does a drag; View › Sort
+    // By sorts by size.
     void headerMenusAndKeysSetTheOrder() {
         TestWindow w({"IMG_10", "IMG_9", "b"});
         w.files.write("b", "bigger");
@@ -120,6 +121,19 @@ private slots:
         QVERIFY(!header->isSortIndicatorShown());
         QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
         QCOMPARE(listed(w), QStringLiteral("IMG_10 IMG_9 b"));
+
+        // Row 0 dragged onto the lower half of the last row goes after it.
+        std::unique_ptr<QMimeData> rows(table->model()->mimeData({table->model()->index(0, 0)}));
+        QWidget* viewport = table->viewport();
+        const QRect last = table->visualRect(table->model()->index(2, 0));
+        const QPoint at(last.center().x(), last.center().y() + last.height() / 4);
+        QDragEnterEvent enter(at, Qt::MoveAction, rows.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QDropEvent dropped(QPointF(at), Qt::MoveAction, rows.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &dropped);
+        QVERIFY(dropped.isAccepted() && dropped.dropAction() == Qt::MoveAction);
+        QCOMPARE(listed(w), QStringLiteral("IMG_9 b IMG_10"));
+        QVERIFY(table->selectionModel()->isRowSelected(2, QModelIndex()));
 
         w.window.sortActions()[2]->trigger();  // Size, in the direction checked: descending
         settle();
