@@ -187,26 +187,6 @@ std::unique_ptr<RenameViewModel> freshModel(const std::string& folder, std::size
     return model;
 }
 
-void applyRename(benchmark::State& state, std::size_t count) {
-    const std::string folder = benchFolder("apply-rename", true);
-    const std::string expected = "✅ " + std::to_string(count) + " file(s) renamed successfully.";
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto model = freshModel(folder, count);
-        state.ResumeTiming();
-        model->applyRename();
-        state.PauseTiming();
-        if (model->alertMessage() != expected) {
-            state.SkipWithError("not every file was renamed");
-            break;
-        }
-        model.reset();
-        state.ResumeTiming();
-    }
-    removeFolder(folder);
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
-}
-
 // The undo of the batch that applyRename times: the same files moved back, in
 // reverse order, each checked to be still the file that was renamed.
 void undoRename(benchmark::State& state, std::size_t count) {
@@ -231,10 +211,11 @@ void undoRename(benchmark::State& state, std::size_t count) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(count));
 }
 
-// The batch the window makes: on the view model's own thread, with its
-// progress told, and its result taken back on this thread.
-void startRename(benchmark::State& state, std::size_t count) {
-    const std::string folder = benchFolder("start-rename", true);
+// The batch rename of the view model: at once (applyRename), or as the
+// window makes it (startRename), on the view model's own thread with its
+// progress told, the result taken back on this thread.
+void applyRename(benchmark::State& state, std::size_t count, bool onItsOwnThread) {
+    const std::string folder = benchFolder(onItsOwnThread ? "start-rename" : "apply-rename", true);
     const std::string expected = "✅ " + std::to_string(count) + " file(s) renamed successfully.";
     std::mutex mutex;
     std::condition_variable arrived;
@@ -242,18 +223,22 @@ void startRename(benchmark::State& state, std::size_t count) {
     for (auto _ : state) {
         state.PauseTiming();
         auto model = freshModel(folder, count);
-        model->setBatchPost([&](std::function<void()> task) {
-            const std::lock_guard lock(mutex);
-            finish = std::move(task);
-            arrived.notify_one();
-        });
+        if (onItsOwnThread) {
+            model->setBatchPost([&](std::function<void()> task) {
+                const std::lock_guard lock(mutex);
+                finish = std::move(task);
+                arrived.notify_one();
+            });
+        }
         state.ResumeTiming();
-        model->startRename();
-        {
+        if (onItsOwnThread) {
+            model->startRename();
             std::unique_lock lock(mutex);
             arrived.wait(lock, [&] { return finish != nullptr; });
+            std::exchange(finish, nullptr)();
+        } else {
+            model->applyRename();
         }
-        std::exchange(finish, nullptr)();
         state.PauseTiming();
         if (model->alertMessage() != expected) {
             state.SkipWithError("not every file was renamed");
@@ -358,9 +343,13 @@ void registerAll() {
     add("foresight/covers/" + std::to_string(many), foresightCovers, many);
     add("foresight/walk/" + std::to_string(many), foresightWalk, many);
     add("foresight/marks/" + std::to_string(many), foresightMarks, many);
-    add("rename/applyRename/" + std::to_string(renames), applyRename, renames);
+    add("rename/applyRename/" + std::to_string(renames),
+        [](benchmark::State& state, std::size_t count) { applyRename(state, count, false); },
+        renames);
     add("rename/undoRename/" + std::to_string(renames), undoRename, renames);
-    add("rename/startRename/" + std::to_string(renames), startRename, renames);
+    add("rename/startRename/" + std::to_string(renames),
+        [](benchmark::State& state, std::size_t count) { applyRename(state, count, true); },
+        renames);
     add("rename/engine/" + std::to_string(renames), engineRename, renames);
     add("rename/renameat2Loop/" + std::to_string(renames),
         [](benchmark::State& state, std::size_t count) { renameat2Loop(state, count, false); },

@@ -129,6 +129,10 @@ bool MountedDrive::freeze() const {
     return signalDriver(SIGSTOP);
 }
 
+bool MountedDrive::thaw() const {
+    return signalDriver(SIGCONT);
+}
+
 bool MountedDrive::plugBackIn() {
     ::umount2(mountPoint_.c_str(), MNT_DETACH);
     return run(mountCommand_);

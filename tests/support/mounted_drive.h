@@ -61,8 +61,10 @@ public:
     // out of its reader: every call on it fails from then on. False when no
     // driver was found.
     bool pullOut() const;
-    // Stops the FUSE driver without killing it, as a driver that hangs.
+    // Stops the FUSE driver without killing it, as a driver that hangs, and
+    // lets it go on again.
     bool freeze() const;
+    bool thaw() const;
     // After pullOut, mounts the drive's image again, as when the card goes
     // back into its reader. False when that fails.
     bool plugBackIn();

@@ -50,7 +50,8 @@ class BatchProgressTest : public QObject {
 
 private slots:
     // The progress shows after half a second; until the batch ends the window
-    // repaints and takes no other input; Escape stops it before the next move,
+    // repaints and takes no other input, also while the drive does not answer;
+    // Escape stops it before the next move,
     // and the alert counts the files not attempted. Closing the window stops
     // the next batch the same way and closes once it has ended, without an alert.
     void longBatchShowsProgressStopsAtEscapeAndAtClose() {
@@ -76,6 +77,13 @@ private slots:
         viewport->update();
         QTest::qWait(200);
         QVERIFY(counter.paints > 0);
+        // A drive that stops answering is said to, and the window still repaints.
+        QVERIFY(!progress->stallLabel()->isVisible());
+        QVERIFY(drive.freeze());
+        QVERIFY(QTest::qWaitFor([&] { return progress->stallLabel()->isVisible(); }, 10000));
+        QCOMPARE(progress->stallLabel()->text(), QStringLiteral("The drive is not answering."));
+        QVERIFY(drive.thaw());
+        QVERIFY(QTest::qWaitFor([&] { return !progress->stallLabel()->isVisible(); }, 5000));
 
         QTest::keyClick(progress, Qt::Key_Escape);
         QCOMPARE(progress->countLabel()->text(), QStringLiteral("Stopping before the next file\u2026"));

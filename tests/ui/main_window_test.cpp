@@ -369,7 +369,11 @@ private slots:
             c.removeFrom = 0;
             c.removeCount = 1;
         });
-        QTest::mouseClick(w.view().renameButton(), Qt::LeftButton);
+        // Started from a field of the rule, where Return would press the
+        // window's default button, the rename button.
+        QSpinBox* count = w.find<QSpinBox>("removeCountStepper");
+        count->setFocus();
+        QTest::keyClick(count, Qt::Key_Return, Qt::ControlModifier);
         settle();
         QTest::keyClick(w.view().resultAlert(), Qt::Key_Return);
         reactivate(w);
