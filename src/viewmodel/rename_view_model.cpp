@@ -316,29 +316,30 @@ void RenameViewModel::addFolder(const FileUrl& folder) {
 }
 
 void RenameViewModel::applyRename() {
-    setIsProcessing(true);
-    const std::vector<FileItem> preview = previewFiles();
-    const RenameResult result = RenameEngine::rename(preview);
-    setIsProcessing(false);
-    takeRename(result);
+    rename(Run::atOnce);
 }
 
 void RenameViewModel::startRename() {
-    if (isProcessing_) return;
+    rename(Run::onItsThread);
+}
+
+void RenameViewModel::rename(Run run) {
+    if (batchNameAt_) return;  // a batch is running on its thread
     auto preview = std::make_shared<const std::vector<FileItem>>(previewFiles());
     runBatch(
-        vellumix::changedCount(*preview),
+        run, vellumix::changedCount(*preview),
         [preview](std::size_t position) { return (*preview)[position].currentName(); },
         [preview](BatchProgress& progress) { return renameFiles(*preview, progress); },
         [this](const RenameResult& result) { takeRename(result); });
 }
 
-void RenameViewModel::runBatch(std::int64_t total, std::function<std::string(std::size_t)> nameAt,
+void RenameViewModel::runBatch(Run run, std::int64_t total,
+                               std::function<std::string(std::size_t)> nameAt,
                                BatchRunner::Batch batch,
                                std::function<void(const RenameResult&)> finish) {
     setIsProcessing(true);
-    if (!runner_) {
-        BatchProgress progress;
+    if (run == Run::atOnce || !runner_) {
+        BatchProgress progress;  // told, and never cancelled
         const RenameResult result = batch(progress);
         setIsProcessing(false);
         finish(result);
@@ -417,39 +418,29 @@ std::int64_t RenameViewModel::filesToRedo() const {
 }
 
 void RenameViewModel::undoRename() {
-    replayLast(undoable_, redoable_);
+    replayLast(Run::atOnce, undoable_, redoable_);
 }
 
 void RenameViewModel::redoRename() {
-    replayLast(redoable_, undoable_);
+    replayLast(Run::atOnce, redoable_, undoable_);
 }
 
 void RenameViewModel::startUndoRename() {
-    startReplay(undoable_, redoable_);
+    replayLast(Run::onItsThread, undoable_, redoable_);
 }
 
 void RenameViewModel::startRedoRename() {
-    startReplay(redoable_, undoable_);
+    replayLast(Run::onItsThread, redoable_, undoable_);
 }
 
 // Makes the moves of the newest batch of `from`; what it moved, taken back,
 // becomes the newest of `to` (a file that stayed leaves the history).
-void RenameViewModel::replayLast(History& from, History& to) {
-    if (from.empty() || isProcessing_) return;
-    const std::vector<MovedFile> batch = std::move(from.back());
-    from.pop_back();
-    setIsProcessing(true);
-    const RenameResult result = replayMoves(batch);
-    setIsProcessing(false);
-    takeReplay(from, to, batch, result);
-}
-
-void RenameViewModel::startReplay(History& from, History& to) {
-    if (from.empty() || isProcessing_) return;
+void RenameViewModel::replayLast(Run run, History& from, History& to) {
+    if (from.empty() || batchNameAt_) return;
     auto batch = std::make_shared<const std::vector<MovedFile>>(std::move(from.back()));
     from.pop_back();
     runBatch(
-        std::ssize(*batch),
+        run, std::ssize(*batch),
         [batch](std::size_t position) { return (*batch)[position].from.lastPathComponent(); },
         [batch](BatchProgress& progress) { return replayMoves(*batch, progress); },
         [this, &from, &to, batch](const RenameResult& result) {

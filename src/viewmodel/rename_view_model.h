@@ -186,11 +186,13 @@ private:
     void changeRevision();
     void takeForesight(std::uint64_t revision, std::shared_ptr<const RenameResult> foresight);
     using History = std::vector<std::vector<MovedFile>>;
-    // Runs `batch` (at once, or on the runner's thread), then `finish`.
-    void runBatch(std::int64_t total, std::function<std::string(std::size_t)> nameAt,
+    // How a batch is run: here and now, or on the runner's thread when there is one.
+    enum class Run { atOnce, onItsThread };
+    // Runs `batch`, then `finish`; the other two tell its progress.
+    void runBatch(Run run, std::int64_t total, std::function<std::string(std::size_t)> nameAt,
                   BatchRunner::Batch batch, std::function<void(const RenameResult&)> finish);
-    void startReplay(History& from, History& to);
-    void replayLast(History& from, History& to);
+    void rename(Run run);
+    void replayLast(Run run, History& from, History& to);
     void takeRename(const RenameResult& result);
     void takeReplay(History& from, History& to, const std::vector<MovedFile>& batch,
                     const RenameResult& result);
