@@ -96,7 +96,8 @@ MountedDrive::MountedDrive(FileSystem fileSystem, std::chrono::seconds hungAfter
         return;
     }
     path_ = mountPoint_;
-    if (fileSystem < FileSystem::exfat) return;  // the kernel's own drives answer or fail
+    if (fileSystem < FileSystem::exfat) return;
+    findDriver();  // the kernel's own drives answer or fail
     watchdog_ = std::thread([this, hungAfter, name = std::string(nameOf(fileSystem))] {
         std::unique_lock lock(mutex_);
         if (unmounting_.wait_for(lock, hungAfter, [this] { return isUnmounting_; })) return;
@@ -107,8 +108,8 @@ MountedDrive::MountedDrive(FileSystem fileSystem, std::chrono::seconds hungAfter
     });
 }
 
-bool MountedDrive::signalDriver(int signal) const {
-    bool sent = false;
+void MountedDrive::findDriver() {
+    std::vector<pid_t> found;
     for (const fs::directory_entry& process : fs::directory_iterator("/proc")) {
         const std::string pid = process.path().filename();
         if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
@@ -116,8 +117,16 @@ bool MountedDrive::signalDriver(int signal) const {
         std::string arguments((std::istreambuf_iterator<char>(file)), {});
         std::replace(arguments.begin(), arguments.end(), '\0', ' ');
         if ((arguments + ' ').find(' ' + mountPoint_ + ' ') == std::string::npos) continue;
-        sent = ::kill(std::stoi(pid), signal) == 0 || sent;
+        found.push_back(static_cast<pid_t>(std::stoi(pid)));
     }
+    const std::lock_guard lock(driverMutex_);
+    driver_ = std::move(found);
+}
+
+bool MountedDrive::signalDriver(int signal) const {
+    const std::lock_guard lock(driverMutex_);
+    bool sent = false;
+    for (const pid_t pid : driver_) sent = ::kill(pid, signal) == 0 || sent;
     return sent;
 }
 
@@ -135,7 +144,9 @@ bool MountedDrive::thaw() const {
 
 bool MountedDrive::plugBackIn() {
     ::umount2(mountPoint_.c_str(), MNT_DETACH);
-    return run(mountCommand_);
+    const bool mounted = run(mountCommand_);
+    findDriver();
+    return mounted;
 }
 
 std::string MountedDrive::backing() const {

@@ -12,6 +12,9 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
+
+#include <sys/types.h>
 
 namespace vellumix::testing {
 
@@ -74,6 +77,9 @@ public:
 private:
     // Sends `signal` to the FUSE driver of the drive; false when none was found.
     bool signalDriver(int signal) const;
+    // Finds the processes that serve the mount point, once per mount, so that
+    // a signal reaches them within microseconds of a test deciding to send it.
+    void findDriver();
 
     std::string folder_;  // holds the image and the mount point
     std::string mountCommand_;
@@ -81,6 +87,8 @@ private:
     std::string mountPoint_;
     std::string path_;
     std::string skipReason_;
+    mutable std::mutex driverMutex_;
+    std::vector<pid_t> driver_;
     std::mutex mutex_;
     std::condition_variable unmounting_;
     bool isUnmounting_ = false;
