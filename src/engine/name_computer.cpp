@@ -7,7 +7,6 @@
 #include <string>
 
 #include "engine/character_rules.h"
-#include "engine/date_text.h"
 #include "engine/literal_replace.h"
 #include "engine/name_computer.h"
 #include "engine/numbering.h"
@@ -23,10 +22,9 @@ namespace detail {
 struct NameComputer::Prepared {
     std::optional<LiteralReplacer> literal;  // replace
     std::optional<RegexReplacer> regex;      // regexReplace
-    std::optional<std::string> dateText;     // addDate; none when the pattern is refused
 };
 
-NameComputer::NameComputer(const RenameConfig& config, std::chrono::system_clock::time_point now)
+NameComputer::NameComputer(const RenameConfig& config)
     : config_(config), prepared_(std::make_unique<Prepared>()) {
     // Texts of the configuration that are not well-formed UTF-8 (possible
     // through the API, never from the window) are decoded with U+FFFD for each
@@ -44,10 +42,6 @@ NameComputer::NameComputer(const RenameConfig& config, std::chrono::system_clock
         case RenameRule::regexReplace:
             prepared_->regex.emplace(config_.findText, config_.replaceText, config_.caseSensitive);
             break;
-        case RenameRule::addDate:
-            // Formatted once, so every file of one preview gets the same date text.
-            prepared_->dateText = formatDate(config_.dateFormat, now);
-            break;
         default:
             break;
     }
@@ -55,7 +49,8 @@ NameComputer::NameComputer(const RenameConfig& config, std::chrono::system_clock
 
 NameComputer::~NameComputer() = default;
 
-std::string NameComputer::nameFor(std::string_view currentName, std::int64_t index) const {
+std::string NameComputer::nameFor(std::string_view currentName, std::int64_t index,
+                                  const std::string* dateText) const {
     // On Linux a name is bytes; one that is not UTF-8 has no characters to
     // work on and is never altered.
     if (!isValidUtf8(currentName)) return std::string(currentName);
@@ -101,8 +96,8 @@ std::string NameComputer::nameFor(std::string_view currentName, std::int64_t ind
             break;
         }
         case RenameRule::addDate:
-            if (prepared_->dateText) {
-                name = insert(*prepared_->dateText, config_.dateSeparator, config_.datePosition);
+            if (dateText != nullptr) {
+                name = insert(*dateText, config_.dateSeparator, config_.datePosition);
             } else {
                 name = base;
             }

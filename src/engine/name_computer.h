@@ -1,7 +1,7 @@
 // NameComputer: one rule, prepared once, applied to many names.
 //
 // Building the rule's expensive parts (the compiled regular expression, the
-// date text, the normalised find text) once and applying them to every file of
+// normalised find text) once and applying them to every file of
 // a preview gives exactly the names that computing each file on its own would
 // give; no user can tell the difference. Internal to the engine.
 //
@@ -13,7 +13,6 @@
 // Immutable once built: nameFor() may be called from several threads at once.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -25,16 +24,16 @@ namespace vellumix::detail {
 
 class NameComputer {
 public:
-    // `now` is the clock reading of the date rule; the date text is formatted
-    // here, once, so every name of one preview gets the same date.
-    NameComputer(const RenameConfig& config, std::chrono::system_clock::time_point now);
+    explicit NameComputer(const RenameConfig& config);
     ~NameComputer();
     NameComputer(const NameComputer&) = delete;
     NameComputer& operator=(const NameComputer&) = delete;
 
     // The complete new name of the file named `currentName` (its last path
-    // component) at list position `index`.
-    std::string nameFor(std::string_view currentName, std::int64_t index) const;
+    // component) at list position `index`. Add Date writes `dateText` (see
+    // DateTexts); without one, the name stays as it is.
+    std::string nameFor(std::string_view currentName, std::int64_t index,
+                        const std::string* dateText = nullptr) const;
 
 private:
     struct Prepared;

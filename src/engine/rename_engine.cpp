@@ -12,6 +12,7 @@
 
 #include "engine/batch_walk.h"
 #include "engine/case_only_rename.h"
+#include "engine/date_text.h"
 #include "engine/disk_moves.h"
 #include "engine/foresight.h"
 #include "engine/graphemes.h"
@@ -54,9 +55,12 @@ std::vector<std::int64_t> companionIndexes(const std::vector<FileItem>& files) {
 // Appends to `out` the previewed copies of files[begin, end): same id and url,
 // newName and status filled in. A file's index is its position in the list,
 // or its entry of `indexes` when given.
-void previewRange(const detail::NameComputer& computer, const std::vector<FileItem>& files,
+void previewRange(const detail::NameComputer& computer, const RenameConfig& config,
+                  std::chrono::system_clock::time_point now, const std::vector<FileItem>& files,
                   const std::vector<std::int64_t>* indexes, std::size_t begin, std::size_t end,
                   std::vector<FileItem>& out) {
+    std::optional<detail::DateTexts> dates;
+    if (config.rule == RenameRule::addDate) dates.emplace(config, now);
     for (std::size_t i = begin; i < end; ++i) {
         FileItem& item = out.emplace_back(files[i]);
         const std::string_view currentName = lastPathComponent(item.url.path());
@@ -65,7 +69,9 @@ void previewRange(const detail::NameComputer& computer, const std::vector<FileIt
         // name it carries, whatever the rule.
         const std::optional<std::string_view> carried = detail::nameCarriedBy(currentName);
         const std::int64_t index = indexes ? (*indexes)[i] : static_cast<std::int64_t>(i);
-        item.newName = carried ? std::string(*carried) : computer.nameFor(currentName, index);
+        item.newName = carried ? std::string(*carried)
+                               : computer.nameFor(currentName, index,
+                                                  dates ? dates->textFor(item) : nullptr);
         // Byte-equal names are the common case and need no normalisation. A
         // name that is not UTF-8 computes to itself, so names that differ are
         // both well-formed (the computer never makes an ill-formed name).
@@ -84,7 +90,10 @@ std::string RenameEngine::compute(const RenameConfig& config, const FileItem& fi
 
 std::string RenameEngine::compute(const RenameConfig& config, const FileItem& file,
                                   std::int64_t index, std::chrono::system_clock::time_point now) {
-    return detail::NameComputer(config, now).nameFor(file.currentName(), index);
+    const detail::NameComputer computer(config);
+    if (config.rule != RenameRule::addDate) return computer.nameFor(file.currentName(), index);
+    detail::DateTexts dates(config, now);
+    return computer.nameFor(file.currentName(), index, dates.textFor(file));
 }
 
 std::string RenameEngine::applyCase(CaseOption option, std::string_view text) {
@@ -97,8 +106,9 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
     if (files.empty()) return result;
     result.reserve(files.size());
     // One rule, prepared once with one clock reading, for the whole list: every
-    // file of one preview gets the same date.
-    const detail::NameComputer computer(config, std::chrono::system_clock::now());
+    // file of one preview gets the same date "now".
+    const detail::NameComputer computer(config);
+    const auto now = std::chrono::system_clock::now();
     const std::vector<std::int64_t> companions =
         config.rule == RenameRule::addNumber && config.numberCompanions ? companionIndexes(files)
                                                                         : std::vector<std::int64_t>();
@@ -112,7 +122,7 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
     const std::size_t parts =
         std::min({cores, kMaxPreviewThreads, files.size() / kMinFilesPerThread});
     if (parts <= 1) {
-        previewRange(computer, files, indexes, 0, files.size(), result);
+        previewRange(computer, config, now, files, indexes, 0, files.size(), result);
         return result;
     }
     const auto partBegin = [&](std::size_t part) { return files.size() * part / parts; };
@@ -123,7 +133,7 @@ std::vector<FileItem> RenameEngine::preview(const std::vector<FileItem>& files,
         try {
             std::vector<FileItem>& out = part == 0 ? result : partItems[part];
             out.reserve(partBegin(part + 1) - partBegin(part));
-            previewRange(computer, files, indexes, partBegin(part), partBegin(part + 1), out);
+            previewRange(computer, config, now, files, indexes, partBegin(part), partBegin(part + 1), out);
         } catch (...) {
             failures[part] = std::current_exception();
         }

@@ -6,8 +6,10 @@
 // distinct). A plain value, intentionally copyable.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "model/file_dates.h"
 #include "model/file_url.h"
 #include "model/uuid.h"
 
@@ -31,6 +33,9 @@ struct FileItem {
     FileUrl url;
     std::string newName;
     Status status = Status::pending;
+    // Its dates, once read; none until something needs them (a date taken
+    // from the files, a sort by date).
+    std::optional<FileDates> dates;
 };
 
 }  // namespace vellumix

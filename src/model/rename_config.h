@@ -48,9 +48,8 @@ struct RenameConfig {
     // Remove Characters: how many user-perceived characters to remove.
     std::int64_t removeCount = 1;
 
-    // Add Date: where the date comes from. Only `now` is read so far: the
-    // other sources, read from the files, come with the dates' reader, and
-    // until then they too give the current date.
+    // Add Date: where the date comes from: the clock, or each file's own
+    // dates (FileItem::dates); a file whose date is not known keeps its name.
     DateSource dateSource = DateSource::now;
     // Add Numbering: files of one folder that share a base name
     // (IMG_0001.JPG, IMG_0001.CR2, IMG_0001.XMP) share one number, the one

@@ -70,12 +70,22 @@ constexpr std::string_view rawValue(InsertPosition position) {
     return {};
 }
 
+constexpr std::string_view rawValue(DateSource source) {
+    switch (source) {
+        case DateSource::now: return "Now";
+        case DateSource::modified: return "Date Modified";
+        case DateSource::taken: return "Date Taken";
+    }
+    return {};
+}
+
 // The identity used by lists and pickers: the raw value itself. Part of the
 // library's interface for other programs, though the application needs only
 // rawValue.
 constexpr std::string_view id(RenameRule rule) { return rawValue(rule); }
 constexpr std::string_view id(CaseOption option) { return rawValue(option); }
 constexpr std::string_view id(InsertPosition position) { return rawValue(position); }
+constexpr std::string_view id(DateSource source) { return rawValue(source); }
 
 namespace detail {
 template <class E>
@@ -98,6 +108,10 @@ struct Cases<CaseOption> {
 template <>
 struct Cases<InsertPosition> {
     static constexpr std::array values{InsertPosition::prefix, InsertPosition::suffix};
+};
+template <>
+struct Cases<DateSource> {
+    static constexpr std::array values{DateSource::now, DateSource::modified, DateSource::taken};
 };
 }  // namespace detail
 

@@ -12,6 +12,7 @@
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
+#include "engine/date_text.h"
 #include "engine/name_computer.h"
 #include "engine/rename_engine.h"
 
@@ -236,13 +237,72 @@ TEST_F(NameComputationDate, FormatsTheClockReadingInTheDefaultTimeZone) {
         {"pattern letter ICU refuses", dating("yyyy jj"), "notes.txt", "notes.txt"},
     });
     const RenameConfig config = dating("yyyy-MM-dd HH.mm");
-    const detail::NameComputer computer(config, kClock);
+    detail::DateTexts texts(config, kClock);
     useZone("Asia/Tokyo");  // UTC+9
     EXPECT_EQ(computeName(config, "a.txt"), "a_2025-03-14 18.05.txt");
-    EXPECT_EQ(computer.nameFor("b.txt", 99), "b_2025-03-14 09.05.txt");  // made in UTC
+    EXPECT_EQ(detail::NameComputer(config).nameFor("b.txt", 99,
+                                                  texts.textFor(FileItem(FileUrl("/b.txt")))),
+              "b_2025-03-14 09.05.txt");  // made in UTC
     useZone("America/Los_Angeles");  // UTC-7 in March: the night before, three hours earlier
     EXPECT_EQ(RenameEngine::compute(config, FileItem(FileUrl("/a.txt")), 0, kClock - 3h),
               "a_2025-03-13 23.05.txt");
+}
+
+// Each file's own date, read from it: modified, else taken, else the name
+// stays; texts that stand for a span of time never cross a day of the clock.
+TEST_F(NameComputationDate, WritesEachFilesOwnDate) {
+    const auto at = [](FileDates dates) {
+        FileItem item(FileUrl("/p/IMG_1.JPG"));
+        item.dates = dates;
+        return item;
+    };
+    const system_clock::time_point taken = sys_days{2019y / July / 4} + 18h + 30min;
+    const system_clock::time_point beforeMidnight = sys_days{2025y / March / 14} + 14h + 59min;
+    const system_clock::time_point afterMidnight = beforeMidnight + 1min;  // Tokyo's midnight
+    struct Case {
+        const char* name;
+        DateSource source;
+        const char* pattern;
+        const char* zone;
+        FileItem file;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"modified", DateSource::modified, "", "UTC", at({kClock, taken}), "IMG_1_2025-03-14.JPG"},
+        {"taken", DateSource::taken, "", "UTC", at({kClock, taken}), "IMG_1_2019-07-04.JPG"},
+        {"taken, none held: modified", DateSource::taken, "", "UTC", at({kClock, std::nullopt}),
+         "IMG_1_2025-03-14.JPG"},
+        {"not read yet", DateSource::taken, "", "UTC", FileItem(FileUrl("/p/IMG_1.JPG")),
+         "IMG_1.JPG"},
+        {"unreadable", DateSource::modified, "", "UTC", at({}), "IMG_1.JPG"},
+        {"refused pattern", DateSource::modified, "yyyy jj", "UTC", at({kClock, {}}), "IMG_1.JPG"},
+        {"seconds", DateSource::modified, "HHmmss", "UTC", at({kClock, {}}), "IMG_1_090530.JPG"},
+        {"Tokyo, before midnight", DateSource::taken, "", "Asia/Tokyo",
+         at({kClock, beforeMidnight}), "IMG_1_2025-03-14.JPG"},
+        {"Tokyo, after midnight", DateSource::taken, "", "Asia/Tokyo",
+         at({kClock, afterMidnight}), "IMG_1_2025-03-15.JPG"},
+        {"Tokyo, hours", DateSource::taken, "dd HH", "Asia/Tokyo", at({kClock, afterMidnight}),
+         "IMG_1_15 00.JPG"},
+        // Paris kept its own mean time until 1911, 9 min 21 s ahead of UTC.
+        {"Paris 1900, before midnight", DateSource::taken, "", "Europe/Paris",
+         at({kClock, sys_days{1900y / January / 1} + 23h + 50min}), "IMG_1_1900-01-01.JPG"},
+        {"Paris 1900, after midnight", DateSource::taken, "", "Europe/Paris",
+         at({kClock, sys_days{1900y / January / 1} + 23h + 51min}), "IMG_1_1900-01-02.JPG"},
+    };
+    for (const Case& c : cases) {
+        useZone(c.zone);
+        RenameConfig config = dating(c.pattern);
+        config.dateSource = c.source;
+        // One preview of the file after each other file, so that each text
+        // is asked for after the others of its span.
+        std::vector<FileItem> files;
+        for (const Case& other : cases) {
+            if (std::string_view(other.zone) == c.zone) files.push_back(other.file);
+        }
+        files.push_back(c.file);
+        EXPECT_EQ(RenameEngine::preview(files, config).back().newName, c.expected) << c.name;
+        EXPECT_EQ(RenameEngine::compute(config, c.file, 0, kClock), c.expected) << c.name;
+    }
 }
 
 TEST(NameComputation, RemoveCharacters) {
