@@ -161,6 +161,7 @@ std::optional<FileDates::Time> parseMetadataDate(std::string_view text) {
     UErrorCode status = U_ZERO_ERROR;
     icu::GregorianCalendar calendar(icu::TimeZone::createDefault(), status);
     if (U_FAILURE(status)) return std::nullopt;
+    calendar.clear();
     calendar.set(*year, *month - 1, *day, hour, minute, std::min(second, 59));
     const UDate millis = calendar.getTime(status);
     if (U_FAILURE(status) || calendar.get(UCAL_DATE, status) != *day ||

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <numeric>
@@ -67,6 +68,23 @@ std::optional<struct stat> statOf(const FileItem& file) {
     return info;
 }
 
+std::int64_t nanosecondsOf(FileDates::Time time) {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+}
+
+// The date a date key sorts `file` by, as nanoseconds; none when unknown.
+std::optional<std::int64_t> dateOf(const FileItem& file, SortKey key) {
+    if (file.dates) {
+        const std::optional<FileDates::Time> date =
+            key == SortKey::dateTaken && file.dates->taken ? file.dates->taken : file.dates->modified;
+        if (!date) return std::nullopt;
+        return nanosecondsOf(*date);
+    }
+    const std::optional<struct stat> info = statOf(file);
+    if (!info) return std::nullopt;
+    return static_cast<std::int64_t>(info->st_mtim.tv_sec) * 1'000'000'000 + info->st_mtim.tv_nsec;
+}
+
 SortingKey keyOf(const FileItem& file, SortKey key, const NameKeys& names) {
     const std::string name = file.currentName();
     switch (key) {
@@ -75,14 +93,15 @@ SortingKey keyOf(const FileItem& file, SortKey key, const NameKeys& names) {
         case SortKey::type:
             return {names.keyOf(file.url.pathExtension()) + '\0' + names.keyOf(name)};
         case SortKey::dateModified:
+        case SortKey::dateTaken: {
+            const std::optional<std::int64_t> date = dateOf(file, key);
+            if (!date) return {{}, 0, false};
+            return {names.keyOf(name), *date};
+        }
         case SortKey::size: {
             const std::optional<struct stat> info = statOf(file);
             if (!info) return {{}, 0, false};
-            const std::int64_t number =
-                key == SortKey::size ? static_cast<std::int64_t>(info->st_size)
-                                     : static_cast<std::int64_t>(info->st_mtim.tv_sec) * 1'000'000'000 +
-                                           info->st_mtim.tv_nsec;
-            return {names.keyOf(name), number};
+            return {names.keyOf(name), static_cast<std::int64_t>(info->st_size)};
         }
     }
     return {};
@@ -99,7 +118,8 @@ std::vector<std::size_t> sortedPositions(const std::vector<FileItem>& files, Fil
 
     std::vector<std::size_t> positions(files.size());
     std::iota(positions.begin(), positions.end(), std::size_t{0});
-    const bool byNumber = sort.key == SortKey::dateModified || sort.key == SortKey::size;
+    const bool byNumber = sort.key == SortKey::dateModified || sort.key == SortKey::dateTaken ||
+                          sort.key == SortKey::size;
     std::stable_sort(positions.begin(), positions.end(), [&](std::size_t a, std::size_t b) {
         const SortingKey& x = keys[a];
         const SortingKey& y = keys[b];

@@ -2,8 +2,9 @@
 // how they read (numbers by value, letter case and accents after the letters),
 // dates, sizes and kinds of file.
 //
-// Part of the stateless engine; reads the file system for dates and sizes.
-// Safe to call from any thread.
+// Part of the stateless engine; reads the file system for sizes, and for the
+// modification date of files whose dates were not read yet. Safe to call
+// from any thread.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +19,7 @@ enum class SortKey {
     dateModified,  // "Date Modified": when the file's contents last changed
     size,          // "Size": its length in bytes
     type,          // "Type": its extension as names read, then its name
+    dateTaken,     // "Date Taken": when the photo was taken, else its date modified
 };
 
 struct FileSort {
@@ -29,6 +31,8 @@ struct FileSort {
 
 // The positions of `files` in the order `sort` gives them. Names compare with
 // numeric ordering in the default locale: IMG_9, IMG_10, img_11, Été, Zebra.
+// Dates are those of FileItem::dates; a file whose dates were not read yet is
+// sorted by its modification date, read now, under either date key.
 // Files whose date or size can't be read (gone, not allowed) come last in
 // either direction; files that compare equal keep their order among
 // themselves, also when descending.

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -162,8 +163,10 @@ void RenameViewModel::setFiles(std::vector<FileItem> files) {
     willChange();
     files_ = std::move(files);
     sortedBy_.reset();
+    sortWaitingForDates_.reset();
     listed_.rebuild();
     changeRevision();
+    readDatesIfNeeded();
 }
 
 void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
@@ -184,8 +187,23 @@ void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
 }
 
 void RenameViewModel::sortFiles(FileSort sort) {
-    const std::vector<std::size_t> order = sortedPositions(files_, sort);
+    sortWaitingForDates_.reset();
+    if (sort.key == SortKey::dateModified || sort.key == SortKey::dateTaken) {
+        const bool allDated = std::all_of(files_.begin(), files_.end(),
+                                          [](const FileItem& file) { return file.dates; });
+        if (!allDated) {
+            sortWaitingForDates_ = sort;
+            readDatesIfNeeded();
+            return;
+        }
+    }
     willChange();
+    sortNow(sort);
+}
+
+// The sort of sortFiles, inside an edit already announced.
+void RenameViewModel::sortNow(FileSort sort) {
+    const std::vector<std::size_t> order = sortedPositions(files_, sort);
     std::vector<FileItem> sorted;
     sorted.reserve(files_.size());
     for (const std::size_t position : order)
@@ -201,6 +219,7 @@ void RenameViewModel::moveFiles(const std::vector<std::size_t>& positions, std::
     for (const std::size_t position : positions) {
         if (position < moving.size()) moving[position] = true;
     }
+    sortWaitingForDates_.reset();
     willChange();
     std::vector<FileItem> moved;
     std::vector<FileItem> staying;
@@ -230,6 +249,7 @@ void RenameViewModel::setConfig(RenameConfig config) {
     willChange();
     config_ = std::move(config);
     changeRevision();
+    readDatesIfNeeded();
 }
 
 const std::string& RenameViewModel::alertMessage() const {
@@ -307,6 +327,7 @@ void RenameViewModel::addFiles(const std::vector<FileUrl>& urls) {
                   std::make_move_iterator(added.end()));
     listed_.add(first);
     changeRevision();
+    readDatesIfNeeded();
 }
 
 void RenameViewModel::addFolder(const FileUrl& folder) {
@@ -335,7 +356,7 @@ void RenameViewModel::rename(Run run) {
 
 void RenameViewModel::runBatch(Run run, std::int64_t total,
                                std::function<std::string(std::size_t)> nameAt,
-                               BatchRunner::Batch batch,
+                               BatchRunner::Work batch,
                                std::function<void(const RenameResult&)> finish) {
     setIsProcessing(true);
     if (run == Run::atOnce || !runner_) {
@@ -508,6 +529,71 @@ void RenameViewModel::refreshFolders() {
     if (lastRequest_.preview && lastRequest_.revision == revision_) {
         foresee(lastRequest_.revision, lastRequest_.preview);
     }
+}
+
+std::optional<RenameViewModel::DatesReading> RenameViewModel::datesReading() const {
+    if (datesBeingRead_.empty()) return std::nullopt;
+    const auto progress = datesReader_ ? datesReader_->progress() : nullptr;
+    return DatesReading{progress ? static_cast<std::int64_t>(progress->done()) : 0,
+                        std::ssize(datesBeingRead_)};
+}
+
+void RenameViewModel::setDatesPost(DatesReader::Post post) {
+    datesReader_.reset();
+    datesBeingRead_.clear();
+    if (post) datesReader_ = std::make_unique<DatesReader>(std::move(post));
+    readDatesIfNeeded();
+}
+
+void RenameViewModel::readDatesIfNeeded() {
+    const bool needed = sortWaitingForDates_ ||
+                        (config_.rule == RenameRule::addDate && config_.dateSource != DateSource::now);
+    if (!needed || !datesBeingRead_.empty()) return;
+    std::vector<FileUrl> urls;
+    for (const FileItem& file : files_) {
+        if (file.dates) continue;
+        datesBeingRead_.push_back(file.id);
+        urls.push_back(file.url);
+    }
+    if (datesBeingRead_.empty()) {
+        if (sortWaitingForDates_) sortFiles(*sortWaitingForDates_);
+        return;
+    }
+    if (!datesReader_) {
+        takeDates(std::exchange(datesBeingRead_, {}), readFileDates(urls));
+        return;
+    }
+    datesReader_->start([urls = std::move(urls)](DatesProgress& progress) {
+                            return readFileDates(urls, &progress);
+                        },
+                        [this](std::vector<FileDates> dates) {
+                            takeDates(std::exchange(datesBeingRead_, {}), std::move(dates));
+                        });
+}
+
+// One write of the list: each file read gets its dates, and a sort that
+// waited for them is made.
+void RenameViewModel::takeDates(const std::vector<Uuid>& ids, std::vector<FileDates> dates) {
+    std::unordered_map<Uuid, std::size_t> read;
+    read.reserve(ids.size());
+    for (std::size_t i = 0; i < ids.size(); ++i) read.emplace(ids[i], i);
+    willChange();
+    for (FileItem& file : files_) {
+        const auto found = read.find(file.id);
+        if (found != read.end() && found->second < dates.size()) {
+            file.dates = std::move(dates[found->second]);
+        }
+    }
+    const std::optional<FileSort> sort = std::exchange(sortWaitingForDates_, std::nullopt);
+    const bool allDated =
+        std::all_of(files_.begin(), files_.end(), [](const FileItem& file) { return file.dates; });
+    if (sort && allDated) {
+        sortNow(*sort);
+    } else {
+        sortWaitingForDates_ = sort;  // files came in while it read: those next
+        changeRevision();
+    }
+    readDatesIfNeeded();
 }
 
 Subscription RenameViewModel::onForesight(std::function<void()> observer) {

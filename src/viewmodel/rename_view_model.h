@@ -72,7 +72,9 @@ public:
     // The list in the order the user means (Add Numbering numbers in it).
     // Each is one edit with one notification, and the items keep their ids;
     // the list is never sorted by itself (files added later go at the end).
-    // Sorts the list; dates and sizes are read from the files now.
+    // Sorts the list; sizes are read from the files now. A sort by date
+    // waits for the files' dates (see datesReading) and comes in with them,
+    // unless the list is put in another order first.
     void sortFiles(FileSort sort);
     // Moves the items at `positions` (any order; out-of-range and repeated
     // ones ignored), in their list order, to stand before the item now at
@@ -157,6 +159,23 @@ public:
     // result is then dropped.
     void setBatchPost(BatchRunner::Post post);
 
+    // Dates from the files, for Add Date from Date Modified or Date Taken and
+    // the sorts by date: read once per file, when first needed and for files
+    // added afterwards, on a thread of their own once setDatesPost has been
+    // given a post function (at once without). They come in as one write of
+    // files(), each item's `dates` filled in; until then Add Date leaves the
+    // item's name as it is.
+    struct DatesReading {
+        std::int64_t read = 0;   // files whose dates have been read
+        std::int64_t total = 0;  // files being read
+    };
+    // How far the reading has come; nothing while none runs.
+    std::optional<DatesReading> datesReading() const;
+    // Makes dates be read on a thread of their own; `post` must run the
+    // function it is given later on this view model's thread. Setting
+    // another (or none) stops a reading under way; its dates are dropped.
+    void setDatesPost(DatesReader::Post post);
+
     // Foresight: what applyRename() would do, known before the click.
     // The revision of files() and config(): it grows with every write of either.
     std::uint64_t revision() const;
@@ -190,17 +209,23 @@ private:
     enum class Run { atOnce, onItsThread };
     // Runs `batch`, then `finish`; the other two tell its progress.
     void runBatch(Run run, std::int64_t total, std::function<std::string(std::size_t)> nameAt,
-                  BatchRunner::Batch batch, std::function<void(const RenameResult&)> finish);
+                  BatchRunner::Work batch, std::function<void(const RenameResult&)> finish);
     void rename(Run run);
     void replayLast(Run run, History& from, History& to);
     void takeRename(const RenameResult& result);
     void takeReplay(History& from, History& to, const std::vector<MovedFile>& batch,
                     const RenameResult& result);
     void takeMoves(const RenameResult& result);
+    // Starts reading the dates of the files that have none, when something
+    // needs them and no reading runs.
+    void readDatesIfNeeded();
+    void takeDates(const std::vector<Uuid>& ids, std::vector<FileDates> dates);
+    void sortNow(FileSort sort);
 
     std::vector<FileItem> files_;
     ListedUrls listed_;  // an index of files_, kept up to date by every write of it
     std::optional<FileSort> sortedBy_;  // reset by every other write of files_
+    std::optional<FileSort> sortWaitingForDates_;
     RenameConfig config_;
     std::string alertMessage_;
     ResultReport resultReport_;
@@ -222,6 +247,8 @@ private:
     bool rereadFolders_ = false;            // the next foresight reads the folders anew
     std::shared_ptr<const RenameResult> foresight_;  // of revision_, or null
     std::shared_ptr<Observers> foresightObservers_;
+    std::vector<Uuid> datesBeingRead_;  // the files of the reading under way, if any
+    std::unique_ptr<DatesReader> datesReader_;  // stopped before the rest goes
     std::unique_ptr<BatchRunner> runner_;      // stopped before the rest goes
     std::unique_ptr<ForesightWorker> worker_;  // last: stopped before the rest goes
 };

@@ -28,6 +28,7 @@
 #include "engine/case_only_rename.h"
 #include "support/items.h"
 #include "support/mounted_drive.h"
+#include "support/posted_queue.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix {
@@ -36,27 +37,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::FileSystem;
 using testing::MountedDrive;
-
-// An event loop's queue of one, for a view model whose batches run on a thread.
-struct PostedTask {
-    std::mutex mutex;
-    std::condition_variable arrived;
-    std::function<void()> task;
-
-    BatchRunner::Post post() {
-        return [this](std::function<void()> posted) {
-            const std::lock_guard lock(mutex);
-            task = std::move(posted);
-            arrived.notify_one();
-        };
-    }
-    // Runs the task once it has come in.
-    void run() {
-        std::unique_lock lock(mutex);
-        ASSERT_TRUE(arrived.wait_for(lock, 60s, [this] { return task != nullptr; }));
-        std::exchange(task, nullptr)();
-    }
-};
 
 std::string numbered(int i, const char* prefix = "f") {
     char name[16];
@@ -91,7 +71,7 @@ TEST(LongBatchTest, CancelStopsBeforeTheNextMoveAndEveryFileCanStillBeTakenBack)
         std::ofstream(drive.backing() + "/" + numbered(i)) << i;
         urls.emplace_back(drive.path() + "/" + numbered(i));
     }
-    PostedTask loop;
+    testing::PostedQueue loop;
     RenameViewModel model;
     model.setBatchPost(loop.post());
     model.addFiles(urls);
@@ -109,7 +89,7 @@ TEST(LongBatchTest, CancelStopsBeforeTheNextMoveAndEveryFileCanStillBeTakenBack)
     EXPECT_TRUE(status.currentName.starts_with("f")) << status.currentName;
     model.cancelBatch();
     EXPECT_TRUE(model.batchStatus()->cancelled);
-    loop.run();
+    ASSERT_TRUE(loop.runNext());
 
     ASSERT_FALSE(model.isProcessing());
     EXPECT_FALSE(model.batchStatus());
@@ -136,7 +116,7 @@ TEST(LongBatchTest, CancelStopsBeforeTheNextMoveAndEveryFileCanStillBeTakenBack)
     model.startUndoRename();
     waitUntil([&] { return model.batchStatus()->started >= 3; });
     model.cancelBatch();
-    loop.run();
+    ASSERT_TRUE(loop.runNext());
     const std::int64_t movedBack = model.filesToRedo();
     EXPECT_GE(movedBack, 3);
     EXPECT_EQ(model.filesToUndo(), moved - movedBack);

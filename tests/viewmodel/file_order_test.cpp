@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "support/items.h"
+#include "support/posted_queue.h"
 #include "support/temp_dir.h"
+#include "support/test_photos.h"
 #include "viewmodel/rename_view_model.h"
 
 namespace vellumix {
@@ -111,6 +113,75 @@ TEST(FileOrderTest, CompanionsShareTheNumberOfTheFirstOfThem) {
     config.numberCompanions = false;
     model.setConfig(config);
     EXPECT_EQ(numbers(), "01 02 03 04 05 06 07 ");
+}
+
+// Add Date from the files and the sorts by date wait for the files' dates,
+// read once on a thread of their own: the preview never shows a date not
+// read, and files added later are read alone.
+TEST(FileOrderTest, DatesFromTheFilesAreReadOnceOffTheCallersThread) {
+    const TempDir dir;
+    const auto photo = [&](const char* name, const char* taken, int modified) {
+        const std::string path = dir.pathOf(name);
+        drawPhoto(path);
+        if (*taken != '\0') writeMetadata(path, {{"Exif.Photo.DateTimeOriginal", taken}});
+        const timespec times[2] = {{modified, 0}, {modified, 0}};
+        EXPECT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        return FileUrl(path);
+    };
+    constexpr int kMay2024 = 1'714'564'800;  // 2024-05-01 12:00 UTC
+    RenameViewModel model;
+    PostedQueue queue;
+    model.setDatesPost(queue.post());
+    model.addFiles({photo("a.jpg", "2019:07:04 18:30:00", kMay2024),
+                    photo("b.jpg", "", kMay2024 - 86'400),
+                    photo("c.jpg", "2018:01:01 09:00:00", kMay2024 + 86'400)});
+    EXPECT_FALSE(model.datesReading());  // nothing needs them yet
+
+    RenameConfig config;
+    config.rule = RenameRule::addDate;
+    config.dateSource = DateSource::taken;
+    config.dateFormat = "yyyy";
+    model.setConfig(config);
+    ASSERT_TRUE(model.datesReading());
+    EXPECT_EQ(model.datesReading()->total, 3);
+    EXPECT_EQ(namesOf(model.previewFiles(), true),
+              (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));  // not read yet: as they are
+    int notifications = 0;
+    const Subscription counting = model.onWillChange([&] { ++notifications; });
+    ASSERT_TRUE(queue.runNext());
+    EXPECT_EQ(notifications, 1);
+    EXPECT_FALSE(model.datesReading());
+    EXPECT_EQ(namesOf(model.previewFiles(), true),
+              (std::vector<std::string>{"a_2019.jpg", "b_2024.jpg", "c_2018.jpg"}));
+
+    model.sortFiles({SortKey::dateTaken, false});  // read already: at once
+    EXPECT_EQ(namesOf(model.files()), (std::vector<std::string>{"c.jpg", "a.jpg", "b.jpg"}));
+    model.addFiles({photo("d.jpg", "2017:01:01 09:00:00", kMay2024)});
+    ASSERT_TRUE(model.datesReading());
+    EXPECT_EQ(model.datesReading()->total, 1);  // the new file alone
+    ASSERT_TRUE(queue.runNext());
+    EXPECT_EQ(namesOf(model.previewFiles(), true).back(), "d_2017.jpg");
+
+    // A sort by date waits for the dates, unless another order comes first.
+    model.setFiles({});
+    model.addFiles({dir.urlOf("a.jpg"), dir.urlOf("b.jpg"), dir.urlOf("c.jpg")});
+    ASSERT_TRUE(queue.runNext());  // the new items' dates for Add Date
+    config.dateSource = DateSource::now;
+    model.setConfig(config);
+    model.addFiles({dir.urlOf("d.jpg")});
+    EXPECT_FALSE(model.datesReading());
+    model.sortFiles({SortKey::dateModified, true});
+    EXPECT_FALSE(model.sortedBy());
+    EXPECT_EQ(model.datesReading()->total, 1);
+    ASSERT_TRUE(queue.runNext());
+    EXPECT_EQ(namesOf(model.files()), (std::vector<std::string>{"c.jpg", "a.jpg", "d.jpg", "b.jpg"}));
+    EXPECT_EQ(model.sortedBy(), (FileSort{SortKey::dateModified, true}));
+    model.addFiles({dir.write("e.jpg")});
+    model.sortFiles({SortKey::dateTaken, false});
+    model.moveFiles({4}, 0);  // put in an order by hand while the dates are read
+    ASSERT_TRUE(queue.runNext());
+    EXPECT_EQ(namesOf(model.files()).front(), "e.jpg");
+    EXPECT_FALSE(model.sortedBy());
 }
 
 TEST(FileOrderTest, MovesTheChosenRowsTogetherInOneEdit) {

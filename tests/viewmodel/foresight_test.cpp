@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/items.h"
+#include "support/posted_queue.h"
 #include "support/temp_dir.h"
 #include "viewmodel/rename_view_model.h"
 
@@ -21,34 +22,6 @@ namespace vellumix {
 namespace {
 
 using namespace vellumix::testing;
-
-// An event loop's queue in miniature: the worker posts, the test runs.
-class PostedQueue {
-public:
-    ForesightWorker::Post post() {
-        return [this](std::function<void()> task) {
-            const std::lock_guard lock(mutex_);
-            tasks_.push_back(std::move(task));
-            posted_.notify_one();
-        };
-    }
-    // Runs the next posted task, waiting for one; false when none came.
-    bool runNext() {
-        std::unique_lock lock(mutex_);
-        if (!posted_.wait_for(lock, std::chrono::seconds(20), [this] { return !tasks_.empty(); }))
-            return false;
-        std::function<void()> task = std::move(tasks_.front());
-        tasks_.pop_front();
-        lock.unlock();
-        task();
-        return true;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable posted_;
-    std::deque<std::function<void()>> tasks_;
-};
 
 RenameConfig lowercase() {
     RenameConfig config;
