@@ -354,6 +354,10 @@
         <source>&amp;Descending</source>
         <translation>&amp;Sestupně</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Datum &amp;pořízení</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -600,6 +604,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Soubory jedné složky se stejným názvem před příponou, například fotka a její soubor RAW, dostanou jedno číslo</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nyní</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Datum změny</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Datum pořízení</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>Dnešní datum, nebo datum každého souboru: kdy byl naposledy změněn, nebo kdy byla fotografie pořízena</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Čtení dat souborů… %L1 z %L2</translation>
     </message>
 </context>
 </TS>

@@ -352,6 +352,10 @@
         <source>&amp;Descending</source>
         <translation>Ab&amp;steigend</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Au&amp;fnahmedatum</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -595,6 +599,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Dateien eines Ordners mit demselben Namen vor der Endung, etwa ein Foto und seine RAW-Datei, erhalten eine Nummer</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>Das heutige Datum oder das jeder Datei: wann sie zuletzt geändert oder wann das Foto aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Datumsangaben der Dateien werden gelesen… %L1 von %L2</translation>
     </message>
 </context>
 </TS>

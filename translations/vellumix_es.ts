@@ -352,6 +352,10 @@
         <source>&amp;Descending</source>
         <translation>&amp;Descendente</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Fecha de &amp;captura</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -595,6 +599,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Los archivos de una carpeta con el mismo nombre antes de la extensión, como una foto y su archivo RAW, reciben un mismo número</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Fecha de modificación</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Fecha de captura</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>La fecha de hoy, o la de cada archivo: cuándo cambió por última vez o cuándo se tomó la foto</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Leyendo las fechas de los archivos… %L1 de %L2</translation>
     </message>
 </context>
 </TS>

@@ -352,6 +352,10 @@
         <source>&amp;Descending</source>
         <translation>&amp;Décroissant</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Date de &amp;prise de vue</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -595,6 +599,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Les fichiers d’un dossier qui ont le même nom avant l’extension, comme une photo et son fichier RAW, reçoivent un même numéro</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Date de modification</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Date de prise de vue</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>La date du jour, ou celle de chaque fichier : sa dernière modification, ou la prise de vue de la photo</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Lecture des dates des fichiers… %L1 sur %L2</translation>
     </message>
 </context>
 </TS>

@@ -352,6 +352,10 @@
         <source>&amp;Descending</source>
         <translation>D&amp;ecrescente</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Data di sc&amp;atto</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -595,6 +599,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>I file di una cartella con lo stesso nome prima dell’estensione, come una foto e il suo file RAW, ricevono un solo numero</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Adesso</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Data di modifica</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Data di scatto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>La data di oggi, o quella di ogni file: quando è stato modificato l&apos;ultima volta, o quando è stata scattata la foto</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Lettura delle date dei file… %L1 di %L2</translation>
     </message>
 </context>
 </TS>

@@ -350,6 +350,10 @@
         <source>&amp;Descending</source>
         <translation>降順(&amp;D)</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>撮影日時(&amp;K)</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -590,6 +594,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>同じフォルダー内で拡張子より前の名前が同じファイル (写真とその RAW ファイルなど) には同じ番号が付きます</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>更新日時</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>撮影日時</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>今日の日付、または各ファイル自身の日付(最後に変更された日時、または写真が撮影された日時)</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>ファイルの日付を読み込んでいます… %L1 / %L2</translation>
     </message>
 </context>
 </TS>

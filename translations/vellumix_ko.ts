@@ -350,6 +350,10 @@
         <source>&amp;Descending</source>
         <translation>내림차순(&amp;D)</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>찍은 날짜(&amp;K)</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -590,6 +594,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>한 폴더에서 확장자 앞의 이름이 같은 파일(사진과 그 RAW 파일 등)은 하나의 번호를 받습니다</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>지금</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>수정한 날짜</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>찍은 날짜</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>오늘 날짜 또는 각 파일의 날짜: 마지막으로 수정한 때나 사진을 찍은 때</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>파일 날짜를 읽는 중… %L2개 중 %L1개</translation>
     </message>
 </context>
 </TS>

@@ -352,6 +352,10 @@
         <source>&amp;Descending</source>
         <translation>&amp;Aflopend</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Datum o&amp;pname</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -595,6 +599,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Bestanden in één map met dezelfde naam vóór de extensie, zoals een foto en zijn RAW-bestand, krijgen één nummer</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Datum gewijzigd</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Datum opname</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>De datum van vandaag, of die van elk bestand: wanneer het het laatst is gewijzigd, of wanneer de foto is genomen</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Datums van de bestanden lezen… %L1 van %L2</translation>
     </message>
 </context>
 </TS>

@@ -354,6 +354,10 @@
         <source>&amp;Descending</source>
         <translation>Mal&amp;ejąco</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Data &amp;wykonania</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -600,6 +604,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Pliki jednego folderu o tej samej nazwie przed rozszerzeniem, np. zdjęcie i jego plik RAW, dostają jeden numer</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Data modyfikacji</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Data wykonania</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>Dzisiejsza data albo data każdego pliku: kiedy ostatnio się zmienił lub kiedy wykonano zdjęcie</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Odczytywanie dat plików… %L1 z %L2</translation>
     </message>
 </context>
 </TS>

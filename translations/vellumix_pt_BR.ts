@@ -352,6 +352,10 @@
         <source>&amp;Descending</source>
         <translation>&amp;Decrescente</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Data de ca&amp;ptura</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -595,6 +599,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Arquivos de uma pasta com o mesmo nome antes da extensão, como uma foto e seu arquivo RAW, recebem um só número</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Data de modificação</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Data de captura</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>A data de hoje, ou a de cada arquivo: quando foi modificado pela última vez, ou quando a foto foi tirada</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Lendo as datas dos arquivos… %L1 de %L2</translation>
     </message>
 </context>
 </TS>

@@ -354,6 +354,10 @@
         <source>&amp;Descending</source>
         <translation>По &amp;убыванию</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Дата &amp;съёмки</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -600,6 +604,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Файлы одной папки с одинаковым именем до расширения, например фото и его RAW-файл, получают один номер</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Дата изменения</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Дата съёмки</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>Сегодняшняя дата или дата каждого файла: когда он последний раз изменялся или когда был сделан снимок</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Чтение дат файлов… %L1 из %L2</translation>
     </message>
 </context>
 </TS>

@@ -350,6 +350,10 @@
         <source>&amp;Descending</source>
         <translation>Aza&amp;lan</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>&amp;Çekilme Tarihi</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -590,6 +594,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Bir klasörde uzantıdan önceki adı aynı olan dosyalar, örneğin bir fotoğraf ve RAW dosyası, tek bir numara alır</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Şimdi</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Değiştirilme Tarihi</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Çekilme Tarihi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>Bugünün tarihi ya da her dosyanın kendi tarihi: en son ne zaman değiştiği ya da fotoğrafın ne zaman çekildiği</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Dosyaların tarihleri okunuyor… %L1 / %L2</translation>
     </message>
 </context>
 </TS>

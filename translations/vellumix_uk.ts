@@ -354,6 +354,10 @@
         <source>&amp;Descending</source>
         <translation>За с&amp;паданням</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>Дата з&amp;йомки</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -600,6 +604,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>Файли однієї теки з однаковою назвою до розширення, наприклад фото та його RAW-файл, отримують один номер</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Зараз</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Дата зміни</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>Дата зйомки</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>Сьогоднішня дата або дата кожного файлу: коли його востаннє змінено чи коли зроблено знімок</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Читання дат файлів… %L1 з %L2</translation>
     </message>
 </context>
 </TS>

@@ -350,6 +350,10 @@
         <source>&amp;Descending</source>
         <translation>降序(&amp;D)</translation>
     </message>
+    <message>
+        <source>Date Ta&amp;ken</source>
+        <translation>拍摄日期(&amp;K)</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::MarkTexts</name>
@@ -590,6 +594,30 @@
     <message>
         <source>Files of one folder with the same name before the extension, such as a photo and its raw file, get one number</source>
         <translation>同一文件夹中扩展名前名称相同的文件（如照片及其 RAW 文件）使用同一个编号</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>修改日期</translation>
+    </message>
+    <message>
+        <source>Date Taken</source>
+        <translation>拍摄日期</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
+        <translation>今天的日期，或每个文件自己的日期：最后修改的时间，或照片的拍摄时间</translation>
+    </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>正在读取文件的日期… %L1 / %L2</translation>
     </message>
 </context>
 </TS>

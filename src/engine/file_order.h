@@ -17,9 +17,9 @@ namespace vellumix {
 enum class SortKey {
     name,          // "Name": the file name, as ICU's collator of the user's locale reads it
     dateModified,  // "Date Modified": when the file's contents last changed
+    dateTaken,     // "Date Taken": when the photo was taken, else its date modified
     size,          // "Size": its length in bytes
     type,          // "Type": its extension as names read, then its name
-    dateTaken,     // "Date Taken": when the photo was taken, else its date modified
 };
 
 struct FileSort {

@@ -100,12 +100,13 @@ ContentView::ContentView(QWidget* parent)
 
     // The foresight is worked out on a thread of its own and comes in through
     // this object's event queue.
-    // So do batches, whose results come in the same way.
+    // So do batches and the dates read from the files, which come in the same way.
     const auto post = [this](std::function<void()> task) {
         QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
     };
     vm_->setForesightPost(post);
     vm_->setBatchPost(post);
+    vm_->setDatesPost(post);
     connect(snapshot_.get(), &ViewModelSnapshot::refreshed, this, &ContentView::refresh);
     connect(snapshot_.get(), &ViewModelSnapshot::foresightArrived, this,
             [this] { marksLine_->setMarks(*snapshot_->marks()); });
@@ -117,6 +118,7 @@ ContentView::~ContentView() {
     // The threads of a batch and of the foresight stop first: nothing is
     // posted to this object once it is being destroyed.
     vm_->setBatchPost(nullptr);
+    vm_->setDatesPost(nullptr);
     vm_->setForesightPost(nullptr);
     delete progress_;
     // Then the widgets: the alert reports its dismissal to the view model,

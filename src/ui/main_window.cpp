@@ -97,6 +97,11 @@ void MainWindow::buildEditMenu() {
                                 [this] { content_->fileList()->moveSelectedRows(false); });
 }
 
+namespace {
+// The View › Sort By menu: its keys, then Ascending and Descending.
+constexpr qsizetype kSortKeys = 5;
+}  // namespace
+
 void MainWindow::buildViewMenu() {
     QMenu* sortBy = menuBar()->addMenu(tr("&View"))->addMenu(tr("Sort &By"));
     auto* keys = new QActionGroup(this);
@@ -109,7 +114,9 @@ void MainWindow::buildViewMenu() {
         sortActions_ << action;
         return action;
     };
-    for (const QString& key : {tr("&Name"), tr("Date &Modified"), tr("&Size"), tr("&Type")})
+    // In the order of SortKey.
+    for (const QString& key :
+         {tr("&Name"), tr("Date &Modified"), tr("Date Ta&ken"), tr("&Size"), tr("&Type")})
         add(key, keys);
     sortBy->addSeparator();
     add(tr("&Ascending"), directions)->setChecked(true);
@@ -147,9 +154,9 @@ void MainWindow::refreshActions() {
     for (qsizetype i = 0; i < sortActions_.size(); ++i) {
         QAction* action = sortActions_[i];
         action->setEnabled(reorderable);
-        if (i < 4) action->setChecked(sorted && sorted->key == SortKey(i));
+        if (i < kSortKeys) action->setChecked(sorted && sorted->key == SortKey(i));
     }
-    if (sorted) sortActions_[sorted->descending ? 5 : 4]->setChecked(true);
+    if (sorted) sortActions_[kSortKeys + (sorted->descending ? 1 : 0)]->setChecked(true);
     // The File menu's commands are as usable as the buttons they stand for,
     // which the content view has just set (it takes each refresh first).
     const auto usable = [](const QPushButton* button) {

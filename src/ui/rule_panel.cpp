@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -91,7 +92,12 @@ QVBoxLayout* column(QWidget* owner, int spacing) {
 ConfigBinding ConfigBinding::to(RenameViewModel& vm) {
     return {[&vm]() -> const RenameConfig& { return vm.config(); },
             [&vm](RenameConfig config) { vm.setConfig(std::move(config)); },
-            [&vm] { return vm.patternError(); }};
+            [&vm] { return vm.patternError(); },
+            [&vm]() -> std::optional<std::pair<std::int64_t, std::int64_t>> {
+                const auto reading = vm.datesReading();
+                if (!reading) return std::nullopt;
+                return std::pair{reading->read, reading->total};
+            }};
 }
 
 RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
@@ -183,8 +189,8 @@ QList<QWidget*> RulePanel::controls() const {
     return {rulePicker_,           prefixField_,        suffixField_,     findField_,
             replaceField_,         caseSensitive_,      casePicker_,      numberPositionPicker_,
             numberSeparatorField_, numberStart_,        numberStep_,      numberPadding_,
-            numberCompanions_,     datePositionPicker_,   dateSeparatorField_, dateFormatField_, removeFrom_,
-            removeCount_};
+            numberCompanions_,     dateSourcePicker_,   datePositionPicker_, dateSeparatorField_,
+            dateFormatField_,      removeFrom_,         removeCount_};
 }
 
 QLineEdit* RulePanel::addFieldRow(QVBoxLayout* column, const QString& label,
@@ -235,11 +241,14 @@ QSpinBox* RulePanel::addStepper(QLayout* row, const QString& label,
 }
 
 template <class E>
-QComboBox* RulePanel::makePicker(int width, E RenameConfig::*field, const QString& name) {
+QComboBox* RulePanel::makePicker(int width, E RenameConfig::*field, const QString& name,
+                                 const QStringList& labels) {
     auto* picker = new Picker(width);
     picker->setObjectName(name);
-    for (E value : allCases<E>())
-        picker->addItem(fromUtf8(rawValue(value)));
+    for (E value : allCases<E>()) {
+        const auto index = static_cast<qsizetype>(picker->count());
+        picker->addItem(index < labels.size() ? labels[index] : fromUtf8(rawValue(value)));
+    }
     connect(picker, &QComboBox::currentIndexChanged, this, [this, field](int index) {
         const auto cases = allCases<E>();
         if (index < 0 || static_cast<std::size_t>(index) >= cases.size()) return;
@@ -391,6 +400,22 @@ QWidget* RulePanel::buildDateEditor() {
         editor, &RenameConfig::datePosition, &RenameConfig::dateSeparator, QStringLiteral("date"),
         tr("Whether the date goes before or after the name"),
         tr("Text put between the name and the date"), &datePositionPicker_, &dateSeparatorField_);
+    // Which date: the clock's, or each file's own, read from it.
+    dateSourcePicker_ =
+        makePicker(kOptionPickerWidth, &RenameConfig::dateSource,
+                   QStringLiteral("dateSourcePicker"), {tr("Now"), tr("Date Modified"), tr("Date Taken")});
+    describe(*dateSourcePicker_, tr("Date"),
+             tr("Today's date, or each file's own: when it last changed, or when the photo was "
+                "taken"));
+    layout->insertWidget(0, makePickerRow(tr("Date"), dateSourcePicker_));
+    datesReading_ =
+        new StyledLabel(QString(), TextStyle::caption, QFont::Normal, Foreground::secondary, editor);
+    datesReading_->setObjectName(QStringLiteral("datesReadingLabel"));
+    datesReading_->hide();
+    layout->insertWidget(1, datesReading_);
+    datesReadingTimer_ = new QTimer(this);
+    datesReadingTimer_->setInterval(100);
+    connect(datesReadingTimer_, &QTimer::timeout, this, &RulePanel::refreshDatesReading);
     dateFormatField_ =
         addFieldRow(layout, QStringLiteral("Date format"), QStringLiteral("yyyy-MM-dd"),
                     &RenameConfig::dateFormat, QStringLiteral("dateFormatField"),
@@ -465,6 +490,8 @@ void RulePanel::refresh() {
     showChoice(datePositionPicker_, config.datePosition);
     showText(dateSeparatorField_, config.dateSeparator);
     showText(dateFormatField_, config.dateFormat);
+    showChoice(dateSourcePicker_, config.dateSource);
+    refreshDatesReading();
     showValue(removeFrom_, config.removeFrom);
     showValue(removeCount_, config.removeCount);
 
@@ -474,6 +501,18 @@ void RulePanel::refresh() {
     }
     current->show();
     refreshing_ = false;
+}
+
+void RulePanel::refreshDatesReading() {
+    const auto reading = config_.datesReading ? config_.datesReading() : std::nullopt;
+    if (reading) {
+        datesReading_->setText(
+            tr("Reading the files’ dates… %L1 of %L2").arg(reading->first).arg(reading->second));
+    }
+    datesReading_->setVisible(reading.has_value());
+    // Polled while it runs: the reading tells nobody how far it has come.
+    if (reading && !datesReadingTimer_->isActive()) datesReadingTimer_->start();
+    if (!reading) datesReadingTimer_->stop();
 }
 
 }  // namespace vellumix::ui

@@ -48,7 +48,7 @@ private slots:
             {RenameRule::replace, "x_",
              "rulePicker findField replaceField caseSensitiveCheck" + bar},
             {RenameRule::addDate, "x_",
-             "rulePicker datePositionPicker dateSeparatorField dateFormatField" + bar},
+             "rulePicker dateSourcePicker datePositionPicker dateSeparatorField dateFormatField" + bar},
             {RenameRule::cleanUp, "x_", "rulePicker" + bar},  // no control of its own
             // Nothing to rename: the disabled button is passed over.
             {RenameRule::addPrefix, "",

@@ -135,10 +135,10 @@ private slots:
         QCOMPARE(listed(w), QStringLiteral("IMG_9 b IMG_10"));
         QVERIFY(table->selectionModel()->isRowSelected(2, QModelIndex()));
 
-        w.window.sortActions()[2]->trigger();  // Size, in the direction checked: descending
+        w.window.sortActions()[3]->trigger();  // Size, in the direction checked: descending
         settle();
         QCOMPARE(listed(w), QStringLiteral("b IMG_9 IMG_10"));  // equal sizes by name
-        QVERIFY(w.window.sortActions()[2]->isChecked() && w.window.sortActions()[5]->isChecked());
+        QVERIFY(w.window.sortActions()[3]->isChecked() && w.window.sortActions()[6]->isChecked());
     }
 
     void unusableDropsChangeNothingButAreAccepted() {

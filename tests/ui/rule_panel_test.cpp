@@ -22,6 +22,7 @@ struct BoundPanel {
                          QMetaObject::invokeMethod(
                              &panel, [this] { panel.refresh(); }, Qt::QueuedConnection);
                      },
+                     {},
                      {}}};
 
     BoundPanel() { panel.show(); }
