@@ -2,7 +2,9 @@
 // whole lists of 1,000, 10,000 and 100,000 files under each rule.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdint>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -46,7 +48,52 @@ void previewList(benchmark::State& state, const RenameConfig& config, Names name
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// A photo library: `count` photos taken in sessions of 100, one a minute,
+// a session every other day; each file's dates read in already.
+std::vector<FileItem> photoLibrary(std::size_t count) {
+    std::vector<FileItem> files = fileItems(Names::ascii, count);
+    const auto start = fixedNow() - std::chrono::hours(24 * 365 * 5);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const auto taken = start + std::chrono::hours(48 * static_cast<int>(i / 100)) +
+                           std::chrono::minutes(i % 100);
+        files[i].dates = FileDates{taken + std::chrono::hours(1), taken};
+    }
+    return files;
+}
+
+// Add Date from the clock and from each file's own date: the keystroke's
+// preview with 100,000 photos, their dates read, under a pattern of days and
+// one of seconds (every photo its own text).
+void previewDated(benchmark::State& state, DateSource source, const char* pattern) {
+    const std::vector<FileItem> files = photoLibrary(scaled(100000));
+    RenameConfig config;
+    config.rule = RenameRule::addDate;
+    config.dateSource = source;
+    config.dateFormat = pattern;
+    std::vector<FileItem> preview;
+    for (auto _ : state) {
+        preview = RenameEngine::preview(files, config);
+        benchmark::DoNotOptimize(preview.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(files.size()));
+}
+
 void registerAll() {
+    for (const auto& [label, source, pattern] :
+         {std::tuple{"now", DateSource::now, "yyyy-MM-dd"},
+          std::tuple{"taken", DateSource::taken, "yyyy-MM-dd"},
+          std::tuple{"now seconds", DateSource::now, "yyyyMMdd_HHmmss"},
+          std::tuple{"taken seconds", DateSource::taken, "yyyyMMdd_HHmmss"}}) {
+        const std::string name = std::string("previewDated/") + label;
+        benchmark::RegisterBenchmark(name.c_str(),
+                                     [source = source, pattern = pattern](auto& state) {
+                                         previewDated(state, source, pattern);
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->MeasureProcessCPUTime()
+            ->UseRealTime();
+    }
     std::vector<RuleCase> computeCases = ruleCases();
     for (auto& c : caseStyleCases()) {
         if (c.config.caseOption != CaseOption::lowercase) computeCases.push_back(std::move(c));

@@ -250,3 +250,64 @@ void resultAlertOf100000Failures(benchmark::State& state) {
 BENCHMARK(resultAlertOf100000Failures)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// A key press in Add Date's Separator field with 100,000 photos listed,
+// their dates read, until the table shows the new names: the date from the
+// clock ("Now") and from each photo ("Date Taken"), taken in sessions of 100,
+// one a minute, a session every other day.
+void keystrokeUnderAddDate(benchmark::State& state) {
+    using namespace vellumix;
+    const auto source = static_cast<DateSource>(state.range(0));
+    const std::size_t count = bench::scaled(100000);
+    std::vector<FileItem> files = bench::fileItems(bench::Names::ascii, count);
+    const auto start = bench::fixedNow() - std::chrono::hours(24 * 365 * 5);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const auto taken = start + std::chrono::hours(48 * static_cast<int>(i / 100)) +
+                           std::chrono::minutes(i % 100);
+        files[i].dates = FileDates{taken + std::chrono::hours(1), taken};
+    }
+    ui::MainWindow window;
+    window.show();
+    QCoreApplication::processEvents();
+    RenameViewModel& vm = window.content()->viewModel();
+    vm.setFiles(std::move(files));
+    RenameConfig config = vm.config();
+    config.rule = RenameRule::addDate;
+    config.dateSource = source;
+    config.dateSeparator.clear();
+    vm.setConfig(config);
+    QCoreApplication::processEvents();
+    auto* separator = window.content()->rulePanel()->findChild<QLineEdit*>(
+        QStringLiteral("dateSeparatorField"));
+    ui::PreviewTableModel& model = *window.content()->fileList()->model();
+    const QModelIndex firstNewName = model.index(0, ui::PreviewTableModel::newNameColumn);
+    separator->setFocus();
+    for (auto _ : state) {
+        if (separator->text().size() > 20) separator->clear();
+        QCoreApplication::processEvents();
+        const QString before = model.data(firstNewName).toString();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(separator, 'x');
+        while (model.data(firstNewName).toString() == before) {
+            QCoreApplication::processEvents();
+            if (timer.elapsed() > 10000) {
+                state.SkipWithError("the table did not show the new names");
+                return;
+            }
+        }
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+    }
+}
+BENCHMARK(keystrokeUnderAddDate)
+    ->ArgName("source")
+    ->Arg(static_cast<int>(vellumix::DateSource::now))
+    ->Arg(static_cast<int>(vellumix::DateSource::taken))
+    ->Iterations(30)
+    ->Repetitions(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -4,7 +4,11 @@
 
 #include <algorithm>
 
+#include <unicode/basictz.h>
 #include <unicode/timezone.h>
+#include <unicode/tztrans.h>
+
+#include <limits>
 
 #include "engine/utf8.h"
 
@@ -16,20 +20,22 @@ std::int64_t millisOf(std::chrono::system_clock::time_point moment) {
         .count();
 }
 
-// The span of time one text may stand for under `pattern`: the finest
-// field it shows (letters outside quotes), a quarter of an hour at most,
-// the unit in which time zones differ and change.
-std::int64_t spanMillisOf(std::string_view pattern) {
-    std::int64_t span = 15 * 60 * 1000;
+// The unit of the clock one text stands for under `pattern`: the finest
+// field it shows (letters outside quotes), a day at most.
+std::int64_t unitMillisOf(std::string_view pattern) {
+    constexpr std::string_view milliseconds = "SAbB";  // fractions, and noon and midnight
+    constexpr std::string_view hours = "HhKkajJC";
+    std::int64_t unit = 24 * 60 * 60 * 1000;
     bool quoted = false;
     for (const char c : pattern) {
         if (c == '\'') quoted = !quoted;
         if (quoted) continue;
-        if (c == 'S' || c == 'A' || c == 'b' || c == 'B') return 1;  // noon is a moment
-        if (c == 's') span = std::min<std::int64_t>(span, 1000);
-        if (c == 'm') span = std::min<std::int64_t>(span, 60 * 1000);
+        if (milliseconds.find(c) != std::string_view::npos) return 1;
+        if (c == 's') unit = std::min<std::int64_t>(unit, 1000);
+        if (c == 'm') unit = std::min<std::int64_t>(unit, 60 * 1000);
+        if (hours.find(c) != std::string_view::npos) unit = std::min<std::int64_t>(unit, 3'600'000);
     }
-    return span;
+    return unit;
 }
 
 // The floor of `value` / `divisor`, also for moments before 1970.
@@ -83,7 +89,7 @@ DateTexts::DateTexts(const RenameConfig& config, std::chrono::system_clock::time
     formatter->format(0.0, probe, nullptr, status);
     if (U_FAILURE(status)) return;
     formatter_ = std::move(formatter);
-    spanMillis_ = spanMillisOf(pattern);
+    unitMillis_ = unitMillisOf(pattern);
 }
 
 DateTexts::~DateTexts() = default;
@@ -92,39 +98,49 @@ const std::string* DateTexts::textFor(const FileItem& file) {
     if (source_ == DateSource::now) return nowText_ ? &*nowText_ : nullptr;
     if (!formatter_) return nullptr;
     const auto date = dateOfFile(file, source_);
-    return date ? textOf(*date) : nullptr;
+    return date ? textOf(millisOf(*date)) : nullptr;
 }
 
-const std::string* DateTexts::textOf(std::chrono::system_clock::time_point moment) {
-    const std::int64_t millis = millisOf(moment);
-    const auto format = [this](std::int64_t at, std::string& out) {
+std::int32_t DateTexts::offsetAt(std::int64_t millis) {
+    for (const Stretch& stretch : stretches_) {
+        if (stretch.from <= millis && millis < stretch.to) return stretch.offset;
+    }
+    const icu::TimeZone& zone = formatter_->getTimeZone();
+    UErrorCode status = U_ZERO_ERROR;
+    std::int32_t raw = 0;
+    std::int32_t dst = 0;
+    zone.getOffset(static_cast<UDate>(millis), false, raw, dst, status);
+    Stretch stretch{millis, millis + 1, raw + dst};
+    // The zone's transitions around the moment bound the stretch; a zone
+    // that can't tell them gives a stretch of one moment.
+    if (const auto* rules = dynamic_cast<const icu::BasicTimeZone*>(&zone)) {
+        icu::TimeZoneTransition transition;
+        stretch.from = rules->getPreviousTransition(static_cast<UDate>(millis), true, transition)
+                           ? static_cast<std::int64_t>(transition.getTime())
+                           : std::numeric_limits<std::int64_t>::min();
+        stretch.to = rules->getNextTransition(static_cast<UDate>(millis), false, transition)
+                         ? static_cast<std::int64_t>(transition.getTime())
+                         : std::numeric_limits<std::int64_t>::max();
+    }
+    if (stretches_.size() >= 64) stretches_.clear();  // dates across centuries: keep the scan short
+    stretches_.push_back(stretch);
+    return stretch.offset;
+}
+
+const std::string* DateTexts::textOf(std::int64_t millis) {
+    const std::int32_t offset = offsetAt(millis);
+    const Group group{floorDivide(millis + offset, unitMillis_), offset};
+    if (lastGroup_ == group) return lastText_;
+    auto [found, isNew] = texts_.try_emplace(group);
+    if (isNew) {
         UErrorCode status = U_ZERO_ERROR;
         icu::UnicodeString text;
-        formatter_->format(static_cast<UDate>(at), text, nullptr, status);
-        out = toUtf8(text);
-    };
-    const std::int64_t spanIndex = floorDivide(millis, spanMillis_);
-    auto [found, isNew] = spans_.try_emplace(spanIndex);
-    Span& span = found->second;
-    if (isNew) {
-        // One text stands for the span when the zone's offset is one and the
-        // same through it, and a whole number of spans: no day, hour or
-        // minute of the clock begins inside it.
-        const std::int64_t start = spanIndex * spanMillis_;
-        const icu::TimeZone& zone = formatter_->getTimeZone();
-        UErrorCode status = U_ZERO_ERROR;
-        std::int32_t raw = 0;
-        std::int32_t dst = 0;
-        zone.getOffset(static_cast<UDate>(start), false, raw, dst, status);
-        const std::int64_t offsetAtStart = std::int64_t{raw} + dst;
-        zone.getOffset(static_cast<UDate>(start + spanMillis_ - 1), false, raw, dst, status);
-        span.shared = U_SUCCESS(status) && offsetAtStart == std::int64_t{raw} + dst &&
-                      offsetAtStart % spanMillis_ == 0;
-        if (span.shared) format(start, span.text);
+        formatter_->format(static_cast<UDate>(millis), text, nullptr, status);
+        found->second = toUtf8(text);
     }
-    if (span.shared) return &span.text;
-    format(millis, single_);
-    return &single_;
+    lastGroup_ = group;
+    lastText_ = &found->second;
+    return lastText_;
 }
 
 }  // namespace vellumix::detail

@@ -59,8 +59,15 @@ void previewRange(const detail::NameComputer& computer, const RenameConfig& conf
                   std::chrono::system_clock::time_point now, const std::vector<FileItem>& files,
                   const std::vector<std::int64_t>* indexes, std::size_t begin, std::size_t end,
                   std::vector<FileItem>& out) {
+    // The date texts are all made first: formatting them between the names
+    // would scatter the names' memory, which then costs more to free.
     std::optional<detail::DateTexts> dates;
-    if (config.rule == RenameRule::addDate) dates.emplace(config, now);
+    std::vector<const std::string*> dateTexts;
+    if (config.rule == RenameRule::addDate) {
+        dates.emplace(config, now);
+        dateTexts.reserve(end - begin);
+        for (std::size_t i = begin; i < end; ++i) dateTexts.push_back(dates->textFor(files[i]));
+    }
     for (std::size_t i = begin; i < end; ++i) {
         FileItem& item = out.emplace_back(files[i]);
         const std::string_view currentName = lastPathComponent(item.url.path());
@@ -71,7 +78,7 @@ void previewRange(const detail::NameComputer& computer, const RenameConfig& conf
         const std::int64_t index = indexes ? (*indexes)[i] : static_cast<std::int64_t>(i);
         item.newName = carried ? std::string(*carried)
                                : computer.nameFor(currentName, index,
-                                                  dates ? dates->textFor(item) : nullptr);
+                                                  dates ? dateTexts[i - begin] : nullptr);
         // Byte-equal names are the common case and need no normalisation. A
         // name that is not UTF-8 computes to itself, so names that differ are
         // both well-formed (the computer never makes an ill-formed name).
