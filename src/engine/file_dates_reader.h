@@ -11,7 +11,10 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
+
+#include <unicode/timezone.h>
 
 #include "model/file_dates.h"
 #include "model/file_url.h"
@@ -50,8 +53,12 @@ private:
 
 namespace detail {
 // "2024:05:14 09:30:05", "2024-05-14T09:30:05+02:00", "2024-05-14" read as
-// the default time zone's clock (a zone offset is ignored: the digits are
-// the clock where the photo was taken); none unless it is a valid date.
+// the clock of `zone` (a zone offset is ignored: the digits are the clock
+// where the photo was taken; a time the clocks skip is read with the offset
+// before it); none unless it is a valid date that FileDates::Time can hold
+// (with nanoseconds, from 1678 to 2261).
+std::optional<FileDates::Time> parseMetadataDate(std::string_view text, const icu::TimeZone& zone);
+// The same in ICU's default time zone.
 std::optional<FileDates::Time> parseMetadataDate(std::string_view text);
 }  // namespace detail
 
