@@ -43,26 +43,35 @@ std::int64_t floorDivide(std::int64_t value, std::int64_t divisor) {
     return value / divisor - (value % divisor < 0 ? 1 : 0);
 }
 
+// The formatter of `pattern`, or null when ICU refuses it (also when it
+// takes a letter it then can't format).
+std::unique_ptr<icu::SimpleDateFormat> formatterOf(std::string_view pattern) {
+    UErrorCode status = U_ZERO_ERROR;
+    // Success may come with U_USING_FALLBACK_WARNING: test for failure only.
+    auto formatter = std::make_unique<icu::SimpleDateFormat>(
+        toUtf16(pattern.empty() ? "yyyy-MM-dd" : pattern), status);
+    if (U_FAILURE(status)) return nullptr;
+    icu::UnicodeString probe;
+    formatter->format(0.0, probe, nullptr, status);
+    if (U_FAILURE(status)) return nullptr;
+    return formatter;
+}
+
+std::string textAt(const icu::SimpleDateFormat& formatter, std::int64_t millis) {
+    icu::UnicodeString text;
+    UErrorCode status = U_ZERO_ERROR;
+    formatter.format(static_cast<UDate>(millis), text, nullptr, status);
+    return toUtf8(text);
+}
+
 }  // namespace
 
 std::optional<std::string> formatDate(std::string_view pattern,
                                       std::chrono::system_clock::time_point now) {
-    UErrorCode status = U_ZERO_ERROR;
-    // Success may come with U_USING_FALLBACK_WARNING: test for failure only.
-    const icu::SimpleDateFormat formatter(toUtf16(pattern.empty() ? "yyyy-MM-dd" : pattern),
-                                          status);
-    if (U_FAILURE(status)) return std::nullopt;
-    const auto millis =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
-    icu::UnicodeString text;
-    formatter.format(static_cast<UDate>(millis), text, nullptr, status);
-    if (U_FAILURE(status)) return std::nullopt;
-    return toUtf8(text);
+    const std::unique_ptr<icu::SimpleDateFormat> formatter = formatterOf(pattern);
+    if (!formatter) return std::nullopt;
+    return textAt(*formatter, millisOf(now));
 }
-
-}  // namespace vellumix::detail
-
-namespace vellumix::detail {
 
 std::optional<std::chrono::system_clock::time_point> dateOfFile(const FileItem& file,
                                                                 DateSource source) {
@@ -77,18 +86,9 @@ DateTexts::DateTexts(const RenameConfig& config, std::chrono::system_clock::time
     const std::string pattern = isValidUtf8(config.dateFormat)
                                     ? config.dateFormat
                                     : toWellFormedUtf8(config.dateFormat);
-    if (source_ == DateSource::now) {
-        nowText_ = formatDate(pattern, now);
-        return;
-    }
-    UErrorCode status = U_ZERO_ERROR;
-    auto formatter = std::make_unique<icu::SimpleDateFormat>(
-        toUtf16(pattern.empty() ? "yyyy-MM-dd" : pattern), status);
-    // ICU takes some patterns it can't format (a letter it does not know).
-    icu::UnicodeString probe;
-    formatter->format(0.0, probe, nullptr, status);
-    if (U_FAILURE(status)) return;
-    formatter_ = std::move(formatter);
+    formatter_ = formatterOf(pattern);
+    if (!formatter_) return;
+    if (source_ == DateSource::now) nowText_ = textAt(*formatter_, millisOf(now));
     unitMillis_ = unitMillisOf(pattern);
 }
 
@@ -132,12 +132,7 @@ const std::string* DateTexts::textOf(std::int64_t millis) {
     const Group group{floorDivide(millis + offset, unitMillis_), offset};
     if (lastGroup_ == group) return lastText_;
     auto [found, isNew] = texts_.try_emplace(group);
-    if (isNew) {
-        UErrorCode status = U_ZERO_ERROR;
-        icu::UnicodeString text;
-        formatter_->format(static_cast<UDate>(millis), text, nullptr, status);
-        found->second = toUtf8(text);
-    }
+    if (isNew) found->second = textAt(*formatter_, millis);
     lastGroup_ = group;
     lastText_ = &found->second;
     return lastText_;

@@ -95,6 +95,7 @@ FileDates readDates(const FileUrl& file, const icu::TimeZone& zone) {
     if (::stat(path.c_str(), &info) != 0 && ::lstat(path.c_str(), &info) != 0) return dates;
     dates.modified = timeOf(info.st_mtim);
     if (!S_ISREG(info.st_mode)) return dates;
+    if (info.st_size == 0) return dates;  // an empty file holds no metadata
     dates.taken = dateTakenOpened([&path] {
         return Exiv2::ImageFactory::open(Exiv2::BasicIo::AutoPtr(new Exiv2::FileIo(path)));
     }, zone);

@@ -188,7 +188,9 @@ void RenameViewModel::removeFiles(const std::vector<std::size_t>& positions) {
 
 void RenameViewModel::sortFiles(FileSort sort) {
     sortWaitingForDates_.reset();
-    if (sort.key == SortKey::dateModified || sort.key == SortKey::dateTaken) {
+    // Dates taken are read from the photos, off this thread; dates modified
+    // the sort reads itself, fast, where they are not in yet.
+    if (sort.key == SortKey::dateTaken) {
         const bool allDated = std::all_of(files_.begin(), files_.end(),
                                           [](const FileItem& file) { return file.dates; });
         if (!allDated) {

@@ -72,9 +72,9 @@ public:
     // The list in the order the user means (Add Numbering numbers in it).
     // Each is one edit with one notification, and the items keep their ids;
     // the list is never sorted by itself (files added later go at the end).
-    // Sorts the list; sizes are read from the files now. A sort by date
-    // waits for the files' dates (see datesReading) and comes in with them,
-    // unless the list is put in another order first.
+    // Sorts the list; sizes and dates modified are read from the files now.
+    // A sort by date taken waits for the files' dates (see datesReading) and
+    // comes in with them, unless the list is put in another order first.
     void sortFiles(FileSort sort);
     // Moves the items at `positions` (any order; out-of-range and repeated
     // ones ignored), in their list order, to stand before the item now at

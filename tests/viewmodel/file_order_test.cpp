@@ -115,7 +115,7 @@ TEST(FileOrderTest, CompanionsShareTheNumberOfTheFirstOfThem) {
     EXPECT_EQ(numbers(), "01 02 03 04 05 06 07 ");
 }
 
-// Add Date from the files and the sorts by date wait for the files' dates,
+// Add Date from the files and the sort by date taken wait for the files' dates,
 // read once on a thread of their own: the preview never shows a date not
 // read, and files added later are read alone.
 TEST(FileOrderTest, DatesFromTheFilesAreReadOnceOffTheCallersThread) {
@@ -170,12 +170,13 @@ TEST(FileOrderTest, DatesFromTheFilesAreReadOnceOffTheCallersThread) {
     model.setConfig(config);
     model.addFiles({dir.urlOf("d.jpg")});
     EXPECT_FALSE(model.datesReading());
-    model.sortFiles({SortKey::dateModified, true});
+    model.sortFiles({SortKey::dateTaken, true});
     EXPECT_FALSE(model.sortedBy());
     EXPECT_EQ(model.datesReading()->total, 1);
     ASSERT_TRUE(queue.runNext());
-    EXPECT_EQ(namesOf(model.files()), (std::vector<std::string>{"c.jpg", "a.jpg", "d.jpg", "b.jpg"}));
-    EXPECT_EQ(model.sortedBy(), (FileSort{SortKey::dateModified, true}));
+    // b.jpg holds no date taken: its date modified stands in.
+    EXPECT_EQ(namesOf(model.files()), (std::vector<std::string>{"b.jpg", "a.jpg", "c.jpg", "d.jpg"}));
+    EXPECT_EQ(model.sortedBy(), (FileSort{SortKey::dateTaken, true}));
     model.addFiles({dir.write("e.jpg")});
     model.sortFiles({SortKey::dateTaken, false});
     model.moveFiles({4}, 0);  // put in an order by hand while the dates are read
