@@ -277,6 +277,8 @@ TEST_F(NameComputationDate, WritesEachFilesOwnDate) {
         {"unreadable", DateSource::modified, "", "UTC", at({}), "IMG_1.JPG"},
         {"refused pattern", DateSource::modified, "yyyy jj", "UTC", at({kClock, {}}), "IMG_1.JPG"},
         {"seconds", DateSource::modified, "HHmmss", "UTC", at({kClock, {}}), "IMG_1_090530.JPG"},
+        {"seconds, the same minute", DateSource::modified, "HHmmss", "UTC", at({kClock + 15s, {}}),
+         "IMG_1_090545.JPG"},
         {"Tokyo, before midnight", DateSource::taken, "", "Asia/Tokyo",
          at({kClock, beforeMidnight}), "IMG_1_2025-03-14.JPG"},
         {"Tokyo, after midnight", DateSource::taken, "", "Asia/Tokyo",
