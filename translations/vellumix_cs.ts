@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Zopakovat přejmenování</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Čtení dat souborů… %L1 z %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -624,10 +628,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>Dnešní datum, nebo datum každého souboru: kdy byl naposledy změněn, nebo kdy byla fotografie pořízena</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Čtení dat souborů… %L1 z %L2</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Umbenennen wiederholen</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Datumsangaben der Dateien werden gelesen… %L1 von %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -619,10 +623,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>Das heutige Datum oder das jeder Datei: wann sie zuletzt geändert oder wann das Foto aufgenommen wurde</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Datumsangaben der Dateien werden gelesen… %L1 von %L2</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Rehacer cambio de nombre</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Leyendo las fechas de los archivos… %L1 de %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -619,10 +623,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>La fecha de hoy, o la de cada archivo: cuándo cambió por última vez o cuándo se tomó la foto</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Leyendo las fechas de los archivos… %L1 de %L2</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Rétablir le renommage</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Lecture des dates des fichiers… %L1 sur %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -619,10 +623,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>La date du jour, ou celle de chaque fichier : sa dernière modification, ou la prise de vue de la photo</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Lecture des dates des fichiers… %L1 sur %L2</translation>
     </message>
 </context>
 </TS>

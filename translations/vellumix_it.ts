@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Ripeti rinomina</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Lettura delle date dei file… %L1 di %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -619,10 +623,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>La data di oggi, o quella di ogni file: quando è stato modificato l&apos;ultima volta, o quando è stata scattata la foto</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Lettura delle date dei file… %L1 di %L2</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>名前の変更をやり直す</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>ファイルの日付を読み込んでいます… %L1 / %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>今日の日付、または各ファイル自身の日付(最後に変更された日時、または写真が撮影された日時)</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>ファイルの日付を読み込んでいます… %L1 / %L2</translation>
     </message>
 </context>
 </TS>

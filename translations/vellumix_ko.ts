@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>이름 바꾸기 다시 실행</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>파일 날짜를 읽는 중… %L2개 중 %L1개</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>오늘 날짜 또는 각 파일의 날짜: 마지막으로 수정한 때나 사진을 찍은 때</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>파일 날짜를 읽는 중… %L2개 중 %L1개</translation>
     </message>
 </context>
 </TS>

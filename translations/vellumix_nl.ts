@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Hernoemen opnieuw uitvoeren</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Datums van de bestanden lezen… %L1 van %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -619,10 +623,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>De datum van vandaag, of die van elk bestand: wanneer het het laatst is gewijzigd, of wanneer de foto is genomen</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Datums van de bestanden lezen… %L1 van %L2</translation>
     </message>
 </context>
 </TS>

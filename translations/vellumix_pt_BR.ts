@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Refazer renomeação</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Lendo as datas dos arquivos… %L1 de %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -619,10 +623,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>A data de hoje, ou a de cada arquivo: quando foi modificado pela última vez, ou quando a foto foi tirada</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Lendo as datas dos arquivos… %L1 de %L2</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Повторить переименование</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Чтение дат файлов… %L1 из %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -624,10 +628,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>Сегодняшняя дата или дата каждого файла: когда он последний раз изменялся или когда был сделан снимок</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Чтение дат файлов… %L1 из %L2</translation>
     </message>
 </context>
 </TS>

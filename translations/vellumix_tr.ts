@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Yeniden Adlandırmayı Yinele</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Dosyaların tarihleri okunuyor… %L1 / %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>Bugünün tarihi ya da her dosyanın kendi tarihi: en son ne zaman değiştiği ya da fotoğrafın ne zaman çekildiği</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Dosyaların tarihleri okunuyor… %L1 / %L2</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>Повторити перейменування</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>Читання дат файлів… %L1 з %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -624,10 +628,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>Сьогоднішня дата або дата кожного файлу: коли його востаннє змінено чи коли зроблено знімок</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>Читання дат файлів… %L1 з %L2</translation>
     </message>
 </context>
 </TS>

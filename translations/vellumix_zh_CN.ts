@@ -213,6 +213,10 @@
         <source>Redo Rename</source>
         <translation>重做重命名</translation>
     </message>
+    <message>
+        <source>Reading the files’ dates… %L1 of %L2</source>
+        <translation>正在读取文件的日期… %L1 / %L2</translation>
+    </message>
 </context>
 <context>
     <name>vellumix::ui::DropZone</name>
@@ -614,10 +618,6 @@
     <message>
         <source>Today&apos;s date, or each file&apos;s own: when it last changed, or when the photo was taken</source>
         <translation>今天的日期，或每个文件自己的日期：最后修改的时间，或照片的拍摄时间</translation>
-    </message>
-    <message>
-        <source>Reading the files’ dates… %L1 of %L2</source>
-        <translation>正在读取文件的日期… %L1 / %L2</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTimer>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -181,6 +182,17 @@ QWidget* ContentView::buildStatistics() {
     layout->addLayout(badges);
     marksLine_ = new MarksLine(stats);
     layout->addWidget(marksLine_);
+    // The dates of the files are read off this thread, which tells nobody how
+    // far it has come: polled while it runs.
+    datesReading_ =
+        new StyledLabel(QString(), TextStyle::caption, QFont::Normal, Foreground::secondary, stats);
+    datesReading_->setObjectName(QStringLiteral("datesReadingLabel"));
+    datesReading_->setWordWrap(true);
+    datesReading_->hide();
+    layout->addWidget(datesReading_);
+    datesReadingTimer_ = new QTimer(this);
+    datesReadingTimer_->setInterval(100);
+    connect(datesReadingTimer_, &QTimer::timeout, this, &ContentView::refreshDatesReading);
     return stats;
 }
 
@@ -262,6 +274,7 @@ void ContentView::refresh() {
     rename_->setAccessibleName(QString(rename_->text()).remove(QLatin1Char('&')));
     rename_->setEnabled(changed != 0 && !vm.isProcessing());
     marksLine_->setMarks(*snapshot_->marks());
+    refreshDatesReading();
 
     rulePanel_->refresh();
     if (progress_ && !vm.isProcessing()) {
@@ -269,6 +282,18 @@ void ContentView::refresh() {
         emit batchEnded();
     }
     syncAlert();
+}
+
+void ContentView::refreshDatesReading() {
+    const std::optional<RenameViewModel::DatesReading> reading = vm_->datesReading();
+    if (reading) {
+        datesReading_->setText(tr("Reading the files’ dates… %L1 of %L2")
+                                   .arg(reading->read)
+                                   .arg(reading->total));
+    }
+    datesReading_->setVisible(reading.has_value());
+    if (reading && !datesReadingTimer_->isActive()) datesReadingTimer_->start();
+    if (!reading) datesReadingTimer_->stop();
 }
 
 void ContentView::syncAlert() {

@@ -26,9 +26,11 @@
 #include "ui/batch_progress_dialog.h"
 #include "ui/result_alert.h"
 
+class QLabel;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
+class QTimer;
 
 namespace vellumix {
 class RenameViewModel;
@@ -61,6 +63,9 @@ public:
     StatBadge* toRenameBadge() const { return toRename_; }
     StatBadge* unchangedBadge() const { return unchanged_; }
     MarksLine* marksLine() const { return marksLine_; }
+    // Shows how far the reading of the files' dates has come, while it runs
+    // (also polled then); each refresh shows it too.
+    void refreshDatesReading();
     QPushButton* addFilesButton() const { return addFiles_; }
     QPushButton* addFolderButton() const { return addFolder_; }
     QPushButton* clearButton() const { return clear_; }
@@ -110,6 +115,8 @@ private:
     StatBadge* toRename_ = nullptr;
     StatBadge* unchanged_ = nullptr;
     MarksLine* marksLine_ = nullptr;
+    QLabel* datesReading_ = nullptr;  // under the marks, while the files' dates are read
+    QTimer* datesReadingTimer_ = nullptr;
     QPushButton* addFiles_ = nullptr;
     QPushButton* addFolder_ = nullptr;
     QPushButton* clear_ = nullptr;

@@ -128,6 +128,8 @@ void MainWindow::buildViewMenu() {
         content_->viewModel().sortFiles(
             {key == nullptr ? SortKey::name : SortKey(sortActions_.indexOf(key)),
              sortActions_.back()->isChecked()});
+        // A sort by date taken may wait for dates being read, which says so.
+        content_->refreshDatesReading();
     };
     for (QAction* action : sortActions_)
         connect(action, &QAction::triggered, this, sort);

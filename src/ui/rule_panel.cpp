@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSpinBox>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -92,12 +91,7 @@ QVBoxLayout* column(QWidget* owner, int spacing) {
 ConfigBinding ConfigBinding::to(RenameViewModel& vm) {
     return {[&vm]() -> const RenameConfig& { return vm.config(); },
             [&vm](RenameConfig config) { vm.setConfig(std::move(config)); },
-            [&vm] { return vm.patternError(); },
-            [&vm]() -> std::optional<std::pair<std::int64_t, std::int64_t>> {
-                const auto reading = vm.datesReading();
-                if (!reading) return std::nullopt;
-                return std::pair{reading->read, reading->total};
-            }};
+            [&vm] { return vm.patternError(); }};
 }
 
 RulePanel::RulePanel(ConfigBinding config, QWidget* parent)
@@ -408,14 +402,6 @@ QWidget* RulePanel::buildDateEditor() {
              tr("Today's date, or each file's own: when it last changed, or when the photo was "
                 "taken"));
     layout->insertWidget(0, makePickerRow(tr("Date"), dateSourcePicker_));
-    datesReading_ =
-        new StyledLabel(QString(), TextStyle::caption, QFont::Normal, Foreground::secondary, editor);
-    datesReading_->setObjectName(QStringLiteral("datesReadingLabel"));
-    datesReading_->hide();
-    layout->insertWidget(1, datesReading_);
-    datesReadingTimer_ = new QTimer(this);
-    datesReadingTimer_->setInterval(100);
-    connect(datesReadingTimer_, &QTimer::timeout, this, &RulePanel::refreshDatesReading);
     dateFormatField_ =
         addFieldRow(layout, QStringLiteral("Date format"), QStringLiteral("yyyy-MM-dd"),
                     &RenameConfig::dateFormat, QStringLiteral("dateFormatField"),
@@ -491,7 +477,6 @@ void RulePanel::refresh() {
     showText(dateSeparatorField_, config.dateSeparator);
     showText(dateFormatField_, config.dateFormat);
     showChoice(dateSourcePicker_, config.dateSource);
-    refreshDatesReading();
     showValue(removeFrom_, config.removeFrom);
     showValue(removeCount_, config.removeCount);
 
@@ -501,18 +486,6 @@ void RulePanel::refresh() {
     }
     current->show();
     refreshing_ = false;
-}
-
-void RulePanel::refreshDatesReading() {
-    const auto reading = config_.datesReading ? config_.datesReading() : std::nullopt;
-    if (reading) {
-        datesReading_->setText(
-            tr("Reading the files’ dates… %L1 of %L2").arg(reading->first).arg(reading->second));
-    }
-    datesReading_->setVisible(reading.has_value());
-    // Polled while it runs: the reading tells nobody how far it has come.
-    if (reading && !datesReadingTimer_->isActive()) datesReadingTimer_->start();
-    if (!reading) datesReadingTimer_->stop();
 }
 
 }  // namespace vellumix::ui

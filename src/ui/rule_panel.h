@@ -9,8 +9,7 @@
 // and suffix; find & replace and regex replace) show the same values.
 //
 // Under the Find field of Regex Replace, a line in the error colour tells what
-// is wrong with a pattern that does not compile. Under the Date picker of Add
-// Date, a line tells how far the reading of the files' dates has come.
+// is wrong with a pattern that does not compile.
 //
 // The panel keeps no state: refresh() shows the configuration that the binding
 // reads, without writing anything back and without disturbing a field the user
@@ -23,7 +22,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "engine/pattern_error.h"
 #include "model/rename_config.h"
@@ -33,7 +31,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
-class QTimer;
 class QVBoxLayout;
 
 namespace vellumix {
@@ -49,11 +46,7 @@ struct ConfigBinding {
     // What the holder derives from it: why the Find pattern does not compile
     // (RenameViewModel::patternError()). Without it no error is shown.
     std::function<std::optional<PatternError>()> patternError;
-    // How far the reading of the files' dates has come, as (read, total);
-    // nothing while none runs (RenameViewModel::datesReading()).
-    std::function<std::optional<std::pair<std::int64_t, std::int64_t>>()> datesReading;
-
-    // The binding onto `vm.config()`, `vm.patternError()` and `vm.datesReading()`.
+    // The binding onto `vm.config()` and `vm.patternError()`.
     static ConfigBinding to(RenameViewModel& vm);
 };
 
@@ -65,8 +58,6 @@ public:
 
     // Shows the configuration that the binding reads now.
     void refresh();
-    // Shows how far the reading of dates has come; refresh() does too.
-    void refreshDatesReading();
 
     // The panel's controls in keyboard (Tab) order: the rule picker, then the
     // controls of every editor in the order they stand. Those of hidden
@@ -135,8 +126,6 @@ private:
     QLineEdit* dateSeparatorField_ = nullptr;
     QLineEdit* dateFormatField_ = nullptr;
     QComboBox* dateSourcePicker_ = nullptr;
-    QLabel* datesReading_ = nullptr;  // under the Date picker, while dates are read
-    QTimer* datesReadingTimer_ = nullptr;
     QSpinBox* removeFrom_ = nullptr;
     QSpinBox* removeCount_ = nullptr;
 

@@ -1,5 +1,10 @@
 // The file list: the header over the drop zone, and drops of files and folders
 // sent as a file manager sends them.
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QLabel>
+
 #include "ui/view_model_snapshot.h"
 #include "ui_test_support.h"
 
@@ -139,6 +144,21 @@ private slots:
         settle();
         QCOMPARE(listed(w), QStringLiteral("b IMG_9 IMG_10"));  // equal sizes by name
         QVERIFY(w.window.sortActions()[3]->isChecked() && w.window.sortActions()[6]->isChecked());
+
+        // Date Taken waits for the files' dates, read off the UI thread, and
+        // says so under the preview meanwhile; these hold none: date modified.
+        for (const auto& [name, modified] : {std::pair{"IMG_10", 100}, {"IMG_9", 300}, {"b", 200}}) {
+            const timespec times[2] = {{modified, 0}, {modified, 0}};
+            QCOMPARE(::utimensat(AT_FDCWD, w.files.path(name).c_str(), times, 0), 0);
+        }
+        w.window.sortActions()[2]->trigger();
+        auto* reading = w.find<QLabel>("datesReadingLabel");
+        QVERIFY(reading->isVisible());
+        QVERIFY(reading->text().startsWith(QStringLiteral("Reading the files\u2019 dates\u2026 ")));
+        QVERIFY(reading->text().endsWith(QStringLiteral(" of 3")));
+        QTRY_VERIFY(!reading->isVisible());
+        QCOMPARE(listed(w), QStringLiteral("IMG_9 b IMG_10"));
+        QVERIFY(w.window.sortActions()[2]->isChecked());
     }
 
     void unusableDropsChangeNothingButAreAccepted() {

@@ -15,7 +15,6 @@ namespace {
 struct BoundPanel {
     RenameConfig config;
     int writes = 0;
-    std::optional<std::pair<std::int64_t, std::int64_t>> datesReading;
     RulePanel panel{{[this]() -> const RenameConfig& { return config; },
                      [this](RenameConfig edited) {
                          config = std::move(edited);
@@ -23,8 +22,7 @@ struct BoundPanel {
                          QMetaObject::invokeMethod(
                              &panel, [this] { panel.refresh(); }, Qt::QueuedConnection);
                      },
-                     {},
-                     [this] { return datesReading; }}};
+                     {}}};
 
     BoundPanel() { panel.show(); }
     template <class T>
@@ -86,25 +84,14 @@ private slots:
         QCOMPARE(c.numberPosition, InsertPosition::prefix);
     }
 
-    // The Date picker writes where the date comes from; while the files'
-    // dates are read, a line under it tells how far, and goes once done.
-    void dateSourceAndItsReadingLine() {
+    // The Date picker writes where the date comes from.
+    void dateSourcePickerWritesTheSource() {
         BoundPanel p;
         p.choose(RenameRule::addDate);
         auto* source = p.find<QComboBox>("dateSourcePicker");
         QCOMPARE(source->currentText(), QStringLiteral("Now"));
         source->setCurrentIndex(2);
         QCOMPARE(p.config.dateSource, DateSource::taken);
-        auto* line = p.find<QLabel>("datesReadingLabel");
-        QVERIFY(!line->isVisible());
-        p.datesReading = std::pair<std::int64_t, std::int64_t>{1234, 10000};
-        p.panel.refresh();
-        QVERIFY(line->isVisible());
-        QCOMPARE(line->text(), QStringLiteral("Reading the files’ dates… 1,234 of 10,000"));
-        p.datesReading = std::pair<std::int64_t, std::int64_t>{5000, 10000};
-        QTRY_COMPARE(line->text(), QStringLiteral("Reading the files’ dates… 5,000 of 10,000"));
-        p.datesReading.reset();
-        QTRY_VERIFY(!line->isVisible());
     }
 
     // A refresh writes nothing back, also for a value beyond a stepper's range
