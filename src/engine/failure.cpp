@@ -30,7 +30,8 @@ FailureKind failureKindOf(int error) {
             return FailureKind::otherFileSystem;
         case EIO:
             return FailureKind::diskError;
-        case ENOTCONN:  // a FUSE drive whose driver is gone
+        case ENOTCONN:      // a FUSE drive whose driver is gone
+        case ECONNABORTED:  // a request it was serving when it went
         case ENODEV:
         case ENXIO:
             return FailureKind::driveGone;
