@@ -148,6 +148,19 @@ std::vector<RuleCase> caseStyleCases() {
     return cases;
 }
 
+// A photo library: `count` photos taken in sessions of 100, one a minute,
+// a session every other day; each file's dates read in already.
+std::vector<FileItem> photoLibrary(std::size_t count) {
+    std::vector<FileItem> files = fileItems(Names::ascii, count);
+    const auto start = fixedNow() - std::chrono::hours(24 * 365 * 5);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const auto taken = start + std::chrono::hours(48 * static_cast<int>(i / 100)) +
+                           std::chrono::minutes(i % 100);
+        files[i].dates = FileDates{taken + std::chrono::hours(1), taken};
+    }
+    return files;
+}
+
 std::chrono::system_clock::time_point fixedNow() {
     // 14 March 2025, 09:05:00 UTC.
     return std::chrono::system_clock::time_point(std::chrono::seconds(1741943100));

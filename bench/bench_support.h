@@ -50,6 +50,10 @@ std::vector<RuleCase> ruleCases();
 // Change Case in each of its six styles.
 std::vector<RuleCase> caseStyleCases();
 
+// A photo library: `count` photos taken in sessions of 100, one a minute,
+// a session every other day; each file's dates read in already.
+std::vector<FileItem> photoLibrary(std::size_t count);
+
 // A fixed clock reading for the date rule, so that every run computes the same names.
 std::chrono::system_clock::time_point fixedNow();
 

@@ -48,19 +48,6 @@ void previewList(benchmark::State& state, const RenameConfig& config, Names name
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-// A photo library: `count` photos taken in sessions of 100, one a minute,
-// a session every other day; each file's dates read in already.
-std::vector<FileItem> photoLibrary(std::size_t count) {
-    std::vector<FileItem> files = fileItems(Names::ascii, count);
-    const auto start = fixedNow() - std::chrono::hours(24 * 365 * 5);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const auto taken = start + std::chrono::hours(48 * static_cast<int>(i / 100)) +
-                           std::chrono::minutes(i % 100);
-        files[i].dates = FileDates{taken + std::chrono::hours(1), taken};
-    }
-    return files;
-}
-
 // Add Date from the clock and from each file's own date: the keystroke's
 // preview with 100,000 photos, their dates read, under a pattern of days and
 // one of seconds (every photo its own text).

@@ -261,13 +261,7 @@ void keystrokeUnderAddDate(benchmark::State& state) {
     using namespace vellumix;
     const auto source = static_cast<DateSource>(state.range(0));
     const std::size_t count = bench::scaled(100000);
-    std::vector<FileItem> files = bench::fileItems(bench::Names::ascii, count);
-    const auto start = bench::fixedNow() - std::chrono::hours(24 * 365 * 5);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const auto taken = start + std::chrono::hours(48 * static_cast<int>(i / 100)) +
-                           std::chrono::minutes(i % 100);
-        files[i].dates = FileDates{taken + std::chrono::hours(1), taken};
-    }
+    std::vector<FileItem> files = bench::photoLibrary(count);
     ui::MainWindow window;
     window.show();
     QCoreApplication::processEvents();
