@@ -7,9 +7,11 @@
 #include <sys/statfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory_resource>
 #include <optional>
+#include <unordered_map>
 
 #include "engine/batch_walk.h"
 #include "engine/case_mapping.h"
@@ -78,7 +80,7 @@ public:
         folder_ = snapshot_.folder(path);
         enterError_ = 0;
         if (folder_ == nullptr) return 0;
-        moved_ = &movedByFolder_.try_emplace(std::pmr::string(enteredPath_, &arena_)).first->second;
+        moved_ = &movedByFolder_.try_emplace(enteredPath_).first->second;
         // Room for a move of every file of the folder, made once.
         if (moved_->empty()) moved_->reserve(2 * folder_->names.size());
         enterError_ = folder_->error != 0 ? folder_->error : folder_->writeError;
@@ -111,8 +113,8 @@ public:
             if (from != to && there == file) return std::nullopt;
             return Failure{FailureKind::alreadyExists, from, to, EEXIST, {}};
         }
-        occupy(source, nullptr);
-        occupy(target, file);
+        record(source, nullptr);
+        record(target, file);
         return std::nullopt;
     }
 
@@ -130,48 +132,51 @@ private:
         return buffer;
     }
     // A key of the folder entered: the file that stands under it now (or
-    // null), and where the moves foreseen so far recorded that, if they did.
-    // (An element of a hash map stays where it is when the map grows.)
+    // null), and the snapshot's own entry under it, if it has one.
     struct Place {
         std::string_view key;
-        const File** recorded;
+        const File* listed;
         const File* file;
     };
     Place placeOf(std::string_view key) const {
+        const auto listed = folder_->names.find(key);
+        const File* entry = listed != folder_->names.end() ? &*listed : nullptr;
         if (const auto moved = moved_->find(key); moved != moved_->end()) {
-            return {key, &moved->second, moved->second};
+            return {key, entry, moved->second};
         }
-        const auto file = folder_->names.find(key);
-        return {key, nullptr, file != folder_->names.end() ? &*file : nullptr};
+        return {key, entry, entry};
     }
     // Which file of the snapshot stands at `name` now, or null.
     const File* fileAt(std::string_view name) const {
         std::string buffer;
         return placeOf(keyFor(name, buffer)).file;
     }
-    // Records that `file` (or nothing) stands at `place` now.
-    void occupy(const Place& place, const File* file) {
-        if (place.recorded != nullptr) {
-            *place.recorded = file;
-        } else {
-            moved_->emplace(std::pmr::string(place.key, &arena_), file);
-        }
+    // Records that `file` (or nothing) stands at `place` now. The record's key
+    // is the snapshot's own, or a copy kept for the walk.
+    void record(const Place& place, const File* file) {
+        const std::string_view key = place.listed != nullptr ? std::string_view(place.listed->first)
+                                                             : kept(place.key);
+        moved_->insert_or_assign(key, file);
+    }
+    std::string_view kept(std::string_view key) {
+        char* copy = static_cast<char*>(arena_.allocate(key.size(), 1));
+        std::copy(key.begin(), key.end(), copy);
+        return {copy, key.size()};
     }
 
     const FolderSnapshot& snapshot_;
-    // What the moves record is made for one walk and dropped with it: it is
-    // taken from one growing buffer and given back at once, not name by name.
+    // The keys the moves bring in are made for one walk and dropped with it:
+    // they are taken from one growing buffer and given back at once.
     std::pmr::monotonic_buffer_resource arena_;
     bool entered_ = false;
     std::string enteredPath_;
     int enterError_ = 0;
     const FolderSnapshot::Folder* folder_ = nullptr;
     // Per folder path: the keys whose file the foreseen moves changed, and
-    // the file now at each, or null. Files are the snapshot's own entries.
-    using Moved = std::pmr::unordered_map<std::pmr::string, const File*, FolderSnapshot::NameHash,
-                                          std::equal_to<>>;
-    std::pmr::unordered_map<std::pmr::string, Moved, FolderSnapshot::NameHash, std::equal_to<>>
-        movedByFolder_{&arena_};
+    // the file now at each, or null. Files are the snapshot's own entries,
+    // which stay where they are: the snapshot does not change.
+    using Moved = FolderSnapshot::FlatMap<std::string_view, const File*>;
+    std::unordered_map<std::string, Moved> movedByFolder_;  // node-based: a Moved stays put
     Moved* moved_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "viewmodel/foresight_worker.h"
 
-#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -30,11 +31,11 @@ void ForesightWorker::submit(Request request) {
 }
 
 void ForesightWorker::run() {
-    // The foresight may follow the preview a moment later: this thread runs
-    // only on a core that nothing else wants, so that the preview and the
-    // window never wait for it.
-    const sched_param idle{};
-    ::sched_setscheduler(0, SCHED_IDLE, &idle);
+    // The foresight may follow the preview a moment later: this thread gives
+    // way to the window and to whatever else runs, so that the preview never
+    // waits for it, yet it is never starved (as an idle-class thread is on a
+    // machine whose cores are all busy).
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
     for (;;) {
         Request request;
         {
