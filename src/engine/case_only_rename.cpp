@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 #include "engine/file_move.h"
 #include "model/uuid.h"
@@ -77,17 +78,29 @@ int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std:
 }
 
 int renameThroughTemporaryName(int folder, const std::string& from, const std::string& to,
-                               MoveAbilities& known, MoveNotes* notes) {
+                               MoveAbilities& known, MoveNotes* notes, CaseTarget target) {
     const std::string temporary = temporaryNameFor(from);
     if (const int first = moveWithoutReplacing(folder, from, temporary, known); first != 0) {
         return first;
     }
-    const int second = moveWithoutReplacing(folder, temporary, to, known);
+    // The first move has taught `known` what the drive refuses.
+    const bool plain =
+        target == CaseTarget::heldByTheFile && known.refusesNoReplace && known.refusesHardLinks;
+    const int second =
+        plain ? (::renameat(folder, temporary.c_str(), folder, to.c_str()) == 0 ? 0 : errno)
+              : moveWithoutReplacing(folder, temporary, to, known);
     if (second != 0 && moveWithoutReplacing(folder, temporary, from, known) != 0 &&
         notes != nullptr) {
         notes->strandedAs = temporary;
     }
     return second;
+}
+
+bool differInAsciiCaseAlone(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a != b && std::ranges::equal(a, b, {}, lower, lower);
 }
 
 }  // namespace vellumix::detail

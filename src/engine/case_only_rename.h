@@ -28,13 +28,31 @@ int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std:
                                  MoveAbilities& known, MoveNotes* notes = nullptr);
 int renameAllowingCaseOnlyChange(int folder, const std::string& from, const std::string& to);
 
+// What the second of the two moves may take for granted of its target.
+enum class CaseTarget {
+    checked,  // nothing: it never replaces
+    // `to` is the name the file itself holds (the names differ in the case of
+    // ASCII letters alone, on a drive that ignores letter case, which every
+    // such drive folds): once the file is under its temporary name, nothing
+    // can stand at `to` but a file made in that very moment, which a check
+    // could not keep out either. Where the drive knows neither the no-replace
+    // flag nor hard links, the move is then a plain rename, without the check
+    // that would cost a slow drive a round trip per file.
+    heldByTheFile,
+};
+
 // The two moves alone: `from` to a fresh temporary name, and from there to
-// `to`, both without replacing; should the second fail, the file moves back
-// and its error is returned. Where the drive is known to ignore letter case
-// and the names differ in it alone, they are one entry there: the first try
-// and the check above would only cost a slow drive three more round trips.
+// `to`, both without replacing (see CaseTarget); should the second fail, the
+// file moves back and its error is returned. Where the drive is known to
+// ignore letter case and the names differ in it alone, they are one entry
+// there: the first try and the check above would only cost a slow drive
+// three more round trips.
 int renameThroughTemporaryName(int folder, const std::string& from, const std::string& to,
-                               MoveAbilities& known, MoveNotes* notes = nullptr);
+                               MoveAbilities& known, MoveNotes* notes = nullptr,
+                               CaseTarget target = CaseTarget::checked);
+
+// Whether `a` and `b` differ, and only in the case of ASCII letters ("IMG.JPG", "img.jpg").
+[[nodiscard]] bool differInAsciiCaseAlone(std::string_view a, std::string_view b);
 
 // A fresh name for the file `name` between its two moves, visible and made
 // of its own name, so that whoever finds it after an interruption knows the

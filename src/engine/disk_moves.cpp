@@ -30,15 +30,18 @@ bool DiskMoves::isFolder(const std::string& name) {
 }
 
 std::optional<Failure> DiskMoves::move(const std::string& from, const std::string& to) {
-    const bool caseAlone = ignoresCase(folder_->drive) && from != to &&
-                           simpleUppercase(from) == simpleUppercase(to);
+    const bool caseAlone =
+        ignoresCase(folder_->drive) && from != to && simpleUppercase(from) == simpleUppercase(to);
     MoveNotes notes;
+    const CaseTarget target =
+        differInAsciiCaseAlone(from, to) ? CaseTarget::heldByTheFile : CaseTarget::checked;
     const int error =
-        caseAlone ? renameThroughTemporaryName(folder_->fd, from, to, folder_->abilities, &notes)
-                  : renameAllowingCaseOnlyChange(folder_->fd, from, to, folder_->abilities, &notes);
+        caseAlone
+            ? renameThroughTemporaryName(folder_->fd, from, to, folder_->abilities, &notes, target)
+            : renameAllowingCaseOnlyChange(folder_->fd, from, to, folder_->abilities, &notes);
     if (error == 0) {
         movedTo_ = to;
-        movedAs_ = notes.movedAs;
+        movedAs_ = notes.movedAs.known ? notes.movedAs : cachedIdentityOf(folder_->fd, to);
         return std::nullopt;
     }
     // Where the file was left between its two moves, the sentence says so.

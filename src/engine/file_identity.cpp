@@ -13,6 +13,15 @@ FileIdentity identityOf(int folder, const std::string& name) {
     return identityFrom(info);
 }
 
+FileIdentity cachedIdentityOf(int folder, const std::string& name) {
+    struct statx info {};
+    constexpr int kFromCache = AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC;
+    if (::statx(folder, name.c_str(), kFromCache, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) {
+        return {};
+    }
+    return identityFrom(info);
+}
+
 FileIdentity identityFrom(const struct statx& info) {
     FileIdentity identity;
     identity.known = true;

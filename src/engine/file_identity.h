@@ -24,6 +24,10 @@ struct FileIdentity {
 
 // What the drive says of `name` in the open folder `folder`, past the kernel's cache.
 [[nodiscard]] FileIdentity identityOf(int folder, const std::string& name);
+// What the kernel keeps of `name` in `folder`, without asking the drive: right
+// after a move, what the drive answered to it, which a slow drive would
+// otherwise be asked again at a round trip per file.
+[[nodiscard]] FileIdentity cachedIdentityOf(int folder, const std::string& name);
 // The identity that `info` (with the basic fields and the birth time asked for) tells.
 [[nodiscard]] FileIdentity identityFrom(const struct statx& info);
 

@@ -71,14 +71,8 @@ int moveByHardLink(int folder, const std::string& from, const std::string& to,
         }
         return error;
     }
-    // What the drive answered to the link, as the kernel keeps it: asking the
-    // drive again would cost a slow one a round trip per file.
-    constexpr int kFromCache = AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC;
-    if (struct statx info {}; notes != nullptr &&
-                              ::statx(folder, to.c_str(), kFromCache,
-                                      STATX_BASIC_STATS | STATX_BTIME, &info) == 0) {
-        notes->movedAs = identityFrom(info);
-    }
+    // Read while the old name still holds the file: the link's answer is in the cache.
+    if (notes != nullptr) notes->movedAs = cachedIdentityOf(folder, to);
     if (::unlinkat(folder, from.c_str(), 0) != 0) {
         const int error = errno;
         ::unlinkat(folder, to.c_str(), 0);  // the link just made; the file keeps its old name
