@@ -33,12 +33,15 @@ std::optional<Failure> DiskMoves::move(const std::string& from, const std::strin
     const bool caseAlone =
         ignoresCase(folder_->drive) && from != to && simpleUppercase(from) == simpleUppercase(to);
     MoveNotes notes;
-    const CaseTarget target =
-        differInAsciiCaseAlone(from, to) ? CaseTarget::heldByTheFile : CaseTarget::checked;
-    const int error =
-        caseAlone
-            ? renameThroughTemporaryName(folder_->fd, from, to, folder_->abilities, &notes, target)
-            : renameAllowingCaseOnlyChange(folder_->fd, from, to, folder_->abilities, &notes);
+    int error = 0;
+    if (caseAlone) {
+        const CaseTarget target =
+            differInAsciiCaseAlone(from, to) ? CaseTarget::heldByTheFile : CaseTarget::checked;
+        error =
+            renameThroughTemporaryName(folder_->fd, from, to, folder_->abilities, &notes, target);
+    } else {
+        error = renameAllowingCaseOnlyChange(folder_->fd, from, to, folder_->abilities, &notes);
+    }
     if (error == 0) {
         movedTo_ = to;
         movedAs_ = notes.movedAs.known ? notes.movedAs : cachedIdentityOf(folder_->fd, to);
